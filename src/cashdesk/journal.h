@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// The files of the cash desk alone: the rate file and the year's coupon journal.
+namespace cashdesk {
+
+inline const QString kRateFile = QStringLiteral("ValComm.txt");
+inline const QString kDefaultRate = QStringLiteral("0.12");
+
+// day/month/year without leading zeros: 7/3/2026.
+QString DayText(const QDate &date);
+
+// "QVOB" + year + "_main.csv".
+QString JournalName(int year);
+
+// The journal's two header lines.
+QString JournalHeader1(const QString &myday);
+QString JournalHeader2();
+
+// Replaces the rate file with one line, the rate in plain decimal. False
+// when the file could not be written; the old file then stays whole.
+bool WriteRateFile(double rate);
+
+// Creates or replaces the journal with its two header lines and the given
+// lines. False when it could not be written; the old file then stays whole.
+bool WriteJournal(const QString &name, const QString &myday, const QStringList &lines = {});
+
+// The message shown when a file that exists cannot be read at opening, and
+// when a file cannot be created.
+QString UnreadableFileMessage(const QString &name);
+QString CannotCreateMessage(const QString &name);
+
+} // namespace cashdesk

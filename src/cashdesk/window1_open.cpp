@@ -1,0 +1,91 @@
+#include "window1.h"
+#include "ui_window1.h"
+
+#include "journal.h"
+
+#include "app/csvload.h"
+#include "app/module1.h"
+#include "app/rules.h"
+#include "framework/dialogs.h"
+#include "framework/files.h"
+#include "framework/runtime.h"
+#include "framework/text.h"
+
+using namespace cashdesk;
+
+namespace {
+
+fw::MessageDialogSpec startupWarning()
+{
+    const QString eol = fw::EndOfLine();
+    fw::MessageDialogSpec d;
+    d.icon = 1;
+    d.title = QStringLiteral("et pour commencer... ");
+    d.message = QStringLiteral("Le fonctionnement de ce programme suppose que tous les fichiers des vendeurs "
+                               "(vendeur_x.csv) ont étés effacés et que les fichiers ListeVendeurs.csv") +
+                eol + QStringLiteral("et couponsvendeurs.csv ont été correctement remplis. ") + eol;
+    d.explanation = QStringLiteral("Si ce n'est pas le cas, vous pouvez encore effacer les premiers, sans devoir "
+                                   "quitter le programme (Continuer), et utiliser ") +
+                    eol + QStringLiteral(" le bouton \"Gestion des vendeurs\" pour créer les seconds.");
+    d.actionCaption = QStringLiteral("Continuer");
+    d.cancelCaption = QStringLiteral("Quitter");
+    return d;
+}
+
+// Stops the run before anything is written.
+void stopWith(const QString &message)
+{
+    fw::MsgBox(message);
+    fw::Quit();
+}
+
+} // namespace
+
+void Window1::Event_Open()
+{
+    const QDate today = fw::Today();
+    Module1::myday = DayText(today);
+    Module1::thename = JournalName(today.year());
+
+    // A file that is there but cannot be read is never replaced: the program
+    // stops before it writes anything.
+    std::unique_ptr<fw::TextInputStream> rate = fw::OpenAsTextFile(kRateFile);
+    if (!rate && fw::Exists(kRateFile))
+        return stopWith(UnreadableFileMessage(kRateFile));
+    std::unique_ptr<fw::TextInputStream> journal = fw::OpenAsTextFile(Module1::thename);
+    if (!journal && fw::Exists(Module1::thename))
+        return stopWith(UnreadableFileMessage(Module1::thename));
+
+    if (rate) {
+        Module1::qvotaux = fw::Val(rate->ReadLine());
+        rate->Close();
+    } else {
+        if (!WriteRateFile(fw::Val(kDefaultRate)))
+            return stopWith(CannotCreateMessage(kRateFile));
+        Module1::qvotaux = fw::Val(kDefaultRate);
+    }
+
+    ui->ShowTotal->SetText(fw::Str(Module1::grandtotal));
+
+    if (fw::MessageDialog(startupWarning()) == fw::DialogButton::Cancel)
+        fw::Quit(); // the opening still runs to its end
+
+    if (journal) {
+        Module1::grandtotal = 0;
+        journal->ReadLine();
+        journal->ReadLine();
+        QVector<QStringList> rows = app::ReadCsvRows(*journal, ui->ReferenceBox->ColumnCount());
+        for (const QStringList &row : rows)
+            Module1::grandtotal += fw::Val(row[1]);
+        app::FormatAmounts(rows, *ui->fromat);
+        ui->ReferenceBox->AppendRows(std::move(rows));
+        journal->Close();
+        ui->PushButton5->setEnabled(false);
+        ui->ShowTotal->SetText(fw::Str(Module1::grandtotal));
+        ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, Module1::grandtotal)));
+    } else {
+        if (!WriteJournal(Module1::thename, Module1::myday))
+            return stopWith(CannotCreateMessage(Module1::thename));
+        ui->PushButton5->setEnabled(true);
+    }
+}

@@ -1,0 +1,240 @@
+#include "controls.h"
+
+#include "text.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace fw {
+
+TextField::TextField(QWidget *parent) : QLineEdit(parent) {}
+
+QString TextField::formatted(const QString &text) const
+{
+    if (m_format == QLatin1String("-####.00") && !text.isEmpty())
+        return FormatAmount(Val(text));
+    return text;
+}
+
+void TextField::SetText(const QString &text) { setText(formatted(text)); }
+
+BevelButton::BevelButton(QWidget *parent) : QPushButton(parent) {}
+
+Canvas::Canvas(QWidget *parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Canvas::setBackdrop(const QPixmap &picture) { setPixmap(picture); }
+
+ListModel::ListModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+int ListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int ListModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_columns; }
+
+QVariant ListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return cell(index.row(), index.column());
+    if (role == Qt::TextAlignmentRole && index.column() < m_alignments.size() &&
+        m_alignments[index.column()] != Qt::Alignment())
+        return QVariant::fromValue(m_alignments[index.column()]);
+    return {};
+}
+
+void ListModel::setColumns(int count)
+{
+    beginResetModel();
+    m_columns = std::max(1, count);
+    endResetModel();
+}
+
+int ListModel::addRow(const QString &first)
+{
+    const int row = static_cast<int>(m_rows.size());
+    beginInsertRows({}, row, row);
+    m_rows.append(QStringList{first});
+    endInsertRows();
+    return row;
+}
+
+void ListModel::appendRows(QVector<QStringList> rows)
+{
+    if (rows.isEmpty())
+        return;
+    const int first = static_cast<int>(m_rows.size());
+    beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+    if (m_rows.isEmpty())
+        m_rows = std::move(rows);
+    else
+        m_rows.append(std::move(rows));
+    endInsertRows();
+}
+
+QString ListModel::cell(int row, int column) const
+{
+    if (row < 0 || row >= m_rows.size())
+        return {};
+    return Field(m_rows[row], column);
+}
+
+void ListModel::setCell(int row, int column, const QString &text)
+{
+    if (row < 0 || row >= m_rows.size() || column < 0)
+        return;
+    QStringList &cells = m_rows[row];
+    while (cells.size() <= column)
+        cells.append(QString());
+    cells[column] = text;
+    const QModelIndex changed = index(row, column);
+    emit dataChanged(changed, changed);
+}
+
+void ListModel::removeRowAt(int row)
+{
+    if (row < 0 || row >= m_rows.size())
+        return;
+    beginRemoveRows({}, row, row);
+    m_rows.removeAt(row);
+    endRemoveRows();
+}
+
+void ListModel::clear()
+{
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+}
+
+void ListModel::sortByFirstColumn()
+{
+    emit layoutAboutToBeChanged();
+    std::stable_sort(m_rows.begin(), m_rows.end(), [](const QStringList &a, const QStringList &b) {
+        const QString ta = Field(a, 0);
+        const QString tb = Field(b, 0);
+        const double na = Val(ta);
+        const double nb = Val(tb);
+        if (na != nb)
+            return na < nb;
+        return ta < tb;
+    });
+    emit layoutChanged();
+}
+
+void ListModel::setAlignment(int column, Qt::Alignment alignment)
+{
+    if (column < 0)
+        return;
+    if (m_alignments.size() <= column)
+        m_alignments.resize(column + 1);
+    m_alignments[column] = alignment;
+}
+
+Listbox::Listbox(QWidget *parent) : QTableView(parent), m_model(new ListModel(this))
+{
+    setModel(m_model);
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    // Fixed row heights keep a list of tens of thousands of rows quick.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setShowGrid(false);
+    setWordWrap(false);
+    setDragEnabled(false);
+}
+
+void Listbox::AddRow(const QString &first) { m_lastIndex = m_model->addRow(first); }
+
+void Listbox::AppendRows(QVector<QStringList> rows)
+{
+    if (rows.isEmpty())
+        return;
+    m_model->appendRows(std::move(rows));
+    m_lastIndex = m_model->rowCount() - 1;
+}
+
+QString Listbox::Cell(int row, int column) const { return m_model->cell(row, column); }
+
+void Listbox::SetCell(int row, int column, const QString &text) { m_model->setCell(row, column, text); }
+
+int Listbox::ListCount() const { return m_model->rowCount(); }
+
+int Listbox::ListIndex() const
+{
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void Listbox::SetListIndex(int row)
+{
+    if (row < 0 || row >= ListCount()) {
+        clearSelection();
+        return;
+    }
+    selectRow(row);
+    scrollTo(m_model->index(row, 0));
+}
+
+void Listbox::RemoveRow(int row) { m_model->removeRowAt(row); }
+
+void Listbox::DeleteAllRows()
+{
+    m_model->clear();
+    m_lastIndex = -1;
+}
+
+int Listbox::ColumnCount() const { return m_model->columns(); }
+
+void Listbox::Sort() { m_model->sortByFirstColumn(); }
+
+void Listbox::setColumnCount(int count)
+{
+    m_model->setColumns(count);
+    applyWidths();
+}
+
+void Listbox::setColumnWidths(const QString &widths)
+{
+    m_widths = widths;
+    applyWidths();
+}
+
+void Listbox::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    applyWidths();
+}
+
+void Listbox::applyWidths()
+{
+    const QStringList parts = Split(m_widths, QStringLiteral(","));
+    const int available = viewport()->width();
+    const int columns = ColumnCount();
+    for (int c = 0; c < columns; ++c) {
+        const QString part = Trim(Field(parts, c));
+        if (part.isEmpty()) {
+            setColumnHidden(c, false);
+            setColumnWidth(c, columns > 0 ? available / columns : available);
+            continue;
+        }
+        const double percent = Val(part);
+        setColumnHidden(c, percent <= 0);
+        if (percent > 0)
+            setColumnWidth(c, static_cast<int>(available * percent / 100.0));
+    }
+}
+
+} // namespace fw

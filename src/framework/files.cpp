@@ -1,0 +1,172 @@
+#include "files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace fw {
+
+namespace {
+
+// Windows-1252 differs from Latin-1 in 0x80..0x9F only.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString fromCp1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+bool isAscii(QByteArrayView bytes)
+{
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+class SaveStream final : public TextOutputStream
+{
+public:
+    explicit SaveStream(std::unique_ptr<QSaveFile> file) : TextOutputStream(std::move(file)) {}
+
+protected:
+    bool finish() override { return static_cast<QSaveFile *>(m_device.get())->commit(); }
+};
+
+class AppendStream final : public TextOutputStream
+{
+public:
+    explicit AppendStream(std::unique_ptr<QFile> file) : TextOutputStream(std::move(file)) {}
+
+protected:
+    bool finish() override
+    {
+        auto *file = static_cast<QFile *>(m_device.get());
+        const bool flushed = file->flush();
+        file->close();
+        return flushed && file->error() == QFileDevice::NoError;
+    }
+};
+
+} // namespace
+
+QString DataPath(const QString &name) { return QDir::current().filePath(name); }
+
+bool Exists(const QString &name) { return QFileInfo::exists(DataPath(name)); }
+
+QString DecodeLine(QByteArrayView bytes)
+{
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes.data(), bytes.size());
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (!utf8.hasError())
+        return text;
+    return fromCp1252(bytes);
+}
+
+TextInputStream::TextInputStream(QByteArray content) : m_content(std::move(content))
+{
+    // A UTF-8 byte order mark left by another program is not part of the first line.
+    if (m_content.startsWith("\xEF\xBB\xBF"))
+        m_pos = 3;
+}
+
+QByteArrayView TextInputStream::ReadLineBytes()
+{
+    if (Eof())
+        return {};
+    const qsizetype end = m_content.indexOf('\n', m_pos);
+    const qsizetype stop = end < 0 ? m_content.size() : end;
+    QByteArrayView line(m_content.constData() + m_pos, stop - m_pos);
+    m_pos = end < 0 ? m_content.size() : end + 1;
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return line;
+}
+
+QString TextInputStream::ReadLine() { return DecodeLine(ReadLineBytes()); }
+
+TextOutputStream::TextOutputStream(std::unique_ptr<QFileDevice> device) : m_device(std::move(device)) {}
+
+TextOutputStream::~TextOutputStream()
+{
+    // A stream dropped without Close leaves a replaced file untouched
+    // (QSaveFile discards its work) and an appended one as far as it got.
+    if (!m_closed && m_device && m_device->isOpen() && !dynamic_cast<QSaveFile *>(m_device.get()))
+        m_device->close();
+}
+
+bool TextOutputStream::WriteLine(const QString &text)
+{
+    if (m_closed || !m_ok)
+        return false;
+    QByteArray bytes = text.toUtf8();
+    bytes.append('\n');
+    m_ok = m_device->write(bytes) == bytes.size();
+    return m_ok;
+}
+
+bool TextOutputStream::Close()
+{
+    if (m_closed)
+        return m_ok;
+    m_closed = true;
+    if (!m_ok) {
+        if (auto *save = dynamic_cast<QSaveFile *>(m_device.get()))
+            save->cancelWriting();
+        m_device->close();
+        return false;
+    }
+    m_ok = finish();
+    return m_ok;
+}
+
+QString TextOutputStream::errorString() const { return m_device ? m_device->errorString() : QString(); }
+
+bool TextOutputStream::finish() { return true; }
+
+std::unique_ptr<TextInputStream> OpenAsTextFile(const QString &name)
+{
+    QFile file(DataPath(name));
+    if (QFileInfo(file).isDir() || !file.open(QIODevice::ReadOnly))
+        return nullptr;
+    QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return nullptr;
+    return std::make_unique<TextInputStream>(std::move(content));
+}
+
+std::unique_ptr<TextOutputStream> CreateTextFile(const QString &name)
+{
+    const QString path = DataPath(name);
+    if (QFileInfo(path).isDir())
+        return nullptr;
+    auto file = std::make_unique<QSaveFile>(path);
+    if (!file->open(QIODevice::WriteOnly))
+        return nullptr;
+    return std::make_unique<SaveStream>(std::move(file));
+}
+
+std::unique_ptr<TextOutputStream> AppendToTextFile(const QString &name)
+{
+    auto file = std::make_unique<QFile>(DataPath(name));
+    if (QFileInfo(*file).isDir() || !file->open(QIODevice::WriteOnly | QIODevice::Append))
+        return nullptr;
+    return std::make_unique<AppendStream>(std::move(file));
+}
+
+} // namespace fw

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class QFileDevice;
+
+// Data files: every file of the program lives in the data folder, the working
+// directory the program was started from, under a fixed name. Files are
+// written in UTF-8 with "\n" line ends; reading also takes "\r\n" and lines in
+// Windows-1252 (a file saved by a spreadsheet elsewhere).
+namespace fw {
+
+// Full path of a file of the data folder.
+QString DataPath(const QString &name);
+
+// True when something of that name is in the data folder (a file or a folder).
+bool Exists(const QString &name);
+
+// One text line of a data file decoded: UTF-8 when it is valid, else Windows-1252.
+QString DecodeLine(QByteArrayView bytes);
+
+class TextInputStream
+{
+public:
+    explicit TextInputStream(QByteArray content);
+
+    bool Eof() const { return m_pos >= m_content.size(); }
+    QString ReadLine();
+    // The raw bytes of the next line, without its line end; for readers that
+    // only compare and decode the lines they need.
+    QByteArrayView ReadLineBytes();
+    void Close() {}
+
+private:
+    QByteArray m_content;
+    qsizetype m_pos = 0;
+};
+
+class TextOutputStream
+{
+public:
+    virtual ~TextOutputStream();
+    // Writes the text and a line end. False once anything failed.
+    bool WriteLine(const QString &text);
+    // Closes the stream; true only when every line reached the disk. A stream
+    // made by CreateTextFile replaces the old file only here, and only then.
+    bool Close();
+    // The reason of the last failure, for messages.
+    QString errorString() const;
+
+protected:
+    explicit TextOutputStream(std::unique_ptr<QFileDevice> device);
+    virtual bool finish();
+    std::unique_ptr<QFileDevice> m_device;
+    bool m_ok = true;
+    bool m_closed = false;
+};
+
+// A reader over the whole file, or none when it cannot be read (missing, a
+// folder, no permission).
+std::unique_ptr<TextInputStream> OpenAsTextFile(const QString &name);
+
+// A writer to a new file that replaces any file of that name when it is closed
+// whole; until then, and whenever writing fails, the old file stays as it was.
+std::unique_ptr<TextOutputStream> CreateTextFile(const QString &name);
+
+// A writer at the end of the file; a missing file is created.
+std::unique_ptr<TextOutputStream> AppendToTextFile(const QString &name);
+
+} // namespace fw

@@ -1,0 +1,210 @@
+#include "text.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace fw {
+
+namespace {
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+// The digits and the decimal exponent of |value| rounded to 15 significant
+// digits: value = 0.d1d2...d15 x 10^exponent.
+struct Decimal {
+    std::string digits; // 15 digits, the first non-zero
+    int exponent = 0;
+};
+
+Decimal toDecimal(double magnitude)
+{
+    char buffer[64];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
+                                std::chars_format::scientific, 14);
+    std::string text(buffer, result.ptr);
+    // "d.dddddddddddddde[+-]xx"
+    const auto e = text.find('e');
+    Decimal d;
+    d.digits = text.substr(0, 1) + text.substr(2, e - 2);
+    d.exponent = std::stoi(text.substr(e + 1)) + 1;
+    return d;
+}
+
+// Plain decimal text of a non-negative value from its decimal digits.
+std::string plain(const Decimal &d)
+{
+    std::string digits = d.digits;
+    while (!digits.empty() && digits.back() == '0')
+        digits.pop_back();
+    if (digits.empty())
+        return "0";
+    const int n = static_cast<int>(digits.size());
+    if (d.exponent <= 0)
+        return "0." + std::string(static_cast<size_t>(-d.exponent), '0') + digits;
+    if (d.exponent >= n)
+        return digits + std::string(static_cast<size_t>(d.exponent - n), '0');
+    return digits.substr(0, static_cast<size_t>(d.exponent)) + "." +
+           digits.substr(static_cast<size_t>(d.exponent));
+}
+
+} // namespace
+
+double Val(QStringView text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && isBlank(text[i]))
+        ++i;
+    std::string number;
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        if (text[i] == u'-')
+            number += '-';
+        ++i;
+    }
+    bool anyDigit = false;
+    while (i < n && isDigit(text[i])) {
+        number += static_cast<char>(text[i].unicode());
+        anyDigit = true;
+        ++i;
+    }
+    if (i < n && text[i] == u'.') {
+        std::string fraction;
+        qsizetype j = i + 1;
+        while (j < n && isDigit(text[j])) {
+            fraction += static_cast<char>(text[j].unicode());
+            ++j;
+        }
+        if (!fraction.empty()) {
+            number += '.' + fraction;
+            anyDigit = true;
+            i = j;
+        }
+    }
+    if (!anyDigit)
+        return 0.0;
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        qsizetype j = i + 1;
+        std::string exponent = "e";
+        if (j < n && (text[j] == u'+' || text[j] == u'-')) {
+            exponent += static_cast<char>(text[j].unicode());
+            ++j;
+        }
+        bool expDigit = false;
+        while (j < n && isDigit(text[j])) {
+            exponent += static_cast<char>(text[j].unicode());
+            expDigit = true;
+            ++j;
+        }
+        if (expDigit)
+            number += exponent;
+    }
+    double value = 0.0;
+    const char *first = number.data();
+    if (*first == '-')
+        ++first; // from_chars takes no sign of its own here
+    auto [ptr, ec] = std::from_chars(first, number.data() + number.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        // Too large gives infinity, too small gives zero, as strtod does.
+        const bool tiny = number.find("e-") != std::string::npos;
+        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    }
+    (void)ptr;
+    return number.front() == '-' ? -value : value;
+}
+
+QString Str(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
+    if (value == 0.0)
+        return QStringLiteral("0");
+    std::string text = plain(toDecimal(std::fabs(value)));
+    if (value < 0 && text != "0")
+        text.insert(text.begin(), '-');
+    return QString::fromStdString(text);
+}
+
+QString Str(int value) { return QString::number(value); }
+QString Str(std::int64_t value) { return QString::number(static_cast<qlonglong>(value)); }
+
+double Round(double value) { return std::round(value); }
+
+std::int32_t ToInt32(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value >= 2147483647.0)
+        return std::numeric_limits<std::int32_t>::max();
+    if (value <= -2147483648.0)
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(value); // truncates toward zero
+}
+
+QStringList Split(const QString &text, const QString &separator)
+{
+    if (text.isEmpty())
+        return {};
+    return text.split(separator, Qt::KeepEmptyParts);
+}
+
+QString Field(const QStringList &fields, qsizetype index)
+{
+    return index >= 0 && index < fields.size() ? fields[index] : QString();
+}
+
+QString Trim(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    if (begin == 0 && end == text.size())
+        return text;
+    return text.mid(begin, end - begin);
+}
+
+QString FormatAmount(double value)
+{
+    if (std::isnan(value) || std::isinf(value))
+        return Str(value);
+    // Round the decimal text, not the binary value: 2.675 is shown 2.68.
+    std::string text = plain(toDecimal(std::fabs(value)));
+    if (value == 0.0)
+        text = "0";
+    std::string whole = text;
+    std::string fraction;
+    if (const auto dot = text.find('.'); dot != std::string::npos) {
+        whole = text.substr(0, dot);
+        fraction = text.substr(dot + 1);
+    }
+    const bool roundUp = fraction.size() > 2 && fraction[2] >= '5';
+    fraction.resize(2, '0');
+    std::string cents = whole + fraction;
+    if (roundUp) {
+        int i = static_cast<int>(cents.size()) - 1;
+        while (i >= 0 && cents[static_cast<size_t>(i)] == '9') {
+            cents[static_cast<size_t>(i)] = '0';
+            --i;
+        }
+        if (i < 0)
+            cents.insert(cents.begin(), '1');
+        else
+            ++cents[static_cast<size_t>(i)];
+    }
+    std::string result = cents.substr(0, cents.size() - 2) + "." + cents.substr(cents.size() - 2);
+    const bool zero = result.find_first_not_of("0.") == std::string::npos;
+    if (value < 0 && !zero)
+        result.insert(result.begin(), '-');
+    return QString::fromStdString(result);
+}
+
+QString EndOfLine() { return QStringLiteral("\n"); }
+
+} // namespace fw

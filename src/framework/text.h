@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <cstdint>
+
+// Text and number conversions every data file and every window relies on.
+// They are fixed once here so that what one operation writes, another reads
+// back the same way.
+namespace fw {
+
+// The number at the start of a text: leading blanks, an optional sign, digits,
+// an optional "." with digits and an optional exponent. Anything else ends the
+// number; a text without one gives 0 ("12,50" gives 12).
+double Val(QStringView text);
+
+// Plain decimal text of a Double: "." as decimal point, no exponent, no
+// thousands separator, at most 15 significant digits, no trailing zeros.
+QString Str(double value);
+QString Str(int value);
+QString Str(std::int64_t value);
+
+// Nearest whole number, an exact half away from zero.
+double Round(double value);
+
+// A Double as a 32-bit Integer: truncated toward zero, saturated at the bounds.
+std::int32_t ToInt32(double value);
+
+// n separators give n + 1 fields; the empty text gives no field.
+QStringList Split(const QString &text, const QString &separator);
+
+// Field i of a split line, or the empty text when the line is too short.
+QString Field(const QStringList &fields, qsizetype index);
+
+// Removes leading and trailing blanks and tabs.
+QString Trim(const QString &text);
+
+// The amount format "-####.00": two decimals, rounded half away from zero on
+// the decimal value, "-" before a negative amount, never "-0.00".
+QString FormatAmount(double value);
+
+// The line end inside a message text.
+QString EndOfLine();
+
+} // namespace fw

@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QWidget>
+
+class QMenuBar;
+
+// A window of the program: fixed size, no close, minimise or maximise button,
+// built from its Designer form, with exactly one instance per class.
+namespace fw {
+
+class Window : public QWidget
+{
+    Q_OBJECT
+
+public:
+    ~Window() override;
+
+    // Shows the window and brings it forward; a window that is closed stays closed.
+    void Show();
+    // Shows the window modally and returns once it is closed.
+    void ShowModal();
+    // Ends this instance: naming the class again makes a fresh one.
+    void Close();
+    bool isClosed() const { return m_closed; }
+
+    // Deletes every open window at once (tests start each case afresh).
+    static void destroyAllForTesting();
+
+signals:
+    void closed();
+
+protected:
+    Window();
+
+    // The widget that the window's form is set up on.
+    QWidget *content() const { return m_content; }
+    // Takes title and size from the form and fixes the window's size; the cash
+    // desk puts its menu bar above the form.
+    void finishDesign(QMenuBar *menuBar = nullptr);
+
+    virtual void Event_Open() {}
+    // A close request from the window manager; ignored unless a window says otherwise.
+    virtual void closeRequested() {}
+
+    void closeEvent(QCloseEvent *event) override;
+
+    // The class's instance pointer, cleared when this instance closes.
+    virtual void forget() = 0;
+
+    template <class T> friend class SingleWindow;
+
+private:
+    QWidget *m_content;
+    bool m_closed = false;
+};
+
+// One instance per window class: instance() returns the open one, or creates
+// it and runs its Open event.
+template <class T>
+class SingleWindow : public Window
+{
+public:
+    static T *instance()
+    {
+        if (s_open)
+            return s_open;
+        T *window = new T;
+        s_open = window;
+        window->open();
+        return window;
+    }
+
+    // The open instance, or nullptr; never creates one.
+    static T *openInstance() { return s_open; }
+
+protected:
+    void forget() override
+    {
+        if (s_open == this)
+            s_open = nullptr;
+    }
+
+private:
+    void open();
+    static inline T *s_open = nullptr;
+};
+
+// Runs a window's Open event through the handler guard.
+void runOpenEvent(Window *window, void (*open)(Window *));
+
+template <class T>
+void SingleWindow<T>::open()
+{
+    runOpenEvent(this, [](Window *w) { static_cast<T *>(w)->Event_Open(); });
+}
+
+} // namespace fw

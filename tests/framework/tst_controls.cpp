@@ -1,0 +1,118 @@
+#include "testsupport.h"
+
+#include "framework/controls.h"
+
+#include <QTest>
+
+class TestControls : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void amountField_formatsProgramTextOnly_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("number") << "5.5" << "5.50";
+        QTest::newRow("empty stays empty") << "" << "";
+        QTest::newRow("text gives zero") << "abc" << "0.00";
+        QTest::newRow("comma") << "12,50" << "12.00";
+        QTest::newRow("rounded") << "12.345" << "12.35";
+    }
+    void amountField_formatsProgramTextOnly()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        fw::TextField field;
+        field.setFormat(QStringLiteral("-####.00"));
+        field.SetText(text);
+        QCOMPARE(field.Text(), shown);
+
+        fw::TextField typed;
+        typed.setFormat(QStringLiteral("-####.00"));
+        QTest::keyClicks(&typed, text);
+        QCOMPARE(typed.Text(), text); // what the user types stays as typed
+
+        fw::TextField plain;
+        plain.SetText(text);
+        QCOMPARE(plain.Text(), text);
+    }
+
+    void listbox_rowsAndCells()
+    {
+        fw::Listbox list;
+        list.setColumnCount(3);
+        QCOMPARE(list.ListIndex(), -1);
+        list.AddRow(QStringLiteral("a"));
+        list.SetCell(list.LastIndex(), 2, QStringLiteral("c"));
+        list.AddRow(QStringLiteral("b"));
+        QCOMPARE(list.ListCount(), 2);
+        QCOMPARE(list.LastIndex(), 1);
+        QCOMPARE(list.Cell(0, 0), QStringLiteral("a"));
+        QCOMPARE(list.Cell(0, 1), QString());
+        QCOMPARE(list.Cell(0, 2), QStringLiteral("c"));
+        QCOMPARE(list.Cell(5, 0), QString());
+        list.SetListIndex(1);
+        QCOMPARE(list.ListIndex(), 1);
+        list.RemoveRow(0);
+        QCOMPARE(list.ListCount(), 1);
+        QCOMPARE(list.Cell(0, 0), QStringLiteral("b"));
+        list.SetListIndex(-1);
+        QCOMPARE(list.ListIndex(), -1);
+        list.DeleteAllRows();
+        QCOMPARE(list.ListCount(), 0);
+    }
+
+    void listbox_zeroWidthColumnIsHidden()
+    {
+        fw::Listbox list;
+        list.setColumnCount(4);
+        list.setColumnWidths(QStringLiteral("20%,20%,60%,0%"));
+        list.resize(352, 375);
+        QVERIFY(!list.isColumnHidden(0));
+        QVERIFY(!list.isColumnHidden(2));
+        QVERIFY(list.isColumnHidden(3));
+        QCOMPARE(list.columnWidth(2), list.viewport()->width() * 60 / 100);
+    }
+
+    void listbox_sortsByNumberThenText_data()
+    {
+        QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<QStringList>("sorted");
+        QTest::newRow("numbers") << QStringList{"100", "9", "10"} << QStringList{"9", "10", "100"};
+        QTest::newRow("equal numbers by text") << QStringList{"7 ", "07", "7"} << QStringList{"07", "7", "7 "};
+    }
+    void listbox_sortsByNumberThenText()
+    {
+        QFETCH(QStringList, cells);
+        QFETCH(QStringList, sorted);
+        fw::Listbox list;
+        list.setColumnCount(2);
+        for (const QString &c : cells)
+            list.AddRow(c);
+        list.Sort();
+        QStringList result;
+        for (int r = 0; r < list.ListCount(); ++r)
+            result.append(list.Cell(r, 0));
+        QCOMPARE(result, sorted);
+    }
+
+    void listbox_sortIsStable()
+    {
+        fw::Listbox list;
+        list.setColumnCount(2);
+        const QStringList amounts{"first", "second", "third"};
+        for (const QString &a : amounts) {
+            list.AddRow(QStringLiteral("5"));
+            list.SetCell(list.LastIndex(), 1, a);
+        }
+        list.AddRow(QStringLiteral("1"));
+        list.Sort();
+        QCOMPARE(list.Cell(0, 0), QStringLiteral("1"));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(list.Cell(i + 1, 1), amounts[i]);
+    }
+};
+
+VDL_TEST(TestControls)
+#include "tst_controls.moc"

@@ -1,0 +1,106 @@
+#include "testsupport.h"
+
+#include "framework/files.h"
+
+#include <QTest>
+
+class TestFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readLines_acceptsLineEndsAndEncodings_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("unix") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+        QTest::newRow("windows") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+        QTest::newRow("no last line end") << QByteArray("a\nb") << QStringList{"a", "b"};
+        QTest::newRow("empty line kept") << QByteArray("a\n\nb\n") << QStringList{"a", "", "b"};
+        QTest::newRow("empty file") << QByteArray() << QStringList();
+        QTest::newRow("one line end") << QByteArray("\n") << QStringList{""};
+        QTest::newRow("utf8") << QByteArray("Numéro,Valeur encaissée\n")
+                              << QStringList{QStringLiteral("Numéro,Valeur encaissée")};
+        QTest::newRow("windows-1252") << QByteArray("Num\xe9ro \x80\n")
+                                      << QStringList{QStringLiteral("Numéro €")};
+        QTest::newRow("mixed lines") << QByteArray("caf\xc3\xa9\ncaf\xe9\n")
+                                     << QStringList{QStringLiteral("café"), QStringLiteral("café")};
+        QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf" "a\n") << QStringList{"a"};
+    }
+    void readLines_acceptsLineEndsAndEncodings()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, expected);
+        DataFolder folder;
+        folder.write("f.csv", content);
+        auto in = fw::OpenAsTextFile("f.csv");
+        QVERIFY(in);
+        QStringList lines;
+        while (!in->Eof())
+            lines.append(in->ReadLine());
+        QCOMPARE(lines, expected);
+    }
+
+    void open_givesNoReaderForMissingOrFolder()
+    {
+        DataFolder folder;
+        QVERIFY(!fw::OpenAsTextFile("missing.csv"));
+        QVERIFY(!fw::Exists("missing.csv"));
+        folder.block("dir.csv");
+        QVERIFY(!fw::OpenAsTextFile("dir.csv"));
+        QVERIFY(fw::Exists("dir.csv"));
+    }
+
+    void create_writesUtf8WithUnixLineEnds()
+    {
+        DataFolder folder;
+        folder.write("f.csv", "old content\n");
+        auto out = fw::CreateTextFile("f.csv");
+        QVERIFY(out);
+        QVERIFY(out->WriteLine(QStringLiteral("Numéro")));
+        // Until it is closed the old file is whole.
+        QCOMPARE(folder.read("f.csv"), QByteArray("old content\n"));
+        QVERIFY(out->WriteLine(QString()));
+        QVERIFY(out->Close());
+        QCOMPARE(folder.read("f.csv"), QByteArray("Num\xc3\xa9ro\n\n"));
+    }
+
+    void create_droppedWriterLeavesOldFile()
+    {
+        DataFolder folder;
+        folder.write("f.csv", "keep\n");
+        {
+            auto out = fw::CreateTextFile("f.csv");
+            QVERIFY(out);
+            out->WriteLine(QStringLiteral("lost"));
+        }
+        QCOMPARE(folder.read("f.csv"), QByteArray("keep\n"));
+    }
+
+    void createAndAppend_failOnFolder()
+    {
+        DataFolder folder;
+        folder.block("f.csv");
+        QVERIFY(!fw::CreateTextFile("f.csv"));
+        QVERIFY(!fw::AppendToTextFile("f.csv"));
+    }
+
+    void append_createsMissingAndExtends()
+    {
+        DataFolder folder;
+        {
+            auto out = fw::AppendToTextFile("f.csv");
+            QVERIFY(out);
+            out->WriteLine(QStringLiteral("1,2"));
+            QVERIFY(out->Close());
+        }
+        auto out = fw::AppendToTextFile("f.csv");
+        QVERIFY(out);
+        out->WriteLine(QStringLiteral("3,4"));
+        QVERIFY(out->Close());
+        QCOMPARE(folder.read("f.csv"), QByteArray("1,2\n3,4\n"));
+    }
+};
+
+VDL_TEST(TestFiles)
+#include "tst_files.moc"

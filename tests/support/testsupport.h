@@ -1,0 +1,74 @@
+#pragma once
+
+#include "framework/dialogs.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+// Answers the program's dialogs from a script and records every text shown.
+class ScriptedDialogs : public fw::DialogSeam
+{
+public:
+    ScriptedDialogs();
+    ~ScriptedDialogs() override;
+
+    void msgBox(const QString &text) override;
+    fw::DialogButton messageDialog(const fw::MessageDialogSpec &spec) override;
+
+    // Answers for the coming question dialogs, in order; once they run out,
+    // every question is answered with its action button.
+    void answer(fw::DialogButton button) { answers.append(button); }
+
+    QStringList messages;                   // every MsgBox text, in order
+    QList<fw::MessageDialogSpec> questions; // every question dialog, in order
+    QList<fw::DialogButton> answers;
+};
+
+// A data folder of its own for one test: the working directory while it lives.
+class DataFolder
+{
+public:
+    DataFolder();
+    ~DataFolder();
+
+    QString path(const QString &name) const;
+    void write(const QString &name, const QByteArray &content) const;
+    QByteArray read(const QString &name) const;
+    // The file's lines, its last line end not making one more.
+    QStringList lines(const QString &name) const;
+    bool exists(const QString &name) const;
+    // Puts a folder where a file should be: no one, root included, can then
+    // open it as a file.
+    void block(const QString &name) const;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+// Starts every test case afresh: no window, zeroed globals, no quit asked,
+// today's date fixed, dialogs answered by a script.
+class ProgramFixture
+{
+public:
+    ProgramFixture();
+    ~ProgramFixture();
+
+    DataFolder folder;
+    ScriptedDialogs dialogs;
+};
+
+// Registers a QtTest class with the module's test executable.
+using TestFactory = std::function<std::unique_ptr<QObject>()>;
+bool registerTest(const char *name, TestFactory factory);
+
+#define VDL_TEST(Class)                                                                             \
+    namespace {                                                                                     \
+    const bool registered_##Class = registerTest(#Class, [] { return std::make_unique<Class>(); }); \
+    }
