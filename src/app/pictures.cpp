@@ -9,8 +9,13 @@ namespace app {
 namespace {
 
 QString g_folder;
-QPixmap g_sigl;
-QPixmap g_qvo;
+
+// Made on first use: no picture may exist before the application object.
+QPixmap &kept(int which)
+{
+    static QPixmap pictures[2];
+    return pictures[which];
+}
 
 QPixmap load(QPixmap &kept, const QString &file)
 {
@@ -39,12 +44,14 @@ QString resourcesFolder()
 void setResourcesFolder(const QString &path)
 {
     g_folder = path;
-    g_sigl = QPixmap();
-    g_qvo = QPixmap();
+    if (QCoreApplication::instance()) {
+        kept(0) = QPixmap();
+        kept(1) = QPixmap();
+    }
 }
 
-QPixmap siglBourse() { return load(g_sigl, QStringLiteral("siglBourse.png")); }
+QPixmap siglBourse() { return load(kept(0), QStringLiteral("siglBourse.png")); }
 
-QPixmap qvomoyen() { return load(g_qvo, QStringLiteral("qvo-moyen.png")); }
+QPixmap qvomoyen() { return load(kept(1), QStringLiteral("qvo-moyen.png")); }
 
 } // namespace app

@@ -1,0 +1,337 @@
+#include "testsupport.h"
+
+#include "app/module1.h"
+#include "app/pictures.h"
+#include "cashdesk/window1.h"
+#include "framework/controls.h"
+#include "framework/runtime.h"
+#include "framework/text.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+const QString kJournal = QStringLiteral("QVOB2026_main.csv");
+const QByteArray kHeader = "Bourse QVO du 1/3/2026\nNuméro de coupon,Valeur encaissée,Vendeur,code vendeur\n";
+
+template <class T>
+T *control(Window1 *w, const char *name)
+{
+    T *c = w->findChild<T *>(QString::fromLatin1(name));
+    if (!c)
+        qFatal("no control %s", name);
+    return c;
+}
+
+QStringList row(Window1 *w, int r)
+{
+    auto *list = control<fw::Listbox>(w, "ReferenceBox");
+    QStringList cells;
+    for (int c = 0; c < list->ColumnCount(); ++c)
+        cells.append(list->Cell(r, c));
+    return cells;
+}
+
+} // namespace
+
+class TestOpening : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstRun_createsRateFileAndJournal()
+    {
+        ProgramFixture fixture;
+        Window1 *w = Window1::instance();
+
+        QCOMPARE(fixture.folder.lines("ValComm.txt"), QStringList{"0.12"});
+        QCOMPARE(Module1::qvotaux, 0.12);
+        QCOMPARE(Module1::myday, QStringLiteral("7/3/2026"));
+        QCOMPARE(Module1::thename, kJournal);
+        QCOMPARE(fixture.folder.lines(kJournal),
+                 (QStringList{"Bourse QVO du 7/3/2026", "Numéro de coupon,Valeur encaissée,Vendeur,code vendeur"}));
+        QCOMPARE(control<fw::Listbox>(w, "ReferenceBox")->ListCount(), 0);
+        QCOMPARE(control<fw::TextField>(w, "ShowTotal")->Text(), QStringLiteral("0.00"));
+        QCOMPARE(control<fw::TextField>(w, "ShowComm")->Text(), QString());
+        QVERIFY(control<QPushButton>(w, "PushButton5")->isEnabled());
+        QVERIFY(!fw::QuitRequested());
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+    }
+
+    void opening_asksStartupQuestion()
+    {
+        ProgramFixture fixture;
+        Window1::instance();
+        QCOMPARE(fixture.dialogs.questions.size(), 1);
+        const fw::MessageDialogSpec &q = fixture.dialogs.questions.first();
+        QCOMPARE(q.title, QStringLiteral("et pour commencer... "));
+        QCOMPARE(q.icon, 1);
+        QCOMPARE(q.message,
+                 QStringLiteral("Le fonctionnement de ce programme suppose que tous les fichiers des vendeurs "
+                                "(vendeur_x.csv) ont étés effacés et que les fichiers ListeVendeurs.csv\n"
+                                "et couponsvendeurs.csv ont été correctement remplis. \n"));
+        QCOMPARE(q.explanation,
+                 QStringLiteral("Si ce n'est pas le cas, vous pouvez encore effacer les premiers, sans devoir "
+                                "quitter le programme (Continuer), et utiliser \n le bouton \"Gestion des "
+                                "vendeurs\" pour créer les seconds."));
+        QCOMPARE(q.actionCaption, QStringLiteral("Continuer"));
+        QCOMPARE(q.cancelCaption, QStringLiteral("Quitter"));
+    }
+
+    void quitAnswer_stillCreatesBothFiles()
+    {
+        ProgramFixture fixture;
+        fixture.dialogs.answer(fw::DialogButton::Cancel);
+        Window1::instance();
+        QVERIFY(fw::QuitRequested());
+        QVERIFY(fixture.folder.exists("ValComm.txt"));
+        QCOMPARE(fixture.folder.lines(kJournal).size(), 2);
+    }
+
+    void secondRun_reloadsJournal_data()
+    {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<QList<QStringList>>("rows");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("commission");
+        QTest::newRow("header only") << QByteArray() << QList<QStringList>{} << "0.00" << "0.00";
+        QTest::newRow("turnover and commission")
+            << QByteArray("1,10,Dupont,1\n2,2.5,Dupont,1\n3,0.45,Martin,2\n")
+            << QList<QStringList>{{"1", "10.00", "Dupont", "1"}, {"2", "2.50", "Dupont", "1"},
+                                  {"3", "0.45", "Martin", "2"}}
+            << "12.95" << "1.55";
+        QTest::newRow("blanks trimmed, amount formatted")
+            << QByteArray(" 12 , 5.5 , Jean Dupont , 07 \n")
+            << QList<QStringList>{{"12", "5.50", "Jean Dupont", "07"}} << "5.50" << "0.65";
+        QTest::newRow("comma amount: first four fields")
+            << QByteArray("4,12,50,Dupont,1\n") << QList<QStringList>{{"4", "12.00", "50", "Dupont"}} << "12.00"
+            << "1.45";
+        QTest::newRow("short and empty lines")
+            << QByteArray("7,3\n\n") << QList<QStringList>{{"7", "3.00", "", ""}, {"", "", "", ""}} << "3.00"
+            << "0.35";
+        QTest::newRow("windows line ends and encoding")
+            << QByteArray("5,1.5,L\xe9on,3\r\n") << QList<QStringList>{{"5", "1.50", QStringLiteral("Léon"), "3"}}
+            << "1.50" << "0.20";
+        QTest::newRow("exact sum of unformatted amounts")
+            << QByteArray("1,0.004,A,1\n2,0.004,A,1\n") << QList<QStringList>{{"1", "0.00", "A", "1"},
+                                                                             {"2", "0.00", "A", "1"}}
+            << "0.01" << "0.00";
+    }
+    void secondRun_reloadsJournal()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(QList<QStringList>, rows);
+        QFETCH(QString, total);
+        QFETCH(QString, commission);
+        ProgramFixture fixture;
+        fixture.folder.write(kJournal, kHeader + lines);
+        fixture.folder.write("ValComm.txt", "0.12\n");
+        Window1 *w = Window1::instance();
+
+        auto *list = control<fw::Listbox>(w, "ReferenceBox");
+        QCOMPARE(list->ListCount(), rows.size());
+        for (int r = 0; r < rows.size(); ++r)
+            QCOMPARE(row(w, r), rows[r]);
+        QCOMPARE(list->ListIndex(), -1);
+        QCOMPARE(control<fw::TextField>(w, "ShowTotal")->Text(), total);
+        QCOMPARE(control<fw::TextField>(w, "ShowComm")->Text(), commission);
+        QVERIFY(!control<QPushButton>(w, "PushButton5")->isEnabled());
+        // Reloading never rewrites the journal.
+        QCOMPARE(fixture.folder.read(kJournal), kHeader + lines);
+    }
+
+    void journalWithoutHeader_losesItsFirstTwoLines()
+    {
+        ProgramFixture fixture;
+        fixture.folder.write(kJournal, "1,2,A,1\n2,3,B,1\n3,4,C,1\n");
+        Window1 *w = Window1::instance();
+        QCOMPARE(control<fw::Listbox>(w, "ReferenceBox")->ListCount(), 1);
+        QCOMPARE(row(w, 0).first(), QStringLiteral("3"));
+        QCOMPARE(Module1::grandtotal, 4.0);
+    }
+
+    void rateFile_isRead_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<double>("rate");
+        QTest::newRow("0.15") << QByteArray("0.15\n") << 0.15;
+        QTest::newRow("text") << QByteArray("douze\n") << 0.0;
+        QTest::newRow("empty file") << QByteArray() << 0.0;
+        QTest::newRow("later lines ignored") << QByteArray("0.2\n0.5\n") << 0.2;
+        QTest::newRow("windows line end") << QByteArray("0.1\r\n") << 0.1;
+    }
+    void rateFile_isRead()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(double, rate);
+        ProgramFixture fixture;
+        fixture.folder.write("ValComm.txt", content);
+        fixture.folder.write(kJournal, kHeader + "1,100,A,1\n");
+        Window1 *w = Window1::instance();
+        QCOMPARE(Module1::qvotaux, rate);
+        QCOMPARE(fixture.folder.read("ValComm.txt"), content);
+        QCOMPARE(control<fw::TextField>(w, "ShowComm")->Text(), fw::FormatAmount(fw::Round(rate * 100 * 20) / 20));
+    }
+
+    void unreadableFile_stopsWithNothingWritten_data()
+    {
+        QTest::addColumn<QString>("blocked");
+        QTest::newRow("rate file") << "ValComm.txt";
+        QTest::newRow("journal") << kJournal;
+    }
+    void unreadableFile_stopsWithNothingWritten()
+    {
+        QFETCH(QString, blocked);
+        ProgramFixture fixture;
+        fixture.folder.block(blocked);
+        Window1::instance();
+        QCOMPARE(fixture.dialogs.messages.size(), 1);
+        QVERIFY(fixture.dialogs.messages.first().contains(blocked));
+        QVERIFY(fw::QuitRequested());
+        QVERIFY(fixture.dialogs.questions.isEmpty());
+        // Nothing written: the other file was not created either.
+        QCOMPARE(QDir(fixture.folder.path(QString())).entryList(QDir::Files), QStringList());
+    }
+
+    void fileThatCannotBeCreated_stopsTheProgram()
+    {
+        ProgramFixture fixture;
+        QDir(fixture.folder.path(QString())).removeRecursively(); // no data folder left to write in
+        Window1::instance();
+        QCOMPARE(fixture.dialogs.messages,
+                 QStringList{"Impossible de créer le fichier ValComm.txt. Le programme s'arrête."});
+        QVERIFY(fw::QuitRequested());
+    }
+
+    void journalThatCannotBeCreated_isNamed()
+    {
+        ProgramFixture fixture;
+        fixture.folder.write("ValComm.txt", "0.12\n");
+        // A dangling link: the journal is not there, yet cannot be created through it.
+        QVERIFY(QFile::link(fixture.folder.path("missing/none.csv"), fixture.folder.path(kJournal)));
+        Window1::instance();
+        QCOMPARE(fixture.dialogs.messages,
+                 QStringList{"Impossible de créer le fichier QVOB2026_main.csv. Le programme s'arrête."});
+        QVERIFY(fw::QuitRequested());
+    }
+
+    void design_matchesTheCashDesk_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("EntryCoupon") << "EntryCoupon" << QRect(41, 195, 70, 27) << "";
+        QTest::newRow("ValeurCoupon") << "ValeurCoupon" << QRect(129, 195, 79, 27) << "";
+        QTest::newRow("ReferenceBox") << "ReferenceBox" << QRect(358, 64, 352, 375) << "";
+        QTest::newRow("StaticText3") << "StaticText3" << QRect(42, 110, 277, 40) << "Saisie des coupons";
+        QTest::newRow("StaticText4") << "StaticText4" << QRect(365, 19, 274, 17) << "Coupons déjà saisis";
+        QTest::newRow("StaticText5") << "StaticText5" << QRect(51, 279, 111, 31) << "Chiffre d'affaire:";
+        QTest::newRow("StaticText7") << "StaticText7" << QRect(358, 43, 274, 17)
+                                     << "Coupon      Valeur              Vendeur";
+        QTest::newRow("PushButton3") << "PushButton3" << QRect(390, 449, 274, 26)
+                                     << "Voir la feuille d'un vendeur particulier";
+        QTest::newRow("PushButton5") << "PushButton5" << QRect(66, 449, 240, 26)
+                                     << "Gestion des vendeurs et coupons";
+        QTest::newRow("BevelButton1") << "BevelButton1" << QRect(233, 195, 86, 26) << "Ajouter";
+        QTest::newRow("BevelButton2") << "BevelButton2" << QRect(66, 349, 79, 20) << "Vériifer/Modifier";
+        QTest::newRow("BevelButton3") << "BevelButton3" << QRect(233, 233, 86, 29) << "Effacer";
+        QTest::newRow("BevelButton5") << "BevelButton5" << QRect(7, 445, 55, 31) << "Quitter";
+    }
+    void design_matchesTheCashDesk()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, caption);
+        ProgramFixture fixture;
+        Window1 *w = Window1::instance();
+        QWidget *c = w->findChild<QWidget *>(name);
+        QVERIFY(c);
+        QCOMPARE(c->geometry(), geometry);
+        if (auto *label = qobject_cast<QLabel *>(c))
+            QCOMPARE(label->text(), caption);
+        if (auto *button = qobject_cast<QAbstractButton *>(c))
+            QCOMPARE(button->text(), caption);
+    }
+
+    void window_isFixedWithoutCloseButton()
+    {
+        ProgramFixture fixture;
+        Window1 *w = Window1::instance();
+        w->Show();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Gestion de la Bourse QVO"));
+        QWidget *form = control<QWidget>(w, "ReferenceBox")->parentWidget();
+        QCOMPARE(form->size(), QSize(720, 486));
+        QCOMPARE(w->minimumSize(), w->maximumSize());
+        QVERIFY(!(w->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!(w->windowFlags() & Qt::WindowMinMaxButtonsHint));
+        // The seller code column is never seen, the working lists never shown.
+        QVERIFY(control<fw::Listbox>(w, "ReferenceBox")->isColumnHidden(3));
+        QVERIFY(!control<fw::Listbox>(w, "ListCachee")->isVisible());
+        QVERIFY(!control<fw::TextField>(w, "fromat")->isVisible());
+        QVERIFY(control<fw::TextField>(w, "ShowTotal")->isReadOnly());
+    }
+
+    void tab_visitsEntryAmountAndAjouterOnly()
+    {
+        ProgramFixture fixture;
+        Window1 *w = Window1::instance();
+        w->Show();
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        control<QWidget>(w, "EntryCoupon")->setFocus();
+        QStringList visited;
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(visited, (QStringList{"ValeurCoupon", "BevelButton1", "EntryCoupon"}));
+    }
+
+    void quit_fromButtonMenuOrWindowManager_writesNothing_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Quitter") << "button";
+        QTest::newRow("&Quit") << "menu";
+        QTest::newRow("Ctrl+Q") << "shortcut";
+        QTest::newRow("close request") << "close";
+    }
+    void quit_fromButtonMenuOrWindowManager_writesNothing()
+    {
+        QFETCH(QString, way);
+        ProgramFixture fixture;
+        Window1 *w = Window1::instance();
+        w->Show();
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        const QByteArray journal = fixture.folder.read(kJournal);
+        QVERIFY(!fw::QuitRequested());
+        if (way == "button")
+            control<QAbstractButton>(w, "BevelButton5")->click();
+        else if (way == "menu")
+            w->FileQuit()->trigger();
+        else if (way == "shortcut")
+            QTest::keyClick(w, Qt::Key_Q, Qt::ControlModifier);
+        else
+            w->close();
+        QVERIFY(fw::QuitRequested());
+        QVERIFY(w->isVisible());
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+        QCOMPARE(fixture.folder.read(kJournal), journal);
+    }
+
+    void missingLogo_leavesPictureEmptyWithoutMessage()
+    {
+        ProgramFixture fixture;
+        app::setResourcesFolder(fixture.folder.path("Resources"));
+        Window1 *w = Window1::instance();
+        app::setResourcesFolder(QString());
+        QVERIFY(control<fw::Canvas>(w, "Canvas1")->pixmap().isNull());
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+    }
+};
+
+VDL_TEST(TestOpening)
+#include "tst_opening.moc"
