@@ -1,0 +1,205 @@
+#include "testsupport.h"
+
+#include "app/csvload.h"
+#include "app/menubar1.h"
+#include "app/pictures.h"
+#include "app/rules.h"
+#include "app/vandrelico.h"
+#include "framework/controls.h"
+#include "framework/files.h"
+#include "framework/runtime.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+class TestApp : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void menuBar_holdsFileAndEditItems_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QKeySequence>("shortcut");
+        QTest::newRow("FileQuit") << "FileQuit" << "&Quit" << QKeySequence("Ctrl+Q");
+        QTest::newRow("EditUndo") << "EditUndo" << "&Undo" << QKeySequence("Ctrl+Z");
+        QTest::newRow("EditCut") << "EditCut" << "Cu&t" << QKeySequence("Ctrl+X");
+        QTest::newRow("EditCopy") << "EditCopy" << "&Copy" << QKeySequence("Ctrl+C");
+        QTest::newRow("EditPaste") << "EditPaste" << "&Paste" << QKeySequence("Ctrl+V");
+        QTest::newRow("EditClear") << "EditClear" << "&Delete" << QKeySequence();
+        QTest::newRow("EditSelectAll") << "EditSelectAll" << "Select &All" << QKeySequence("Ctrl+A");
+    }
+    void menuBar_holdsFileAndEditItems()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QKeySequence, shortcut);
+        QAction *item = MenuBar1::instance()->item(name);
+        QVERIFY(item);
+        QCOMPARE(item->text(), text);
+        QCOMPARE(item->shortcut(), shortcut);
+    }
+
+    void menuBar_menusInOrder()
+    {
+        const QList<QAction *> menus = MenuBar1::instance()->actions();
+        QCOMPARE(menus.size(), 2);
+        QCOMPARE(menus[0]->text(), QStringLiteral("&File"));
+        QCOMPARE(menus[1]->text(), QStringLiteral("&Edit"));
+        QStringList edit;
+        for (QAction *a : menus[1]->menu()->actions())
+            edit.append(a->isSeparator() ? QStringLiteral("-") : a->objectName());
+        QCOMPARE(edit, (QStringList{"EditUndo", "-", "EditCut", "EditCopy", "EditPaste", "EditClear", "-",
+                                    "EditSelectAll"}));
+    }
+
+    void editItems_actOnFocusedField()
+    {
+        ProgramFixture fixture;
+        QLineEdit field;
+        field.show();
+        QApplication::setActiveWindow(&field);
+        QVERIFY(QTest::qWaitForWindowActive(&field));
+        field.setFocus();
+        QTest::keyClicks(&field, QStringLiteral("1234"));
+        MenuBar1 *bar = MenuBar1::instance();
+        bar->item("EditSelectAll")->trigger();
+        QCOMPARE(field.selectedText(), QStringLiteral("1234"));
+        bar->item("EditClear")->trigger();
+        QCOMPARE(field.text(), QString());
+        bar->item("EditUndo")->trigger();
+        QCOMPARE(field.text(), QStringLiteral("1234"));
+    }
+
+    void quitItem_endsTheProgram()
+    {
+        ProgramFixture fixture;
+        MenuBar1::instance()->item("FileQuit")->trigger();
+        QVERIFY(fw::QuitRequested());
+    }
+
+    void run_quitDuringOpeningNeverEntersLoop()
+    {
+        ProgramFixture fixture;
+        auto *application = static_cast<fw::Application *>(QCoreApplication::instance());
+        static bool opened;
+        opened = false;
+        // A loop that was entered would hang here: nothing else ends it.
+        const int status = app::Run(*application, [] {
+            opened = true;
+            fw::Quit();
+        });
+        QCOMPARE(status, 0);
+        QVERIFY(opened);
+        QCOMPARE(application->MenuBar(), static_cast<QMenuBar *>(MenuBar1::instance()));
+    }
+
+    void run_quitFromHandlerEndsLoop()
+    {
+        ProgramFixture fixture;
+        auto *application = static_cast<fw::Application *>(QCoreApplication::instance());
+        static bool handled;
+        handled = false;
+        const int status = app::Run(*application, [] {
+            QTimer::singleShot(0, [] {
+                fw::Quit();
+                handled = true; // the handler runs to its end first
+            });
+        });
+        QCOMPARE(status, 0);
+        QVERIFY(handled);
+    }
+
+    void salesFileName_usesIntegerForm_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("plain") << "7" << "vendeur_7.csv";
+        QTest::newRow("leading zero") << "07" << "vendeur_7.csv";
+        QTest::newRow("leading blank") << " 7" << "vendeur_7.csv";
+        QTest::newRow("fraction") << "7.9" << "vendeur_7.csv";
+        QTest::newRow("empty") << "" << "vendeur_0.csv";
+        QTest::newRow("not a number") << "abc" << "vendeur_0.csv";
+        QTest::newRow("negative") << "-3" << "vendeur_-3.csv";
+        QTest::newRow("too large") << "99999999999" << "vendeur_2147483647.csv";
+    }
+    void salesFileName_usesIntegerForm()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, file);
+        QCOMPARE(app::SalesFileName(code), file);
+    }
+
+    void commission_roundsToFiveCents_data()
+    {
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<double>("turnover");
+        QTest::addColumn<double>("commission");
+        QTest::newRow("12.1 at 12%") << 0.12 << 12.1 << 1.45;
+        QTest::newRow("12.95 at 12%") << 0.12 << 12.95 << 1.55;
+        QTest::newRow("15 at 12%") << 0.12 << 15.0 << 1.8;
+        QTest::newRow("rate 0") << 0.0 << 100.0 << 0.0;
+        QTest::newRow("negative turnover") << 0.12 << -10.0 << -1.2;
+    }
+    void commission_roundsToFiveCents()
+    {
+        QFETCH(double, rate);
+        QFETCH(double, turnover);
+        QFETCH(double, commission);
+        QCOMPARE(app::Commission(rate, turnover), commission);
+    }
+
+    void csvLoad_trimsCutsAndFills_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("amounts");
+        QTest::addColumn<QList<QStringList>>("rows");
+        QTest::newRow("trimmed") << QByteArray(" 1 ,\t2 \n") << false << QList<QStringList>{{"1", "2"}};
+        QTest::newRow("extra fields dropped") << QByteArray("1,2,3,4\n") << false << QList<QStringList>{{"1", "2"}};
+        QTest::newRow("short line filled") << QByteArray("1\n\n") << false
+                                           << QList<QStringList>{{"1", ""}, {"", ""}};
+        QTest::newRow("amount variant") << QByteArray("1,5.5\n2,\n3,x\n") << true
+                                        << QList<QStringList>{{"1", "5.50"}, {"2", ""}, {"3", "0.00"}};
+    }
+    void csvLoad_trimsCutsAndFills()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, amounts);
+        QFETCH(QList<QStringList>, rows);
+        DataFolder folder;
+        folder.write("f.csv", content);
+        fw::Listbox list;
+        list.setColumnCount(2);
+        fw::TextField format;
+        format.setFormat(QStringLiteral("-####.00"));
+        auto in = fw::OpenAsTextFile("f.csv");
+        app::CsvLoad(*in, list, amounts ? &format : nullptr);
+        QCOMPARE(list.ListCount(), rows.size());
+        for (int r = 0; r < rows.size(); ++r)
+            QCOMPARE((QStringList{list.Cell(r, 0), list.Cell(r, 1)}), rows[r]);
+        QCOMPARE(list.LastIndex(), rows.size() - 1);
+    }
+
+    void pictures_loadFromResourcesOrNothing()
+    {
+        DataFolder folder;
+        app::setResourcesFolder(folder.path("Resources"));
+        QVERIFY(app::siglBourse().isNull());
+        // A picture missing at first is tried again at the next use.
+        QDir(folder.path(QString())).mkdir("Resources");
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/../Resources/siglBourse.png",
+                            folder.path("Resources/siglBourse.png")));
+        QVERIFY(!app::siglBourse().isNull());
+        QVERIFY(app::qvomoyen().isNull());
+        app::setResourcesFolder(QString());
+        QVERIFY(!app::qvomoyen().isNull()); // the build's own Resources beside bin/
+    }
+};
+
+VDL_TEST(TestApp)
+#include "tst_app.moc"

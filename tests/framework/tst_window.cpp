@@ -1,0 +1,135 @@
+#include "testsupport.h"
+
+#include "framework/runtime.h"
+#include "framework/window.h"
+
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <stdexcept>
+
+namespace {
+
+// A window of the tests' own, counting its openings.
+class Probe : public fw::SingleWindow<Probe>
+{
+public:
+    Probe()
+    {
+        content()->resize(200, 100);
+        content()->setWindowTitle(QStringLiteral("Probe"));
+        button = new QPushButton(QStringLiteral("Boom"), content());
+        fw::OnAction(button, [] { throw std::runtime_error("panne de test"); });
+        finishDesign();
+    }
+
+    void Event_Open() override
+    {
+        ++openings;
+        if (closeOnOpen)
+            Close();
+        if (throwOnOpen)
+            throw std::runtime_error("ouverture impossible");
+    }
+
+    QPushButton *button;
+    static inline int openings = 0;
+    static inline bool closeOnOpen = false;
+    static inline bool throwOnOpen = false;
+};
+
+} // namespace
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        Probe::openings = 0;
+        Probe::closeOnOpen = false;
+        Probe::throwOnOpen = false;
+    }
+
+    void instance_isOneUntilClosed()
+    {
+        ProgramFixture fixture;
+        Probe *first = Probe::instance();
+        QCOMPARE(Probe::instance(), first);
+        QCOMPARE(Probe::openings, 1);
+        first->Close();
+        QVERIFY(!Probe::openInstance());
+        Probe *second = Probe::instance();
+        QVERIFY(second != first);
+        QCOMPARE(Probe::openings, 2); // a fresh instance opens again
+    }
+
+    void windowClosedInItsOpening_isNotShown()
+    {
+        ProgramFixture fixture;
+        Probe::closeOnOpen = true;
+        Probe *w = Probe::instance();
+        w->Show();
+        QVERIFY(!w->isVisible());
+        QVERIFY(!Probe::openInstance());
+    }
+
+    void closeRequest_isIgnored()
+    {
+        ProgramFixture fixture;
+        Probe *w = Probe::instance();
+        w->Show();
+        QVERIFY(!w->close());
+        QVERIFY(w->isVisible());
+        QCOMPARE(Probe::openInstance(), w);
+    }
+
+    void fixedSizeFromTheForm()
+    {
+        ProgramFixture fixture;
+        Probe *w = Probe::instance();
+        w->Show();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Probe"));
+        QCOMPARE(w->size(), QSize(200, 100));
+        QCOMPARE(w->minimumSize(), w->maximumSize());
+    }
+
+    void escapedException_isShownAndProgramGoesOn_data()
+    {
+        QTest::addColumn<bool>("inOpening");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("handler") << false << "panne de test";
+        QTest::newRow("opening") << true << "ouverture impossible";
+    }
+    void escapedException_isShownAndProgramGoesOn()
+    {
+        QFETCH(bool, inOpening);
+        QFETCH(QString, message);
+        ProgramFixture fixture;
+        Probe::throwOnOpen = inOpening;
+        Probe *w = Probe::instance();
+        if (!inOpening)
+            w->button->click();
+        QCOMPARE(fixture.dialogs.messages, QStringList{message});
+        QCOMPARE(Probe::openInstance(), w);
+        QVERIFY(!fw::QuitRequested());
+    }
+
+    void modalWindow_returnsWhenClosed()
+    {
+        ProgramFixture fixture;
+        Probe *w = Probe::instance();
+        bool wasModal = false;
+        QTimer::singleShot(0, w, [&] {
+            wasModal = w->isModal() && w->isVisible();
+            w->Close();
+        });
+        w->ShowModal();
+        QVERIFY(wasModal);
+        QVERIFY(!Probe::openInstance());
+    }
+};
+
+VDL_TEST(TestWindow)
+#include "tst_window.moc"
