@@ -32,10 +32,6 @@ void Window1::CreateControls()
     fw::OnAction(ui->BevelButton5, [this] { BevelButton5_Action(); });
 }
 
-void Window1::PushButton3_Action() {}
-
-void Window1::BevelButton4_Action() {}
-
 void Window1::BevelButton5_Action() { fw::Quit(); }
 
 QAction *Window1::EditMenu() const { return MenuBar1::instance()->item(QStringLiteral("EditMenu")); }

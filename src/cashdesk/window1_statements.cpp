@@ -1,0 +1,7 @@
+#include "window1.h"
+#include "ui_window1.h"
+
+// The seller sheet and the utilities.
+void Window1::PushButton3_Action() {}
+
+void Window1::BevelButton4_Action() {}
