@@ -32,8 +32,30 @@ Window::~Window()
     std::erase(windows, this);
 }
 
+namespace {
+
+// The designs give font sizes in points of a 72-dpi screen, where a point is a
+// pixel; at Qt's 96 dpi the same points would not fit the designed boxes.
+void keepDesignedFontSizes(QWidget *form)
+{
+    QList<QWidget *> widgets = form->findChildren<QWidget *>();
+    widgets.prepend(form);
+    for (QWidget *w : widgets) {
+        // Only the sizes the design sets; a default size stays the desktop's.
+        if (!w->testAttribute(Qt::WA_SetFont) || !(w->font().resolveMask() & QFont::SizeResolved) ||
+            w->font().pointSize() <= 0)
+            continue;
+        QFont font = w->font();
+        font.setPixelSize(font.pointSize());
+        w->setFont(font);
+    }
+}
+
+} // namespace
+
 void Window::finishDesign(QMenuBar *menuBar)
 {
+    keepDesignedFontSizes(m_content);
     setWindowTitle(m_content->windowTitle());
     m_content->setFixedSize(m_content->size());
     auto *layout = new QVBoxLayout(this);

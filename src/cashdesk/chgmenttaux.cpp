@@ -1,0 +1,45 @@
+#include "chgmenttaux.h"
+#include "ui_chgmenttaux.h"
+
+#include "journal.h"
+
+#include "app/module1.h"
+#include "framework/dialogs.h"
+#include "framework/runtime.h"
+#include "framework/text.h"
+
+ChgmentTaux::ChgmentTaux() : ui(std::make_unique<Ui::ChgmentTaux>())
+{
+    setObjectName(QStringLiteral("ChgmentTaux"));
+    CreateControls();
+    Layout();
+}
+
+ChgmentTaux::~ChgmentTaux() = default;
+
+void ChgmentTaux::Layout() { finishDesign(); }
+
+void ChgmentTaux::CreateControls()
+{
+    ui->setupUi(content());
+    fw::OnAction(ui->BevelButton1, [this] { BevelButton1_Action(); });
+    fw::OnAction(ui->BevelButton2, [this] { BevelButton2_Action(); });
+}
+
+void ChgmentTaux::BevelButton1_Action()
+{
+    // Whatever is typed is taken as Val reads it. The rate in memory changes
+    // only with the file, so the rate in force is always the one stored.
+    const double rate = fw::Val(ui->nveautaux->Text()) / 100;
+    if (!cashdesk::WriteRateFile(rate)) {
+        fw::MsgBox(QStringLiteral("Impossible d'écrire le fichier ") + cashdesk::kRateFile +
+                   QStringLiteral(" : le taux de commission n'a pas été modifié."));
+        return;
+    }
+    Module1::qvotaux = rate;
+    Close();
+}
+
+void ChgmentTaux::BevelButton2_Action() { Close(); }
+
+void ChgmentTaux::Event_Open() { ui->nveautaux->SetText(fw::Str(Module1::qvotaux * 100)); }

@@ -1,0 +1,215 @@
+#include "tst_cancel_desk.h"
+
+#include "app/module1.h"
+
+#include <QFileInfo>
+
+using desk::CashDesk;
+using desk::kJournal;
+using desk::kTodayHeader;
+
+namespace {
+
+enum class Sales { Missing, Folder, File, Unreplaceable };
+
+// 10, 2.10 and 5 recorded: a turnover of 17.10, at 0.12 a commission of 2.05.
+const QByteArray kThreeCoupons = "1,10,Dupont,1\n2,2.10,Martin,2\n3,5,Dupont,1\n";
+const QByteArray kDupontSales = "1,10\n3,5\n";
+
+const QString kNothingSelected = QStringLiteral("Aucun coupon n'a été sélectionné!");
+const QString kCannotRewrite = QStringLiteral("impossible d'écrire le fichier modifié!");
+const QString kNoSalesFile = QStringLiteral("Il n'y a pas de fichier pour ce vendeur!?!?!");
+
+// A sales file that reads but cannot be replaced: a link to a file whose name
+// is at the length limit leaves no room for the name of the file replacing it.
+bool makeUnreplaceable(const DataFolder &folder, const QString &name, const QByteArray &content)
+{
+    const QString target = QString(251, QLatin1Char('x')) + QStringLiteral(".csv");
+    folder.write(target, content);
+    return QFile::link(target, folder.path(name));
+}
+
+} // namespace
+
+class TestCancel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Every way "Effacer" can end, by the step it stops at.
+    void cancel_stopsAtEachStep_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("journalBlocked");
+        QTest::addColumn<Sales>("sales");
+        QTest::addColumn<QByteArray>("salesBefore");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<bool>("cancelled");
+        QTest::addColumn<QByteArray>("salesAfter");
+        QTest::addColumn<QStringList>("workingList");
+
+        const QByteArray martin = "4,1\n2,2.10\n";
+        const QStringList untouched{"99,0"};
+        QTest::newRow("nothing selected") << -1 << false << Sales::File << martin << QStringList{kNothingSelected}
+                                          << false << martin << untouched;
+        QTest::newRow("journal not writable: nothing changes")
+            << 1 << true << Sales::File << martin << QStringList{kCannotRewrite} << false << martin << untouched;
+        QTest::newRow("no sales file") << 1 << false << Sales::Missing << QByteArray()
+                                       << QStringList{kNoSalesFile} << true << QByteArray() << QStringList();
+        QTest::newRow("sales file unreadable") << 1 << false << Sales::Folder << QByteArray()
+                                               << QStringList{kNoSalesFile} << true << QByteArray() << QStringList();
+        QTest::newRow("coupon not in its sales file")
+            << 1 << false << Sales::File << QByteArray("9,1\n 8 , 4 \n") << QStringList() << true
+            << QByteArray("9,1\n 8 , 4 \n") << QStringList{"9,1", "8,4"};
+        QTest::newRow("sales file not writable") << 1 << false << Sales::Unreplaceable << martin
+                                                 << QStringList{kCannotRewrite} << true << martin
+                                                 << QStringList{"4,1"};
+        QTest::newRow("complete") << 1 << false << Sales::File << martin << QStringList() << true
+                                  << QByteArray("4,1\n") << QStringList{"4,1"};
+    }
+    void cancel_stopsAtEachStep()
+    {
+        QFETCH(int, row);
+        QFETCH(bool, journalBlocked);
+        QFETCH(Sales, sales);
+        QFETCH(QByteArray, salesBefore);
+        QFETCH(QStringList, messages);
+        QFETCH(bool, cancelled);
+        QFETCH(QByteArray, salesAfter);
+        QFETCH(QStringList, workingList);
+
+        CashDesk desk;
+        const QString martinFile = QStringLiteral("vendeur_2.csv");
+        desk.folder().write("vendeur_1.csv", kDupontSales);
+        if (sales == Sales::File)
+            desk.folder().write(martinFile, salesBefore);
+        else if (sales == Sales::Folder)
+            desk.folder().block(martinFile);
+        else if (sales == Sales::Unreplaceable)
+            QVERIFY(makeUnreplaceable(desk.folder(), martinFile, salesBefore));
+        desk.open(kThreeCoupons);
+        if (journalBlocked)
+            desk.replaceWithFolder(kJournal);
+        // The working list as an earlier cancellation left it.
+        auto *working = desk.control<fw::Listbox>("ListCachee");
+        working->AddRow("99");
+        working->SetCell(working->LastIndex(), 1, "0");
+
+        desk.cancel(row);
+
+        QCOMPARE(desk.fixture.dialogs.messages, messages);
+        if (cancelled) {
+            QCOMPARE(desk.folder().lines(kJournal),
+                     (kTodayHeader + QStringList{"1,10.00,Dupont,1", "3,5.00,Dupont,1"}));
+            QCOMPARE(desk.rows("ReferenceBox"), (QStringList{"1,10.00,Dupont,1", "3,5.00,Dupont,1"}));
+            QCOMPARE(Module1::vc2, QStringLiteral("2"));
+            QCOMPARE(Module1::grandtotal, 15.0);
+            QCOMPARE(desk.total(), QStringLiteral("15.00"));
+            QCOMPARE(desk.commission(), QStringLiteral("1.80"));
+        } else {
+            if (!journalBlocked)
+                QCOMPARE(desk.folder().read(kJournal), desk::kEarlierHeader + kThreeCoupons);
+            QCOMPARE(desk.coupons()->ListCount(), 3);
+            QCOMPARE(desk.coupons()->ListIndex(), row);
+            QCOMPARE(Module1::vc2, QString());
+            QCOMPARE(Module1::grandtotal, 17.1);
+            QCOMPARE(desk.total(), QStringLiteral("17.10"));
+            QCOMPARE(desk.commission(), QStringLiteral("2.05"));
+        }
+        QCOMPARE(desk.rows("ListCachee"), workingList);
+        QCOMPARE(desk.folder().read("vendeur_1.csv"), kDupontSales);
+        const QFileInfo martin(desk.folder().path(martinFile));
+        switch (sales) {
+        case Sales::Missing:
+            QVERIFY(!martin.exists());
+            break;
+        case Sales::Folder:
+            QVERIFY(martin.isDir());
+            break;
+        case Sales::File:
+        case Sales::Unreplaceable:
+            QCOMPARE(desk.folder().read(martinFile), salesAfter);
+            break;
+        }
+    }
+
+    void cancel_onlyCoupon_leavesHeaderAndEmptySalesFile()
+    {
+        CashDesk desk;
+        desk.folder().write("vendeur_3.csv", "12,5\n");
+        desk.open("12,5,Dupont,3\n");
+        desk.cancel(0);
+
+        QVERIFY(desk.fixture.dialogs.messages.isEmpty());
+        QCOMPARE(desk.folder().lines(kJournal), kTodayHeader);
+        QCOMPARE(desk.coupons()->ListCount(), 0);
+        QCOMPARE(desk.total(), QStringLiteral("0.00"));
+        QCOMPARE(desk.commission(), QStringLiteral("0.00"));
+        QVERIFY(desk.folder().exists("vendeur_3.csv"));
+        QCOMPARE(desk.folder().read("vendeur_3.csv"), QByteArray());
+    }
+
+    // The seller's lines as cancelling coupon 12 writes them back.
+    void cancel_rewritesSalesFile_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("recorded twice: only the later line goes")
+            << QByteArray("12,5\n13,4\n12,6\n") << QByteArray("12,5\n13,4\n");
+        QTest::newRow("third field dropped") << QByteArray("11,12,50\n12,5\n") << QByteArray("11,12\n");
+        QTest::newRow("fields trimmed") << QByteArray(" 11 , 3 \n 12 ,5\n") << QByteArray("11,3\n");
+        QTest::newRow("short and empty lines") << QByteArray("11\n\n12,5\n") << QByteArray("11,\n,\n");
+        QTest::newRow("coupon compared as text") << QByteArray("012,5\n12,5\n") << QByteArray("012,5\n");
+        QTest::newRow("windows line ends") << QByteArray("12,5\r\n13,4\r\n") << QByteArray("13,4\n");
+    }
+    void cancel_rewritesSalesFile()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        CashDesk desk;
+        desk.folder().write("vendeur_1.csv", before);
+        desk.open("12,5,Dupont,1\n");
+        desk.cancel(0);
+        QVERIFY(desk.fixture.dialogs.messages.isEmpty());
+        QCOMPARE(desk.folder().read("vendeur_1.csv"), after);
+    }
+
+    // The code text names the file by its number and is kept as it was.
+    void cancel_sellerCodeNamesSalesFile_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("leading zero") << "07" << "vendeur_7.csv";
+        QTest::newRow("leading blank") << " 7" << "vendeur_7.csv";
+        QTest::newRow("no number") << "x" << "vendeur_0.csv";
+    }
+    void cancel_sellerCodeNamesSalesFile()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, file);
+        CashDesk desk;
+        desk.folder().write(file, "4,1\n5,3\n");
+        desk.open("1,10,Dupont,1\n");
+        desk.addRow({"5", "3", "Martin", code});
+        desk.cancel(1);
+        QVERIFY(desk.fixture.dialogs.messages.isEmpty());
+        QCOMPARE(Module1::vc2, code);
+        QCOMPARE(desk.folder().read(file), QByteArray("4,1\n"));
+    }
+
+    void cancel_writesListTextsUnchanged()
+    {
+        CashDesk desk;
+        desk.folder().write("vendeur_1.csv", "1,10\n");
+        desk.open("1,10,Dupont,1\n");
+        desk.addRow({" 6 ", "2.1", QStringLiteral("Léon Martin "), " 07"});
+        desk.cancel(0);
+        QCOMPARE(desk.folder().lines(kJournal),
+                 kTodayHeader + QStringList{QStringLiteral(" 6 ,2.1,Léon Martin , 07")});
+        QCOMPARE(desk.total(), QStringLiteral("2.10"));
+        QCOMPARE(desk.commission(), QStringLiteral("0.25"));
+    }
+};
+
+VDL_TEST(TestCancel)
+#include "tst_cancel.moc"

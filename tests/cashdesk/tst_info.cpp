@@ -1,0 +1,192 @@
+#include "tst_cancel_desk.h"
+
+#include "app/pictures.h"
+#include "cashdesk/infowin.h"
+
+#include <QApplication>
+#include <QImage>
+
+using desk::CashDesk;
+using desk::child;
+
+namespace {
+
+#if defined(Q_OS_MACOS)
+const QString kVersion = QStringLiteral("0.9.9 (Macintosh)");
+#elif defined(Q_OS_LINUX)
+const QString kVersion = QStringLiteral("0.9.9 (Linux)");
+#else
+const QString kVersion = cashdesk::VersionText();
+#endif
+
+int aboutWindowsShown()
+{
+    int shown = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (qobject_cast<InfoWin *>(w) && w->isVisible())
+            ++shown;
+    return shown;
+}
+
+QString version(InfoWin *about) { return child<fw::TextField>(about, "vversion")->Text(); }
+
+} // namespace
+
+class TestInfo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void info_twiceGivesOneModelessWindow()
+    {
+        CashDesk desk;
+        desk.open(QByteArray());
+        desk.press("PushButton4");
+        InfoWin *about = InfoWin::openInstance();
+        QVERIFY(about);
+        desk.press("PushButton4");
+        QCOMPARE(InfoWin::openInstance(), about);
+        QCOMPARE(aboutWindowsShown(), 1);
+        QCOMPARE(about->windowModality(), Qt::NonModal);
+        QCOMPARE(version(about), kVersion);
+        QVERIFY(desk.fixture.dialogs.messages.isEmpty());
+    }
+
+    void fermer_closes_andInfoOpensAFreshWindow()
+    {
+        CashDesk desk;
+        desk.open(QByteArray());
+        desk.press("PushButton4");
+        InfoWin *first = InfoWin::openInstance();
+        child<fw::TextField>(first, "vversion")->setText(QStringLiteral("changed"));
+        child<QAbstractButton>(first, "BevelButton1")->click();
+        QVERIFY(!InfoWin::openInstance());
+        QCOMPARE(aboutWindowsShown(), 0);
+
+        desk.press("PushButton4");
+        InfoWin *second = InfoWin::openInstance();
+        QVERIFY(second);
+        QVERIFY(second->isVisible());
+        QCOMPARE(version(second), kVersion);
+    }
+
+    void version_cannotBeEdited()
+    {
+        CashDesk desk;
+        desk.open(QByteArray());
+        desk.press("PushButton4");
+        auto *field = child<fw::TextField>(InfoWin::openInstance(), "vversion");
+        QTest::keyClicks(field, QStringLiteral("abc"));
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QCOMPARE(field->Text(), kVersion);
+        QCOMPARE(field->focusPolicy(), Qt::NoFocus);
+    }
+
+    void emblem_isTheClubLogo_orNothing_data()
+    {
+        QTest::addColumn<bool>("present");
+        QTest::newRow("logo present") << true;
+        QTest::newRow("logo missing") << false;
+    }
+    void emblem_isTheClubLogo_orNothing()
+    {
+        QFETCH(bool, present);
+        CashDesk desk;
+        QDir().mkdir(desk.folder().path("Resources"));
+        if (present) {
+            QImage logo(21, 13, QImage::Format_RGB32);
+            logo.fill(Qt::blue);
+            QVERIFY(logo.save(desk.folder().path("Resources/qvo-moyen.png")));
+            QImage(5, 5, QImage::Format_RGB32).save(desk.folder().path("Resources/siglBourse.png"));
+        }
+        app::setResourcesFolder(desk.folder().path("Resources"));
+        desk.open(QByteArray());
+        desk.press("PushButton4");
+        const QPixmap shown = child<fw::Canvas>(InfoWin::openInstance(), "Canvas1")->pixmap();
+        app::setResourcesFolder(QString());
+        QCOMPARE(shown.isNull(), !present);
+        if (present)
+            QCOMPARE(shown.size(), QSize(21, 13));
+        QVERIFY(desk.fixture.dialogs.messages.isEmpty());
+    }
+
+    void design_matchesTheAboutWindow_data()
+    {
+        desk::designColumns();
+        desk::designRow("StaticText1", QRect(82, 46, 304, 52), "Vandrelico");
+        desk::designRow("Canvas1", QRect(178, 126, 99, 92));
+        desk::designRow("StaticText2", QRect(73, 249, 334, 44),
+                        "Programme pour la gestion de la Bourse aux poissons et aux plantes de l'QVO");
+        desk::designRow("StaticText3", QRect(101, 313, 266, 26));
+        desk::designRow("StaticText4", QRect(151, 362, 63, 26), "Version ");
+        desk::designRow("vversion", QRect(218, 362, 162, 26));
+        desk::designRow("BevelButton1", QRect(392, 384, 66, 30), "Fermer");
+        desk::designRow("StaticText5", QRect(101, 330, 266, 26));
+    }
+    void design_matchesTheAboutWindow()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, caption);
+        CashDesk desk;
+        desk.open(QByteArray());
+        desk.press("PushButton4");
+        InfoWin *about = InfoWin::openInstance();
+        QCOMPARE(about->windowTitle(), QStringLiteral("Vandrelico Info"));
+        QWidget *form = child<QWidget>(about, "Canvas1")->parentWidget();
+        QCOMPARE(form->size(), QSize(469, 434));
+        QCOMPARE(about->minimumSize(), about->maximumSize());
+        QVERIFY(!(about->windowFlags() & Qt::WindowCloseButtonHint));
+        QCOMPARE(form->palette().color(QPalette::Window), QColor(0xf5, 0xf3, 0xf3));
+
+        QWidget *c = about->findChild<QWidget *>(name);
+        QVERIFY(c);
+        QCOMPARE(c->geometry(), geometry);
+        if (name == "StaticText3" || name == "StaticText5")
+            QVERIFY(!desk::caption(c).isEmpty()); // the two lines of our own
+        else
+            QCOMPARE(desk::caption(c), caption);
+    }
+
+    void design_fontsOfTheAboutWindow_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("family"); // empty: the system font
+        QTest::addColumn<int>("points");     // 0: the default size
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        QTest::newRow("StaticText1") << "StaticText1" << "Arial Black" << 30 << true << false;
+        QTest::newRow("StaticText2") << "StaticText2" << "" << 15 << true << true;
+        QTest::newRow("StaticText3") << "StaticText3" << "" << 10 << false << true;
+        QTest::newRow("StaticText4") << "StaticText4" << "" << 0 << true << false;
+        QTest::newRow("vversion") << "vversion" << "" << 15 << true << false;
+        QTest::newRow("StaticText5") << "StaticText5" << "" << 10 << false << true;
+    }
+    void design_fontsOfTheAboutWindow()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, family);
+        QFETCH(int, points);
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        CashDesk desk;
+        desk.open(QByteArray());
+        desk.press("PushButton4");
+        QWidget *c = InfoWin::openInstance()->findChild<QWidget *>(name);
+        QVERIFY(c);
+        const QFont font = c->font();
+        QCOMPARE(font.family(), family.isEmpty() ? QApplication::font().family() : family);
+        // Designed sizes are points of a 72-dpi screen: as many pixels.
+        if (points)
+            QCOMPARE(font.pixelSize(), points);
+        else
+            QCOMPARE(font.pointSize(), QApplication::font().pointSize());
+        QCOMPARE(font.bold(), bold);
+        QCOMPARE(font.italic(), italic);
+        if (name == "StaticText1")
+            QCOMPARE(c->palette().color(QPalette::WindowText), QColor(0x24, 0x18, 0x18));
+    }
+};
+
+VDL_TEST(TestInfo)
+#include "tst_info.moc"

@@ -1,0 +1,227 @@
+#include "tst_cancel_desk.h"
+
+#include "app/module1.h"
+#include "cashdesk/chgmenttaux.h"
+#include "framework/window.h"
+
+#include <QTimer>
+#include <functional>
+
+using desk::CashDesk;
+
+namespace {
+
+const QString kWarning =
+    QStringLiteral("Vous allez modifier définitivement le taux de commission utilisé par Vandrelico!\n"
+                   "Si ce n'est pas ce que vous voulez faire cliquez sur \"Abandonner\".");
+
+struct Session {
+    bool shown = false;      // the dialog was open, modally, while the cash desk waited
+    bool stayedOpen = false; // it was still open once `use` was done
+    int messagesBefore = -1; // messages already shown when it appeared
+};
+
+// Presses "Vériifer/Modifier" and, while the dialog is shown modally, runs
+// `use` on it. A dialog left open afterwards is closed so the test goes on.
+Session withRateDialog(CashDesk &desk, const std::function<void(ChgmentTaux *)> &use)
+{
+    Session session;
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        ChgmentTaux *dialog = ChgmentTaux::openInstance();
+        if (!dialog)
+            return;
+        session.shown = dialog->isVisible() && dialog->windowModality() == Qt::ApplicationModal;
+        if (session.shown) {
+            session.messagesBefore = static_cast<int>(desk.fixture.dialogs.messages.size());
+            use(dialog);
+        }
+        if (ChgmentTaux *left = ChgmentTaux::openInstance()) {
+            session.stayedOpen = left->isVisible();
+            left->Close();
+        }
+    });
+    timer.start(0);
+    desk.press("BevelButton2");
+    return session;
+}
+
+fw::TextField *rateField(ChgmentTaux *dialog) { return desk::child<fw::TextField>(dialog, "nveautaux"); }
+
+// Types the rate and presses a button of the dialog.
+std::function<void(ChgmentTaux *)> typeAndPress(const QString &typed, const char *button)
+{
+    return [typed, button](ChgmentTaux *dialog) {
+        rateField(dialog)->setText(typed);
+        desk::child<QAbstractButton>(dialog, button)->click();
+    };
+}
+
+// Reads the rate shown and abandons.
+std::function<void(ChgmentTaux *)> readThenAbandon(QString &shown)
+{
+    return [&shown](ChgmentTaux *dialog) {
+        shown = rateField(dialog)->Text();
+        desk::child<QAbstractButton>(dialog, "BevelButton2")->click();
+    };
+}
+
+} // namespace
+
+class TestRate : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dialog_showsRateInForceInPercent_data()
+    {
+        QTest::addColumn<QByteArray>("rateFile");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("0.12") << QByteArray("0.12\n") << "12";
+        QTest::newRow("0.125") << QByteArray("0.125\n") << "12.5";
+        QTest::newRow("0.07") << QByteArray("0.07\n") << "7";
+        QTest::newRow("zero") << QByteArray("0\n") << "0";
+    }
+    void dialog_showsRateInForceInPercent()
+    {
+        QFETCH(QByteArray, rateFile);
+        QFETCH(QString, shown);
+        CashDesk desk;
+        desk.open(QByteArray(), rateFile);
+        QString field;
+        QVERIFY(withRateDialog(desk, readThenAbandon(field)).shown);
+        QCOMPARE(field, shown);
+    }
+
+    void warning_beforeEveryOpening()
+    {
+        CashDesk desk;
+        desk.open(QByteArray());
+        const Session first = withRateDialog(desk, typeAndPress("15", "BevelButton1"));
+        QString field;
+        const Session second = withRateDialog(desk, readThenAbandon(field));
+        QVERIFY(first.shown && second.shown);
+        QCOMPARE(first.messagesBefore, 1);
+        QCOMPARE(second.messagesBefore, 2);
+        QCOMPARE(desk.fixture.dialogs.messages, (QStringList{kWarning, kWarning}));
+        QCOMPARE(field, QStringLiteral("15")); // a fresh dialog, with the rate then in force
+    }
+
+    void enregistrer_setsRateInMemoryAndFile_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("15") << "15" << 0.15 << "0.15";
+        QTest::newRow("empty") << "" << 0.0 << "0";
+        QTest::newRow("decimal comma") << "12,5" << 0.12 << "0.12";
+        QTest::newRow("decimal point") << "12.5" << 0.125 << "0.125";
+        QTest::newRow("not a number") << "douze" << 0.0 << "0";
+        QTest::newRow("negative") << "-3" << -0.03 << "-0.03";
+        QTest::newRow("above 100") << "150" << 1.5 << "1.5";
+    }
+    void enregistrer_setsRateInMemoryAndFile()
+    {
+        QFETCH(QString, typed);
+        QFETCH(double, rate);
+        QFETCH(QString, line);
+        CashDesk desk;
+        desk.open(QByteArray());
+        const Session s = withRateDialog(desk, typeAndPress(typed, "BevelButton1"));
+        QVERIFY(s.shown);
+        QVERIFY(!s.stayedOpen);
+        QVERIFY(!ChgmentTaux::openInstance());
+        QCOMPARE(desk.fixture.dialogs.messages, QStringList{kWarning});
+        QCOMPARE(Module1::qvotaux, rate);
+        QCOMPARE(desk.folder().lines("ValComm.txt"), QStringList{line});
+
+        // The next start reads the same rate back.
+        fw::Window::destroyAllForTesting();
+        Module1::reset();
+        Window1::instance();
+        QCOMPARE(Module1::qvotaux, rate);
+    }
+
+    void newRate_commissionWaitsForNextCancellation()
+    {
+        CashDesk desk;
+        desk.folder().write("vendeur_2.csv", "2,2.10\n");
+        desk.open("1,10,Dupont,1\n2,2.10,Martin,2\n3,5,Dupont,1\n");
+        QCOMPARE(desk.commission(), QStringLiteral("2.05"));
+        QVERIFY(withRateDialog(desk, typeAndPress("15", "BevelButton1")).shown);
+        QCOMPARE(desk.commission(), QStringLiteral("2.05"));
+        QCOMPARE(desk.total(), QStringLiteral("17.10"));
+        desk.cancel(1);
+        QCOMPARE(desk.commission(), QStringLiteral("2.25")); // 0.15 x 15
+    }
+
+    void abandonner_changesNothing()
+    {
+        CashDesk desk;
+        desk.open(QByteArray(), "0.12\n");
+        const Session s = withRateDialog(desk, typeAndPress("15", "BevelButton2"));
+        QVERIFY(s.shown);
+        QVERIFY(!s.stayedOpen);
+        QCOMPARE(Module1::qvotaux, 0.12);
+        QCOMPARE(desk.folder().read("ValComm.txt"), QByteArray("0.12\n"));
+    }
+
+    void rateFileNotWritable_keepsRateAndDialog()
+    {
+        CashDesk desk;
+        desk.open(QByteArray(), "0.12\n");
+        desk.replaceWithFolder(QStringLiteral("ValComm.txt"));
+        QString fieldAfter;
+        const Session s = withRateDialog(desk, [&](ChgmentTaux *dialog) {
+            typeAndPress("15", "BevelButton1")(dialog);
+            fieldAfter = rateField(dialog)->Text();
+        });
+        QVERIFY(s.shown);
+        QVERIFY(s.stayedOpen);
+        QCOMPARE(desk.fixture.dialogs.messages.size(), 2);
+        QVERIFY(desk.fixture.dialogs.messages.last().contains(QStringLiteral("ValComm.txt")));
+        QCOMPARE(Module1::qvotaux, 0.12);
+        QCOMPARE(fieldAfter, QStringLiteral("15")); // what was typed, to try again or abandon
+    }
+
+    void design_matchesTheRateDialog_data()
+    {
+        desk::designColumns();
+        desk::designRow("StaticText1", QRect(20, 13, 93, 24), "Nouveau taux:");
+        desk::designRow("nveautaux", QRect(117, 13, 66, 28));
+        desk::designRow("StaticText2", QRect(189, 13, 25, 24), "%");
+        desk::designRow("BevelButton1", QRect(25, 52, 82, 25), "Enregistrer");
+        desk::designRow("BevelButton2", QRect(117, 52, 87, 24), "Abandonner");
+    }
+    void design_matchesTheRateDialog()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, caption);
+        CashDesk desk;
+        desk.open(QByteArray());
+        QRect found;
+        QString text;
+        QString title;
+        QSize size;
+        const Session s = withRateDialog(desk, [&](ChgmentTaux *dialog) {
+            title = dialog->windowTitle();
+            size = rateField(dialog)->parentWidget()->size();
+            if (QWidget *c = dialog->findChild<QWidget *>(name)) {
+                found = c->geometry();
+                text = desk::caption(c);
+            }
+            QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+            dialog->Close();
+        });
+        QVERIFY(s.shown);
+        QCOMPARE(title, QStringLiteral("Taux de commission"));
+        QCOMPARE(size, QSize(224, 96));
+        QCOMPARE(found, geometry);
+        QCOMPARE(text, caption);
+    }
+};
+
+VDL_TEST(TestRate)
+#include "tst_rate.moc"
