@@ -1,1 +1,89 @@
 #include "registerfiles.h"
+
+#include "framework/files.h"
+#include "framework/text.h"
+
+namespace reg {
+
+Seller SellerFromFields(const QStringList &fields)
+{
+    Seller s;
+    s.NomVendeur = fw::Field(fields, 0);
+    s.CodeVendeur = fw::Field(fields, 1);
+    s.AdresseVendeur = fw::Field(fields, 2);
+    s.NumPostVendeur = fw::Field(fields, 3);
+    s.VilleVendeur = fw::Field(fields, 4);
+    s.CouponStart = fw::Field(fields, 5);
+    s.CouponStop = fw::Field(fields, 6);
+    s.locaquariums = fw::Field(fields, 7);
+    s.locrampes = fw::Field(fields, 8);
+    return s;
+}
+
+QString RegisterLine(const Seller &s)
+{
+    const QStringList fields{s.NomVendeur,   s.CodeVendeur, s.AdresseVendeur, s.NumPostVendeur, s.VilleVendeur,
+                             s.CouponStart, s.CouponStop,  s.locaquariums,   s.locrampes};
+    return fields.join(QLatin1Char(','));
+}
+
+CouponRange RangeOf(const QString &firstBound, const QString &lastBound)
+{
+    return {fw::ToInt32(fw::Val(firstBound)), fw::ToInt32(fw::Val(lastBound))};
+}
+
+QString CouponLine(std::int64_t number, const QString &name, const QString &code)
+{
+    return fw::Str(number) + QLatin1Char(',') + name + QLatin1Char(',') + code;
+}
+
+bool WriteCouponLines(fw::TextOutputStream &out, const Seller &seller)
+{
+    const CouponRange range = RangeOf(seller.CouponStart, seller.CouponStop);
+    // Counted in 64 bits: a range that ends at the largest Integer ends there.
+    for (std::int64_t n = range.first; n <= range.last; ++n)
+        if (!out.WriteLine(CouponLine(n, seller.NomVendeur, seller.CodeVendeur)))
+            return false;
+    return true;
+}
+
+QString NextNumber(const QString &typed)
+{
+    return fw::Str(static_cast<std::int64_t>(fw::ToInt32(fw::Val(typed))) + 1);
+}
+
+namespace {
+
+using Opener = std::unique_ptr<fw::TextOutputStream> (*)(const QString &);
+
+// Both files are opened before either is written. The index is written only
+// once the register is closed whole, so it never holds the coupons of a
+// seller that the register lacks.
+WriteFailure writeBoth(Opener open, const QVector<Seller> &sellers)
+{
+    auto registerOut = open(kRegisterFile);
+    if (!registerOut)
+        return {kRegisterFile, true};
+    auto indexOut = open(kCouponIndex);
+    if (!indexOut)
+        return {kCouponIndex, true};
+    for (const Seller &seller : sellers)
+        registerOut->WriteLine(RegisterLine(seller));
+    if (!registerOut->Close())
+        return {kRegisterFile, false};
+    for (const Seller &seller : sellers)
+        WriteCouponLines(*indexOut, seller);
+    if (!indexOut->Close())
+        return {kCouponIndex, false};
+    return {};
+}
+
+} // namespace
+
+WriteFailure EmptyRegisterFiles() { return RewriteRegister({}); }
+
+WriteFailure AppendSeller(const Seller &seller) { return writeBoth(fw::AppendToTextFile, {seller}); }
+
+WriteFailure RewriteRegister(const QVector<Seller> &sellers) { return writeBoth(fw::CreateTextFile, sellers); }
+
+} // namespace reg

@@ -1,5 +1,80 @@
 #pragma once
 
-// The register file and the coupon index.
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <cstdint>
+
+namespace fw {
+class TextOutputStream;
+}
+
+// The register file (one line per seller) and the coupon index derived from
+// it (one line per coupon number of every seller's range). Every writer of
+// the two files goes through these functions, so the rule that derives the
+// index from the register exists once.
 namespace reg {
+
+inline const QString kRegisterFile = QStringLiteral("ListeVendeurs.csv");
+inline const QString kCouponIndex = QStringLiteral("couponsvendeurs.csv");
+
+// One seller, its texts as typed: never trimmed or checked.
+struct Seller {
+    QString NomVendeur;
+    QString CodeVendeur;
+    QString AdresseVendeur;
+    QString NumPostVendeur;
+    QString VilleVendeur;
+    QString CouponStart;
+    QString CouponStop;
+    QString locaquariums;
+    QString locrampes;
+};
+
+// A seller from the nine cells of a list row in file order; missing cells are empty.
+Seller SellerFromFields(const QStringList &fields);
+
+// The seller's line of the register file: the nine fields joined by ",".
+QString RegisterLine(const Seller &seller);
+
+// The coupon numbers a seller owns: a bound that is no number counts as 0,
+// and bounds beyond the 32-bit range stop at its ends. No number when last < first.
+struct CouponRange {
+    std::int32_t first = 0;
+    std::int32_t last = 0;
+};
+CouponRange RangeOf(const QString &firstBound, const QString &lastBound);
+
+// The index line of one coupon number.
+QString CouponLine(std::int64_t number, const QString &name, const QString &code);
+
+// Writes the seller's index lines, in ascending order, one at a time.
+// False once a line could not be written.
+bool WriteCouponLines(fw::TextOutputStream &out, const Seller &seller);
+
+// The number that follows a typed one: the proposal for the next code and
+// the next first coupon. Counted wide, so 2147483647 is followed by 2147483648.
+QString NextNumber(const QString &typed);
+
+// What a writer of the two files could not do; an empty file name when all went well.
+struct WriteFailure {
+    QString file;
+    bool opening = false; // the file could not be opened, so nothing was written to it
+
+    explicit operator bool() const { return !file.isEmpty(); }
+};
+
+// Leaves both files existing and empty. When either cannot be opened,
+// neither changes.
+WriteFailure EmptyRegisterFiles();
+
+// Appends the seller's register line, then its index lines. When either file
+// cannot be opened, neither gets a line.
+WriteFailure AppendSeller(const Seller &seller);
+
+// Replaces both files: each seller's register line, and its index lines in
+// register order. Until its new content is complete each old file stays
+// whole, and the index is replaced only once the register is.
+WriteFailure RewriteRegister(const QVector<Seller> &sellers);
+
 } // namespace reg

@@ -1,0 +1,255 @@
+// Recording a coupon at the cash desk, which reads the whole coupon index and
+// scans the whole list of recorded coupons every time, against the floor of
+// reading that index with a plain std::getline loop; and the cash desk's
+// opening on a large journal.
+//
+//   build/bin/bench_recording
+//
+// It prints each benchmark, then the ratio of one recording to the floor and
+// the opening time.
+
+#include "app/module1.h"
+#include "cashdesk/journal.h"
+#include "cashdesk/recording.h"
+#include "cashdesk/window1.h"
+#include "framework/application.h"
+#include "framework/controls.h"
+#include "framework/dialogs.h"
+#include "framework/files.h"
+#include "framework/runtime.h"
+#include "framework/text.h"
+#include "register/registerfiles.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLoggingCategory>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kSellers = 1000;
+constexpr int kCouponsPerSeller = 100; // an index of 100,000 lines
+constexpr int kAlreadyRecorded = 20000;
+constexpr int kJournalAtOpening = 50000;
+
+// Answers the start-up question with "Continuer" and counts the messages: a
+// recording that shows one did not go all the way.
+class Continue final : public fw::DialogSeam
+{
+public:
+    void msgBox(const QString &text) override
+    {
+        ++messages;
+        last = text;
+    }
+    fw::DialogButton messageDialog(const fw::MessageDialogSpec &) override { return fw::DialogButton::Action; }
+
+    int messages = 0;
+    QString last;
+};
+
+Continue g_dialogs;
+
+// A data folder of its own, the current directory while it lives.
+class DataFolder
+{
+public:
+    DataFolder() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_dir.path()); }
+    ~DataFolder() { QDir::setCurrent(m_previous); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+// The register of the fair, written by the program's own writer: seller k
+// owns the coupons (k - 1) * 100 + 1 to k * 100.
+void writeRegister()
+{
+    QVector<reg::Seller> sellers;
+    for (int k = 1; k <= kSellers; ++k) {
+        reg::Seller s;
+        s.NomVendeur = QStringLiteral("Vendeur ") + fw::Str(k);
+        s.CodeVendeur = fw::Str(k);
+        s.CouponStart = fw::Str((k - 1) * kCouponsPerSeller + 1);
+        s.CouponStop = fw::Str(k * kCouponsPerSeller);
+        s.locaquariums = s.locrampes = QStringLiteral("0");
+        sellers.append(s);
+    }
+    if (reg::RewriteRegister(sellers))
+        std::fprintf(stderr, "cannot write the register\n");
+}
+
+// A journal of the coupons 1 to `coupons`, as the cash desk appends them.
+void writeJournal(int coupons)
+{
+    QStringList lines;
+    for (int n = 1; n <= coupons; ++n) {
+        const int seller = (n - 1) / kCouponsPerSeller + 1;
+        lines.append(fw::Str(n) + QStringLiteral(",2.50,Vendeur ") + fw::Str(seller) + QLatin1Char(',') +
+                     fw::Str(seller));
+    }
+    cashdesk::WriteJournal(cashdesk::JournalName(fw::Today().year()), QStringLiteral("1/3/2026"), lines);
+}
+
+Window1 *openDesk()
+{
+    fw::Window::destroyAllForTesting();
+    Module1::reset();
+    return Window1::instance();
+}
+
+template <class T>
+T *control(Window1 *w, const char *name)
+{
+    return w->findChild<T *>(QString::fromLatin1(name));
+}
+
+void BM_IndexFloor(benchmark::State &state)
+{
+    DataFolder folder;
+    writeRegister();
+    for (auto _ : state) {
+        std::ifstream in(reg::kCouponIndex.toStdString());
+        std::string line;
+        long lines = 0;
+        while (std::getline(in, line))
+            ++lines;
+        benchmark::DoNotOptimize(lines);
+    }
+}
+
+// One press of "Ajouter" through the real handler, from typing the coupon to
+// the sale in the sales file, the list and the journal.
+void BM_Recording(benchmark::State &state)
+{
+    DataFolder folder;
+    writeRegister();
+    writeJournal(kAlreadyRecorded);
+    Window1 *desk = openDesk();
+    desk->Show();
+    auto *coupon = control<fw::TextField>(desk, "EntryCoupon");
+    auto *amount = control<fw::TextField>(desk, "ValeurCoupon");
+    auto *ajouter = control<QAbstractButton>(desk, "BevelButton1");
+    auto *list = control<fw::Listbox>(desk, "ReferenceBox");
+    const int rowsBefore = list->ListCount();
+    g_dialogs.messages = 0;
+    int next = kAlreadyRecorded + 1;
+    for (auto _ : state) {
+        coupon->setText(fw::Str(next));
+        amount->setText(QStringLiteral("2.50"));
+        ajouter->click();
+        if (++next > kSellers * kCouponsPerSeller)
+            next = kAlreadyRecorded + 1;
+    }
+    if (g_dialogs.messages || list->ListCount() != rowsBefore + static_cast<int>(state.iterations()))
+        state.SkipWithError(("a recording did not go through: " + g_dialogs.last.toStdString()).c_str());
+    fw::Window::destroyAllForTesting();
+}
+
+// The two scans of a recording, apart.
+void BM_IndexLookup(benchmark::State &state)
+{
+    DataFolder folder;
+    writeRegister();
+    const QString coupon = fw::Str(kSellers * kCouponsPerSeller / 2);
+    for (auto _ : state) {
+        auto index = fw::OpenAsTextFile(reg::kCouponIndex);
+        benchmark::DoNotOptimize(cashdesk::FindCouponOwner(*index, coupon));
+    }
+}
+
+void BM_DuplicateScan(benchmark::State &state)
+{
+    DataFolder folder;
+    writeJournal(kAlreadyRecorded);
+    Window1 *desk = openDesk();
+    auto *list = control<fw::Listbox>(desk, "ReferenceBox");
+    const QString coupon = fw::Str(kAlreadyRecorded + 1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cashdesk::DuplicatePosition(*list, coupon));
+    fw::Window::destroyAllForTesting();
+}
+
+// The cash desk's opening: the rate file, the start-up question answered,
+// and the journal reloaded into the list with the turnover.
+void BM_Opening(benchmark::State &state)
+{
+    DataFolder folder;
+    writeJournal(kJournalAtOpening);
+    openDesk(); // creates the rate file
+    for (auto _ : state) {
+        state.PauseTiming();
+        fw::Window::destroyAllForTesting();
+        Module1::reset();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(Window1::instance());
+    }
+    if (control<fw::Listbox>(Window1::instance(), "ReferenceBox")->ListCount() != kJournalAtOpening)
+        state.SkipWithError("the journal was not reloaded whole");
+    fw::Window::destroyAllForTesting();
+}
+
+BENCHMARK(BM_IndexFloor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Recording)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IndexLookup)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DuplicateScan)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Opening)->Unit(benchmark::kMillisecond);
+
+// The console report, then the two figures the aims are about.
+class RatioReporter final : public benchmark::ConsoleReporter
+{
+public:
+    RatioReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs)
+            if (!run.error_occurred)
+                m_seconds[run.benchmark_name()] =
+                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        const auto floor = m_seconds.find("BM_IndexFloor");
+        const auto recording = m_seconds.find("BM_Recording");
+        if (floor != m_seconds.end() && recording != m_seconds.end())
+            std::printf("\none recording / std::getline floor: %.2f (aim: at most 3)\n",
+                        recording->second / floor->second);
+        if (const auto opening = m_seconds.find("BM_Opening"); opening != m_seconds.end())
+            std::printf("opening with a %d-coupon journal: %.3f s (aim: at most 0.3 s)\n", kJournalAtOpening,
+                        opening->second);
+    }
+
+private:
+    std::map<std::string, double> m_seconds;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    fw::Application application(argc, argv);
+    // The offscreen platform warns about every window shown; the benchmarks
+    // check their outcome themselves.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
+    fw::setDialogSeam(&g_dialogs);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    fw::setDialogSeam(nullptr);
+    benchmark::Shutdown();
+    return 0;
+}

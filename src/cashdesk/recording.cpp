@@ -1,0 +1,98 @@
+#include "recording.h"
+
+#include "framework/controls.h"
+#include "framework/files.h"
+#include "framework/text.h"
+
+#include <cstring>
+
+namespace cashdesk {
+
+namespace {
+
+bool isAscii(QByteArrayView bytes)
+{
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+QStringList splitLine(QByteArrayView line) { return fw::Split(fw::DecodeLine(line), QStringLiteral(",")); }
+
+} // namespace
+
+CouponOwner FindCouponOwner(fw::TextInputStream &index, const QString &coupon)
+{
+    // The index is read at every recording and holds a line per coupon of
+    // every seller, so lines are compared as bytes and only an equal one is
+    // decoded. An ASCII byte decodes to the same character in every encoding
+    // a line may have, and any other byte to a character outside ASCII: for
+    // an ASCII coupon number, equal bytes are exactly an equal first field.
+    const QByteArray wanted = coupon.toUtf8();
+    const bool asciiCoupon = isAscii(wanted);
+    const bool canMatch = !coupon.contains(QLatin1Char(',')); // a first field never holds one
+    const qsizetype n = wanted.size();
+    CouponOwner owner;
+    while (!index.Eof()) {
+        const QByteArrayView line = index.ReadLineBytes();
+        if (!canMatch)
+            continue;
+        if (asciiCoupon) {
+            if (line.size() < n || (line.size() > n && line[n] != ',') ||
+                std::memcmp(line.data(), wanted.constData(), static_cast<size_t>(n)) != 0)
+                continue;
+        } else {
+            const qsizetype comma = line.indexOf(',');
+            if (isAscii(comma < 0 ? line : line.first(comma)))
+                continue;
+            if (fw::Field(splitLine(line), 0) != coupon)
+                continue;
+        }
+        const QStringList fields = splitLine(line);
+        owner.name = fw::Field(fields, 1);
+        owner.codeText = fw::Field(fields, 2);
+    }
+    return owner;
+}
+
+int DuplicatePosition(const fw::Listbox &list, const QString &coupon)
+{
+    int position = 0;
+    const int count = list.ListCount();
+    for (int r = 0; r < count; ++r)
+        if (list.Cell(r, 0) == coupon) // a shared copy of the cell: no characters copied
+            position = r + 1;
+    return position;
+}
+
+QString DuplicateMessage(int position) { return QStringLiteral("Coupon déjà saisi, position ") + fw::Str(position); }
+
+bool IsHighAmount(const QString &amount) { return fw::Val(amount) > 151; }
+
+QString SaleLine(const QString &coupon, const QString &amount) { return coupon + QLatin1Char(',') + amount; }
+
+QString JournalLine(const QString &coupon, const QString &amount, const CouponOwner &owner)
+{
+    return SaleLine(coupon, amount) + QLatin1Char(',') + owner.name + QLatin1Char(',') + owner.codeText;
+}
+
+QString JournalNotOpenedMessage(const QString &journal)
+{
+    return QStringLiteral("Impossible d'ouvrir le journal ") + journal +
+           QStringLiteral(" : le coupon n'est pas enregistré.");
+}
+
+QString SaleNotWrittenMessage(const QString &salesFile)
+{
+    return QStringLiteral("Impossible d'écrire dans le fichier ") + salesFile +
+           QStringLiteral(" : le coupon n'est pas enregistré.");
+}
+
+QString JournalNotWrittenMessage(const QString &journal, const QString &salesFile)
+{
+    return QStringLiteral("Impossible d'écrire dans le journal ") + journal + QStringLiteral(" : le coupon est dans ") +
+           salesFile + QStringLiteral(" et dans la liste, mais pas dans le journal.");
+}
+
+} // namespace cashdesk

@@ -1,0 +1,299 @@
+#include "tst_recording_desk.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace drivers;
+
+namespace {
+
+const QByteArray kHeader = "Bourse QVO du 1/3/2026\nNuméro de coupon,Valeur encaissée,Vendeur,code vendeur\n";
+const QByteArray kIndexLines = "10,Dupont,1\n11,Dupont,1\n12,Dupont,1\n20,Martin,07\n";
+const QString kNoSeller = QStringLiteral("Ce coupon n'a pas de vendeur");
+
+// A data folder with the coupon index and, when given, a journal whose
+// coupon lines the opening reloads.
+void prepare(const DataFolder &folder, const QByteArray &index, const QByteArray *journalLines = nullptr)
+{
+    folder.write(kIndex, index);
+    if (journalLines)
+        folder.write(kJournal, kHeader + *journalLines);
+}
+
+QStringList salesFiles(const DataFolder &folder)
+{
+    return QDir(folder.path(QString())).entryList({"vendeur_*"}, QDir::AllEntries);
+}
+
+} // namespace
+
+class TestRecording : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void record_putsTheSaleInEveryPlace()
+    {
+        ProgramFixture fixture;
+        prepare(fixture.folder, kIndexLines);
+        Desk desk;
+        desk.record("12", "2.50");
+        QCOMPARE(fixture.folder.lines("vendeur_1.csv"), QStringList{"12,2.50"});
+        QCOMPARE(fixture.folder.lines(kJournal).mid(2), QStringList{"12,2.50,Dupont,1"});
+        QCOMPARE(desk.list()->ListCount(), 1);
+        QCOMPARE(desk.row(0), (QStringList{"12", "2.50", "Dupont", "1"}));
+        QCOMPARE(desk.list()->ListIndex(), -1);
+        QCOMPARE(desk.text("ShowTotal"), QStringLiteral("2.50"));
+        QCOMPARE(desk.text("ShowComm"), QStringLiteral("0.30"));
+        QCOMPARE(desk.text("EntryCoupon"), QString());
+        QCOMPARE(desk.text("ValeurCoupon"), QString());
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+
+        // The seller's later coupons follow in recording order.
+        desk.record("10", "1");
+        QCOMPARE(fixture.folder.lines("vendeur_1.csv"), (QStringList{"12,2.50", "10,1"}));
+        QCOMPARE(desk.row(1), (QStringList{"10", "1", "Dupont", "1"}));
+
+        // Pressing again on the emptied entry does nothing.
+        const QByteArray journal = fixture.folder.read(kJournal);
+        desk.press("BevelButton1");
+        QCOMPARE(fixture.folder.read(kJournal), journal);
+        QCOMPARE(desk.list()->ListCount(), 2);
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+    }
+
+    void amount_isStoredAsTypedAndCarriesTheTurnover_data()
+    {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("commission");
+        QTest::addColumn<QStringList>("messages");
+        const QStringList none;
+        const QStringList high{QStringLiteral("Info: Montant élevé")};
+        // The journal holds 10 already; the rate is 0.12.
+        QTest::newRow("12.1 gives 1.45, not 1.20 + 0.25") << "2.10" << "12.10" << "1.45" << none;
+        QTest::newRow("empty adds 0") << "" << "10.00" << "1.20" << none;
+        QTest::newRow("negative lowers") << "-3" << "7.00" << "0.85" << none;
+        QTest::newRow("12,50 adds 12") << "12,50" << "22.00" << "2.65" << none;
+        QTest::newRow("151 is not high") << "151" << "161.00" << "19.30" << none;
+        QTest::newRow("151.01 is high") << "151.01" << "161.01" << "19.30" << high;
+        QTest::newRow("151.5 is high, then recorded") << "151.5" << "161.50" << "19.40" << high;
+    }
+    void amount_isStoredAsTypedAndCarriesTheTurnover()
+    {
+        QFETCH(QString, amount);
+        QFETCH(QString, total);
+        QFETCH(QString, commission);
+        QFETCH(QStringList, messages);
+        ProgramFixture fixture;
+        const QByteArray journal = "1,10,Dupont,1\n";
+        prepare(fixture.folder, kIndexLines, &journal);
+        Desk desk;
+        desk.record("12", amount);
+        QCOMPARE(fixture.dialogs.messages, messages);
+        QCOMPARE(fixture.folder.lines("vendeur_1.csv"), QStringList{"12," + amount});
+        QCOMPARE(fixture.folder.lines(kJournal).last(), "12," + amount + ",Dupont,1");
+        QCOMPARE(desk.row(1), (QStringList{"12", amount, "Dupont", "1"}));
+        QCOMPARE(desk.text("ShowTotal"), total);
+        QCOMPARE(desk.text("ShowComm"), commission);
+    }
+
+    void turnover_goesOnFromTheTotalAsShown()
+    {
+        ProgramFixture fixture;
+        const QByteArray journal = "1,0.004,A,1\n2,0.004,A,1\n"; // 0.008, shown 0.01
+        prepare(fixture.folder, kIndexLines, &journal);
+        Desk desk;
+        desk.record("12", "1");
+        QCOMPARE(desk.text("ShowTotal"), QStringLiteral("1.01"));
+    }
+
+    void duplicate_reportsItsPositionAndWritesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("journal");
+        QTest::addColumn<QString>("coupon");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<int>("selected");
+        const QByteArray three = "10,1,Dupont,1\n11,1,Dupont,1\n12,1,Dupont,1\n";
+        // The amount is high: its warning comes only after the duplicate test.
+        const QStringList notDuplicate{QStringLiteral("Info: Montant élevé"), kNoSeller};
+        QTest::newRow("third row") << three << "12" << QStringList{"Coupon déjà saisi, position 3"} << 2;
+        QTest::newRow("first row") << three << "10" << QStringList{"Coupon déjà saisi, position 1"} << 0;
+        QTest::newRow("two equal rows: the later") << QByteArray("12,1,A,1\n12,1,A,1\n11,1,A,1\n") << "12"
+                                                   << QStringList{"Coupon déjà saisi, position 2"} << 1;
+        QTest::newRow("012 is not 12") << three << "012" << notDuplicate << -1;
+        QTest::newRow("12 and a blank is not 12") << three << "12 " << notDuplicate << -1;
+    }
+    void duplicate_reportsItsPositionAndWritesNothing()
+    {
+        QFETCH(QByteArray, journal);
+        QFETCH(QString, coupon);
+        QFETCH(QStringList, messages);
+        QFETCH(int, selected);
+        ProgramFixture fixture;
+        prepare(fixture.folder, kIndexLines, &journal);
+        Desk desk;
+        const int rows = desk.list()->ListCount();
+        desk.record(coupon, "200");
+        QCOMPARE(fixture.dialogs.messages, messages);
+        QCOMPARE(desk.list()->ListIndex(), selected);
+        QCOMPARE(desk.list()->ListCount(), rows);
+        QCOMPARE(fixture.folder.read(kJournal), kHeader + journal);
+        QCOMPARE(salesFiles(fixture.folder), QStringList());
+        QCOMPARE(desk.text("EntryCoupon"), coupon);
+        QCOMPARE(desk.text("ValeurCoupon"), QStringLiteral("200"));
+    }
+
+    void owner_isTheLastEqualLineOfTheIndex_data()
+    {
+        QTest::addColumn<QByteArray>("index");
+        QTest::addColumn<QString>("coupon");
+        QTest::addColumn<QString>("salesFile"); // empty: refused with "Ce coupon n'a pas de vendeur"
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("overlapping ranges: the later seller")
+            << QByteArray("4,A,1\n5,A,1\n5,B,2\n6,B,2\n") << "5" << "vendeur_2.csv" << "B" << "2";
+        QTest::newRow("later equal line without a name") << QByteArray("5,A,1\n5,,2\n") << "5" << "" << "" << "";
+        QTest::newRow("no equal line") << QByteArray("4,A,1\n6,A,1\n") << "5" << "" << "" << "";
+        QTest::newRow("code 07") << QByteArray("5,A,07\n") << "5" << "vendeur_7.csv" << "A" << "07";
+        QTest::newRow("code with a blank after") << QByteArray("5,A,7 \n") << "5" << "vendeur_7.csv" << "A" << "7 ";
+        QTest::newRow("code with a blank before") << QByteArray("5,A, 7\n") << "5" << "vendeur_7.csv" << "A" << " 7";
+        QTest::newRow("empty code") << QByteArray("5,A,\n") << "5" << "vendeur_0.csv" << "A" << "";
+        QTest::newRow("code not a number") << QByteArray("5,A,x\n") << "5" << "vendeur_0.csv" << "A" << "x";
+        QTest::newRow("short line: no code") << QByteArray("5,A\n") << "5" << "vendeur_0.csv" << "A" << "";
+        QTest::newRow("short line: number only") << QByteArray("5\n") << "5" << "" << "" << "";
+        QTest::newRow("empty lines") << QByteArray("\n,\n,,\n5,A,1\n\n") << "5" << "vendeur_1.csv" << "A" << "1";
+        QTest::newRow("extra fields ignored") << QByteArray("5,A,1,x\n") << "5" << "vendeur_1.csv" << "A" << "1";
+        QTest::newRow("name with a comma")
+            << QByteArray("5,Dupont, Jean,3\n") << "5" << "vendeur_0.csv" << "Dupont" << " Jean";
+        QTest::newRow("windows line ends") << QByteArray("5,A,3\r\n6,B,4\r\n") << "5" << "vendeur_3.csv" << "A"
+                                           << "3";
+        QTest::newRow("Windows-1252 name")
+            << QByteArray("5,L\xe9" "a,3\n") << "5" << "vendeur_3.csv" << QStringLiteral("Léa") << "3";
+        QTest::newRow("UTF-8 name")
+            << QByteArray("5,L\xc3\xa9" "a,3\n") << "5" << "vendeur_3.csv" << QStringLiteral("Léa") << "3";
+        QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf" "5,A,1\n") << "5" << "vendeur_1.csv" << "A"
+                                         << "1";
+        QTest::newRow("last line without line end")
+            << QByteArray("4,A,1\n5,B,2") << "5" << "vendeur_2.csv" << "B" << "2";
+        QTest::newRow("longer numbers are not equal") << QByteArray("55,A,1\n50,A,1\n") << "5" << "" << "" << "";
+        QTest::newRow("first field with a blank is not equal") << QByteArray("5 ,A,1\n") << "5" << "" << "" << "";
+        QTest::newRow("shorter numbers are not equal") << QByteArray("5,A,1\n") << "55" << "" << "" << "";
+        QTest::newRow("blanks only are a coupon") << QByteArray("  ,A,1\n") << "  " << "vendeur_1.csv" << "A"
+                                                  << "1";
+        QTest::newRow("a comma typed never matches") << QByteArray("5,A,1\n") << "5,A" << "" << "" << "";
+        QTest::newRow("accented coupon, UTF-8 line")
+            << QByteArray("5\xc3\xa9,A,1\n") << QStringLiteral("5é") << "vendeur_1.csv" << "A" << "1";
+        QTest::newRow("accented coupon, Windows-1252 line")
+            << QByteArray("5\xe9,B,2\n") << QStringLiteral("5é") << "vendeur_2.csv" << "B" << "2";
+        QTest::newRow("plain coupon, accented first fields")
+            << QByteArray("5\xe9,A,1\n5\xc3\xa9,B,2\n") << "5" << "" << "" << "";
+    }
+    void owner_isTheLastEqualLineOfTheIndex()
+    {
+        QFETCH(QByteArray, index);
+        QFETCH(QString, coupon);
+        QFETCH(QString, salesFile);
+        QFETCH(QString, name);
+        QFETCH(QString, code);
+        ProgramFixture fixture;
+        prepare(fixture.folder, index);
+        Desk desk;
+        desk.record(coupon, "1");
+        if (salesFile.isEmpty()) {
+            QCOMPARE(fixture.dialogs.messages, QStringList{kNoSeller});
+            QCOMPARE(desk.list()->ListCount(), 0);
+            QCOMPARE(fixture.folder.lines(kJournal).size(), 2);
+            QCOMPARE(salesFiles(fixture.folder), QStringList());
+            QCOMPARE(desk.text("EntryCoupon"), coupon);
+            return;
+        }
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+        QCOMPARE(salesFiles(fixture.folder), QStringList{salesFile});
+        QCOMPARE(fixture.folder.lines(salesFile), QStringList{coupon + ",1"});
+        QCOMPARE(desk.row(0), (QStringList{coupon, "1", name, code}));
+        QCOMPARE(fixture.folder.lines(kJournal).last(), coupon + ",1," + name + ',' + code);
+    }
+
+    void emptyCoupon_doesNothing()
+    {
+        ProgramFixture fixture;
+        prepare(fixture.folder, kIndexLines);
+        Desk desk;
+        const QByteArray journal = fixture.folder.read(kJournal);
+        desk.record("", "300");
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+        QCOMPARE(desk.text("ValeurCoupon"), QStringLiteral("300"));
+        QCOMPARE(fixture.folder.read(kJournal), journal);
+        QCOMPARE(salesFiles(fixture.folder), QStringList());
+    }
+
+    void index_thatCannotBeRead_pointsToGestion_data()
+    {
+        QTest::addColumn<bool>("folderInstead");
+        QTest::newRow("missing") << false;
+        QTest::newRow("unreadable") << true;
+    }
+    void index_thatCannotBeRead_pointsToGestion()
+    {
+        QFETCH(bool, folderInstead);
+        ProgramFixture fixture;
+        if (folderInstead)
+            fixture.folder.block(kIndex);
+        Desk desk;
+        desk.record("12", "1");
+        desk.record("12", "1"); // at every recording until the index exists
+        const QString message = QStringLiteral(
+            "Avez-vous créé les fichiers vendeurs? Si ce n'est pas le cas utilisez \"Gestion des vendeurs\".");
+        QCOMPARE(fixture.dialogs.messages, (QStringList{message, message}));
+        QCOMPARE(desk.list()->ListCount(), 0);
+        QCOMPARE(fixture.folder.lines(kJournal).size(), 2);
+        QCOMPARE(desk.text("EntryCoupon"), QStringLiteral("12"));
+    }
+
+    void files_thatFail_stopOrAreNamed_data()
+    {
+        QTest::addColumn<QString>("failing");
+        QTest::addColumn<bool>("opens"); // false: a folder in its place; true: writes fail
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("recorded");
+        // Nothing written anywhere unless the sale is in the sales file, and then
+        // the journal's failure is told.
+        QTest::newRow("sales file not opened") << "vendeur_1.csv" << false << "Problem creating the text file!"
+                                               << false;
+        QTest::newRow("journal not opened") << kJournal << false << kJournal << false;
+        QTest::newRow("sales line not written") << "vendeur_1.csv" << true << "vendeur_1.csv" << false;
+        QTest::newRow("journal line not written") << kJournal << true << kJournal << true;
+    }
+    void files_thatFail_stopOrAreNamed()
+    {
+        QFETCH(QString, failing);
+        QFETCH(bool, opens);
+        QFETCH(QString, message);
+        QFETCH(bool, recorded);
+        ProgramFixture fixture;
+        prepare(fixture.folder, kIndexLines);
+        Desk desk;
+        const QByteArray journal = fixture.folder.read(kJournal);
+        if (!opens)
+            blockNow(fixture.folder, failing);
+        else if (!diskFull(fixture.folder, failing))
+            QSKIP("no /dev/full here");
+
+        desk.record("12", "2.50");
+        QCOMPARE(fixture.dialogs.messages.size(), 1);
+        QVERIFY2(fixture.dialogs.messages.first().contains(message), qPrintable(fixture.dialogs.messages.first()));
+        QCOMPARE(desk.list()->ListCount(), recorded ? 1 : 0);
+        QCOMPARE(desk.text("ShowTotal"), recorded ? QStringLiteral("2.50") : QStringLiteral("0.00"));
+        QCOMPARE(desk.text("EntryCoupon"), recorded ? QString() : QStringLiteral("12"));
+        if (failing != kJournal)
+            QCOMPARE(fixture.folder.read(kJournal), journal);
+        if (recorded)
+            QCOMPARE(fixture.folder.lines("vendeur_1.csv"), QStringList{"12,2.50"});
+        if (failing == kJournal && !opens)
+            QCOMPARE(salesFiles(fixture.folder), QStringList()); // not even created empty
+    }
+};
+
+VDL_TEST(TestRecording)
+#include "tst_recording.moc"

@@ -1,0 +1,356 @@
+#include "drivers.h"
+
+#include "register/registerfiles.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+using namespace drivers;
+
+namespace {
+
+QStringList couponLines(int first, int last, const QString &rest)
+{
+    QStringList lines;
+    for (int n = first; n <= last; ++n)
+        lines.append(QString::number(n) + rest);
+    return lines;
+}
+
+} // namespace
+
+class TestVendorFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void opening_emptiesBothFilesAndProposesTheFirstSeller_data()
+    {
+        QTest::addColumn<bool>("filesThere");
+        QTest::newRow("a register of last year") << true;
+        QTest::newRow("no register yet") << false;
+    }
+    void opening_emptiesBothFilesAndProposesTheFirstSeller()
+    {
+        QFETCH(bool, filesThere);
+        ProgramFixture fixture;
+        if (filesThere) {
+            fixture.folder.write(kRegister, "Dupont,1,Rue,1000,Ville,1,2,0,0\n");
+            fixture.folder.write(kIndex, "1,Dupont,1\n2,Dupont,1\n");
+        }
+        VendorForm form;
+        QVERIFY(fixture.folder.exists(kRegister));
+        QVERIFY(fixture.folder.exists(kIndex));
+        QCOMPARE(fixture.folder.read(kRegister), QByteArray());
+        QCOMPARE(fixture.folder.read(kIndex), QByteArray());
+        QCOMPARE(form.text("CouponStart"), QStringLiteral("1"));
+        QCOMPARE(form.text("CodeVendeur"), QStringLiteral("1"));
+        for (const char *empty : {"CouponStop", "NomVendeur", "AdresseVendeur", "NumPostVendeur", "VilleVendeur"})
+            QCOMPARE(form.text(empty), QString());
+        QCOMPARE(form.text("locaquariums"), QStringLiteral("0"));
+        QCOMPARE(form.text("locrampes"), QStringLiteral("0"));
+        QCOMPARE(form.list()->ListCount(), 0);
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+    }
+
+    void firstSeller_isWrittenAndTheNextOneProposed()
+    {
+        ProgramFixture fixture;
+        VendorForm form;
+        form.add({{"CouponStop", "50"},
+                  {"NomVendeur", "Jean Dupont"},
+                  {"AdresseVendeur", "Rue des Carpes 3"},
+                  {"NumPostVendeur", "1000"},
+                  {"VilleVendeur", "Liège"},
+                  {"locaquariums", "2"},
+                  {"locrampes", "1"}});
+        QCOMPARE(fixture.folder.lines(kRegister),
+                 QStringList{QStringLiteral("Jean Dupont,1,Rue des Carpes 3,1000,Liège,1,50,2,1")});
+        QCOMPARE(fixture.folder.lines(kIndex), couponLines(1, 50, ",Jean Dupont,1"));
+        QCOMPARE(form.list()->ListCount(), 1);
+        QCOMPARE(form.row(0), (QStringList{"1", "50", "Jean Dupont", "1"}));
+        QCOMPARE(form.text("CouponStart"), QStringLiteral("51"));
+        QCOMPARE(form.text("CodeVendeur"), QStringLiteral("2"));
+        for (const char *empty : {"CouponStop", "NomVendeur", "AdresseVendeur", "NumPostVendeur", "VilleVendeur"})
+            QCOMPARE(form.text(empty), QString());
+        QCOMPARE(form.text("locaquariums"), QStringLiteral("0"));
+        QCOMPARE(form.text("locrampes"), QStringLiteral("0"));
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+    }
+
+    void ajouter_derivesTheSellersCouponLines_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("index");
+        QTest::newRow("101 to 150") << "101" << "150" << "Martin" << "4" << couponLines(101, 150, ",Martin,4");
+        QTest::newRow("one coupon") << "7" << "7" << "Martin" << "4" << QStringList{"7,Martin,4"};
+        QTest::newRow("last below first") << "9" << "8" << "Martin" << "4" << QStringList();
+        QTest::newRow("empty last") << "1" << "" << "Martin" << "4" << QStringList();
+        QTest::newRow("both empty: coupon 0") << "" << "" << "Martin" << "4" << QStringList{"0,Martin,4"};
+        QTest::newRow("leading zeros") << "007" << "009" << "Martin" << "4" << couponLines(7, 9, ",Martin,4");
+        QTest::newRow("no number counts 0") << "abc" << "1" << "Martin" << "4" << couponLines(0, 1, ",Martin,4");
+        QTest::newRow("fractions truncated") << "1.9" << "3.2" << "Martin" << "4" << couponLines(1, 3, ",Martin,4");
+        QTest::newRow("negative") << "-2" << "0" << "Martin" << "4" << QStringList{"-2,Martin,4", "-1,Martin,4",
+                                                                                  "0,Martin,4"};
+        QTest::newRow("code with a blank after it") << "5" << "5" << "Martin" << "4 " << QStringList{"5,Martin,4 "};
+        QTest::newRow("name and code as typed")
+            << "5" << "5" << " Léa  Bo " << "x" << QStringList{QStringLiteral("5, Léa  Bo ,x")};
+        QTest::newRow("name with a comma")
+            << "5" << "6" << "Dupont, Jean" << "3" << QStringList{"5,Dupont, Jean,3", "6,Dupont, Jean,3"};
+        QTest::newRow("ends at the largest Integer")
+            << "2147483646" << "2147483647" << "M" << "4" << QStringList{"2147483646,M,4", "2147483647,M,4"};
+        QTest::newRow("bounds beyond it stop there")
+            << "2147483647" << "99999999999" << "M" << "4" << QStringList{"2147483647,M,4"};
+        QTest::newRow("from the smallest Integer")
+            << "-99999999999" << "-2147483647" << "M" << "4"
+            << QStringList{"-2147483648,M,4", "-2147483647,M,4"};
+    }
+    void ajouter_derivesTheSellersCouponLines()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(QString, name);
+        QFETCH(QString, code);
+        QFETCH(QStringList, index);
+        ProgramFixture fixture;
+        VendorForm form;
+        form.add({{"CouponStart", first}, {"CouponStop", last}, {"NomVendeur", name}, {"CodeVendeur", code}});
+        // The register line is written whatever the range, with every text as typed.
+        QCOMPARE(fixture.folder.lines(kRegister), QStringList{name + ',' + code + ",,,," + first + ',' + last + ",0,0"});
+        QCOMPARE(fixture.folder.lines(kIndex), index);
+        QCOMPARE(form.row(0), (QStringList{first, last, name, code}));
+    }
+
+    void ajouter_proposesFromWhatWasJustTyped_data()
+    {
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("nextFirst");
+        QTest::addColumn<QString>("nextCode");
+        QTest::newRow("follows") << "50" << "1" << "51" << "2";
+        QTest::newRow("empty last: 1") << "" << "1" << "1" << "2";
+        QTest::newRow("code 10: 11") << "20" << "10" << "21" << "11";
+        QTest::newRow("leading zeros") << "099" << "007" << "100" << "8";
+        QTest::newRow("no number") << "x" << "y" << "1" << "1";
+        QTest::newRow("largest Integer does not wrap") << "2147483647" << "2147483647" << "2147483648"
+                                                        << "2147483648";
+    }
+    void ajouter_proposesFromWhatWasJustTyped()
+    {
+        QFETCH(QString, last);
+        QFETCH(QString, code);
+        QFETCH(QString, nextFirst);
+        QFETCH(QString, nextCode);
+        ProgramFixture fixture;
+        VendorForm form;
+        // An earlier seller with a higher range and code changes nothing.
+        form.add({{"CouponStop", "500"}, {"NomVendeur", "A"}, {"CodeVendeur", "40"}});
+        form.add({{"CouponStart", last}, {"CouponStop", last}, {"NomVendeur", "B"}, {"CodeVendeur", code}});
+        QCOMPARE(form.text("CouponStart"), nextFirst);
+        QCOMPARE(form.text("CodeVendeur"), nextCode);
+    }
+
+    void ajouter_onTheUntouchedForm_writesAnEmptySeller()
+    {
+        ProgramFixture fixture;
+        VendorForm form;
+        form.add({});
+        QCOMPARE(fixture.folder.lines(kRegister), QStringList{",1,,,,1,,0,0"});
+        QCOMPARE(fixture.folder.read(kIndex), QByteArray());
+        QCOMPARE(form.text("CouponStart"), QStringLiteral("1"));
+        QCOMPARE(form.text("CodeVendeur"), QStringLiteral("2"));
+    }
+
+    void sellers_areAppendedInTheOrderAdded()
+    {
+        ProgramFixture fixture;
+        VendorForm form;
+        form.add({{"CouponStop", "3"}, {"NomVendeur", "A"}});
+        form.add({{"CouponStart", "2"}, {"CouponStop", "2"}, {"NomVendeur", "B"}}); // overlaps A
+        form.add({{"CouponStop", "4"}, {"NomVendeur", "C"}});
+        QCOMPARE(fixture.folder.lines(kRegister),
+                 (QStringList{"A,1,,,,1,3,0,0", "B,2,,,,2,2,0,0", "C,3,,,,3,4,0,0"}));
+        QCOMPARE(fixture.folder.lines(kIndex),
+                 (QStringList{"1,A,1", "2,A,1", "3,A,1", "2,B,2", "3,C,3", "4,C,3"}));
+        QCOMPARE(form.list()->ListCount(), 3);
+        QCOMPARE(form.row(2), (QStringList{"3", "4", "C", "3"}));
+    }
+
+    void fermer_closesAndNamingAgainStartsAfresh()
+    {
+        ProgramFixture fixture;
+        VendorForm form;
+        form.add({{"CouponStop", "2"}, {"NomVendeur", "A"}});
+        form.press("PushButton1");
+        QVERIFY(!VendorFiles::openInstance());
+        QCOMPARE(fixture.folder.lines(kRegister).size(), 1);
+        QCOMPARE(fixture.folder.lines(kIndex).size(), 2);
+
+        VendorForm again;
+        QVERIFY(again.w != form.w);
+        QCOMPARE(again.list()->ListCount(), 0);
+        QCOMPARE(fixture.folder.read(kRegister), QByteArray());
+        QCOMPARE(fixture.folder.read(kIndex), QByteArray());
+    }
+
+    void opening_thatCannotEmptyAFile_namesIt_data()
+    {
+        QTest::addColumn<QString>("blocked");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<QByteArray>("otherAfter");
+        // Neither is emptied, so the two still agree.
+        QTest::newRow("register") << kRegister << kIndex << QByteArray("1,A,1\n");
+        QTest::newRow("index") << kIndex << kRegister << QByteArray("A,1,,,,1,1,0,0\n");
+    }
+    void opening_thatCannotEmptyAFile_namesIt()
+    {
+        QFETCH(QString, blocked);
+        QFETCH(QString, other);
+        QFETCH(QByteArray, otherAfter);
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, "A,1,,,,1,1,0,0\n");
+        fixture.folder.write(kIndex, "1,A,1\n");
+        blockNow(fixture.folder, blocked);
+        VendorForm form;
+        QCOMPARE(fixture.dialogs.messages.size(), 1);
+        QVERIFY(fixture.dialogs.messages.first().contains(blocked));
+        QVERIFY(fixture.dialogs.messages.first().contains(QStringLiteral("pas remis à zéro")));
+        QCOMPARE(fixture.folder.read(other), otherAfter);
+        QCOMPARE(VendorFiles::openInstance(), form.w); // the window opens all the same
+    }
+
+    void ajouter_thatCannotOpenAFile_addsNothing_data()
+    {
+        QTest::addColumn<QString>("blocked");
+        QTest::newRow("register") << kRegister;
+        QTest::newRow("index") << kIndex;
+    }
+    void ajouter_thatCannotOpenAFile_addsNothing()
+    {
+        QFETCH(QString, blocked);
+        ProgramFixture fixture;
+        VendorForm form;
+        form.add({{"CouponStop", "2"}, {"NomVendeur", "A"}});
+        const QByteArray registerBefore = fixture.folder.read(kRegister);
+        const QByteArray indexBefore = fixture.folder.read(kIndex);
+        blockNow(fixture.folder, blocked);
+
+        form.add({{"CouponStop", "5"}, {"NomVendeur", "B"}});
+        QCOMPARE(fixture.dialogs.messages.size(), 1);
+        QVERIFY(fixture.dialogs.messages.first().contains(blocked));
+        QVERIFY(fixture.dialogs.messages.first().contains(QStringLiteral("pas été ajouté")));
+        if (blocked != kRegister)
+            QCOMPARE(fixture.folder.read(kRegister), registerBefore);
+        if (blocked != kIndex)
+            QCOMPARE(fixture.folder.read(kIndex), indexBefore);
+        QCOMPARE(form.list()->ListCount(), 1);
+        // The form keeps the seller, for another try.
+        QCOMPARE(form.text("CouponStart"), QStringLiteral("3"));
+        QCOMPARE(form.text("NomVendeur"), QStringLiteral("B"));
+    }
+
+    void ajouter_whoseLinesDoNotReachTheDisk_namesTheFile_data()
+    {
+        QTest::addColumn<QString>("full");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("nextFirst");
+        // Without its register line a seller is not listed and stays in the form;
+        // with it, it is listed even though its coupon lines are missing.
+        QTest::newRow("register") << kRegister << 0 << "1";
+        QTest::newRow("index") << kIndex << 1 << "6";
+    }
+    void ajouter_whoseLinesDoNotReachTheDisk_namesTheFile()
+    {
+        QFETCH(QString, full);
+        QFETCH(int, rows);
+        QFETCH(QString, nextFirst);
+        ProgramFixture fixture;
+        VendorForm form;
+        if (!diskFull(fixture.folder, full))
+            QSKIP("no /dev/full here");
+        form.add({{"CouponStop", "5"}, {"NomVendeur", "B"}});
+        QCOMPARE(fixture.dialogs.messages.size(), 1);
+        QVERIFY(fixture.dialogs.messages.first().contains(full));
+        QCOMPARE(form.list()->ListCount(), rows);
+        QCOMPARE(form.text("CouponStart"), nextFirst);
+        if (full == kRegister)
+            QCOMPARE(fixture.folder.read(kIndex), QByteArray());
+        else
+            QCOMPARE(fixture.folder.lines(kRegister), QStringList{"B,1,,,,1,5,0,0"});
+    }
+
+    void tab_visitsTheFormInTheDesignedOrder()
+    {
+        ProgramFixture fixture;
+        VendorForm form;
+        form.w->Show();
+        QApplication::setActiveWindow(form.w);
+        QVERIFY(QTest::qWaitForWindowActive(form.w));
+        form.control("CouponStart")->setFocus();
+        QStringList visited;
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(visited, (QStringList{"CouponStop", "NomVendeur", "AdresseVendeur", "NumPostVendeur", "VilleVendeur",
+                                       "CodeVendeur", "BevelButton1", "CouponStart"}));
+    }
+
+    void design_matchesTheCreationWindow_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("PushButton1") << "PushButton1" << QRect(195, 271, 57, 26) << "Fermer";
+        QTest::newRow("CodeVendeur") << "CodeVendeur" << QRect(168, 38, 54, 25) << "";
+        QTest::newRow("ListeVendeurs") << "ListeVendeurs" << QRect(272, 42, 232, 251) << "";
+        QTest::newRow("BevelButton1") << "BevelButton1" << QRect(157, 81, 96, 24) << "Ajouter";
+        QTest::newRow("StaticText2") << "StaticText2" << QRect(278, 18, 226, 21)
+                                     << "de..   à...   Vendeur               code";
+        QTest::newRow("StaticText7") << "StaticText7" << QRect(170, 21, 52, 14) << "Numéro";
+        QTest::newRow("StaticText9") << "StaticText9" << QRect(30, 156, 71, 15) << "N° postal";
+        QTest::newRow("StaticText12") << "StaticText12" << QRect(121, 233, 109, 15) << "Rampes (50cm)";
+        QTest::newRow("locrampes") << "locrampes" << QRect(121, 251, 49, 29) << "";
+        QTest::newRow("VilleVendeur") << "VilleVendeur" << QRect(121, 174, 131, 31) << "";
+    }
+    void design_matchesTheCreationWindow()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, caption);
+        ProgramFixture fixture;
+        VendorForm form;
+        QWidget *c = form.w->findChild<QWidget *>(name);
+        QVERIFY(c);
+        QCOMPARE(c->geometry(), geometry);
+        if (auto *label = qobject_cast<QLabel *>(c))
+            QCOMPARE(label->text(), caption);
+        if (auto *button = qobject_cast<QAbstractButton *>(c))
+            QCOMPARE(button->text(), caption);
+    }
+
+    void window_isFixedWithoutCloseButton()
+    {
+        ProgramFixture fixture;
+        VendorForm form;
+        form.w->Show();
+        QCOMPARE(form.w->windowTitle(), QStringLiteral("Création des fichies vendeurs"));
+        QCOMPARE(form.list()->parentWidget()->size(), QSize(524, 309));
+        QCOMPARE(form.w->minimumSize(), form.w->maximumSize());
+        QVERIFY(!(form.w->windowFlags() & Qt::WindowCloseButtonHint));
+        QCOMPARE(form.list()->ColumnCount(), 4);
+        const QFont heading = form.control<QLabel>("StaticText13")->font();
+        QVERIFY(heading.bold() && heading.italic() && heading.underline());
+        // The window manager's close leaves the window open: only "Fermer" closes it.
+        form.w->close();
+        QCOMPARE(VendorFiles::openInstance(), form.w);
+        QVERIFY(form.w->isVisible());
+    }
+};
+
+VDL_TEST(TestVendorFiles)
+#include "tst_vendorfiles.moc"
