@@ -43,7 +43,14 @@ public:
     explicit SaveStream(std::unique_ptr<QSaveFile> file) : TextOutputStream(std::move(file)) {}
 
 protected:
-    bool finish() override { return static_cast<QSaveFile *>(m_device.get())->commit(); }
+    bool finish() override
+    {
+        // commit() does not see a failed flush of the last buffered lines.
+        auto *file = static_cast<QSaveFile *>(m_device.get());
+        if (!file->flush())
+            file->cancelWriting();
+        return file->commit();
+    }
 };
 
 class AppendStream final : public TextOutputStream
@@ -153,7 +160,10 @@ std::unique_ptr<TextInputStream> OpenAsTextFile(const QString &name)
 std::unique_ptr<TextOutputStream> CreateTextFile(const QString &name)
 {
     const QString path = DataPath(name);
-    if (QFileInfo(path).isDir())
+    // Only a data file is ever replaced: never a folder, nor a device or a
+    // pipe that a link of that name points to.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
         return nullptr;
     auto file = std::make_unique<QSaveFile>(path);
     if (!file->open(QIODevice::WriteOnly))

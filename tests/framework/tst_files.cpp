@@ -2,6 +2,7 @@
 
 #include "framework/files.h"
 
+#include <QFileInfo>
 #include <QTest>
 
 class TestFiles : public QObject
@@ -83,6 +84,37 @@ private slots:
         folder.block("f.csv");
         QVERIFY(!fw::CreateTextFile("f.csv"));
         QVERIFY(!fw::AppendToTextFile("f.csv"));
+    }
+
+    void create_neverReplacesWhatIsNotAFile()
+    {
+        DataFolder folder;
+        // A link to a device: replacing it would replace the device itself.
+        QVERIFY(QFile::link("/dev/null", folder.path("f.csv")));
+        QVERIFY(!fw::CreateTextFile("f.csv"));
+        QVERIFY(QFileInfo("/dev/null").isSymLink() || !QFileInfo("/dev/null").isFile());
+        // A link to a data file replaces that file, as the file itself would be.
+        folder.write("target.csv", "old\n");
+        QVERIFY(QFile::link(folder.path("target.csv"), folder.path("g.csv")));
+        auto out = fw::CreateTextFile("g.csv");
+        QVERIFY(out);
+        out->WriteLine(QStringLiteral("new"));
+        QVERIFY(out->Close());
+        QCOMPARE(folder.read("target.csv"), QByteArray("new\n"));
+    }
+
+    void close_reportsWritesTheDiskRefused()
+    {
+        DataFolder folder;
+        folder.write("f.csv", "old\n");
+        auto out = fw::CreateTextFile("f.csv");
+        QVERIFY(out);
+        out->WriteLine(QString(4096, QLatin1Char('x')));
+        {
+            FileSizeLimit full(64);
+            QVERIFY(!out->Close());
+        }
+        QCOMPARE(folder.read("f.csv"), QByteArray("old\n"));
     }
 
     void append_createsMissingAndExtends()

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 ScriptedDialogs::ScriptedDialogs() { fw::setDialogSeam(this); }
 
@@ -75,4 +77,23 @@ ProgramFixture::~ProgramFixture()
     Module1::reset();
     fw::ResetQuitForTesting();
     fw::SetTodayForTesting(QDate());
+}
+
+FileSizeLimit::FileSizeLimit(unsigned long long bytes)
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_old = limit.rlim_cur;
+    m_handler = std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = m_old;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_handler);
 }

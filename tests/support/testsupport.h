@@ -64,6 +64,22 @@ public:
     ScriptedDialogs dialogs;
 };
 
+// Writes beyond this many bytes fail while it lives, in every file of the
+// process: a disk that fills up. Safer than a link to a device, which a
+// replacing writer could replace.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(unsigned long long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    unsigned long long m_old = 0;
+    void (*m_handler)(int) = nullptr;
+};
+
 // Registers a QtTest class with the module's test executable.
 using TestFactory = std::function<std::unique_ptr<QObject>()>;
 bool registerTest(const char *name, TestFactory factory);
