@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace fw {
+class TextOutputStream;
+}
+
+// The printable documents: RTF files of the data folder, written line by line
+// and handed to the platform's viewer, which prints them.
+namespace statements {
+
+// The second and fourth lines of a document's prologue.
+inline const QString kStatementFontTable = QStringLiteral(R"({\fonttbl\f0\fttruetype Times New Roman;})");
+inline const QString kGeneralFontTable = QStringLiteral(R"({\fonttbl\f0\fftruetype Times New Roman;})");
+inline const QString kSignFontTable = QStringLiteral(R"({\fonttbl\f0\fttruetype Arial;})");
+inline const QString kPortraitPaper =
+    QStringLiteral(R"(\paperw11900\paperh16840\margl720\margr720\margt720\margb720\vieww17700\viewh14120\viewkind1)");
+inline const QString kLandscapePaper =
+    QStringLiteral(R"(\paperw16840\paperh11900\margl720\margr720\margt720\margb720\vieww17700\viewh14120\viewkind1)");
+
+// Shown when a statement document cannot be written.
+inline const QString kCannotCreateDocument = QStringLiteral("Impossible de créer un fichier pour ce vendeur!");
+
+// The five lines every document begins with.
+void WritePrologue(fw::TextOutputStream &out, const QString &fontTable, const QString &paper);
+
+// The letters à é è ù â î ê û ä ï ö ü ô ë as their code page 1252 escapes
+// ("\'e9" for é): three passes over the letters in that order, each escaping
+// the first remaining occurrence of its letter, so a fourth é stays as it is.
+// Capitals and other letters are left alone; the escapes hold none of the
+// letters, so a second escape only reaches occurrences the first one left.
+QString AccentEscape(QString text);
+
+// A seller's text made safe for a document: "\", "{" and "}" escaped, then
+// the accents. An escape "\'hh" already in the text is kept as it is, so a
+// text stored back accent-escaped prints the same the next time.
+QString RtfText(const QString &text);
+
+// What a statement page prints. Name, address and locality are given as the
+// seller's texts; the page escapes them. Every other text goes in unchanged.
+struct StatementPage {
+    QString name;
+    QString address;
+    QString zip;
+    QString locality;
+    QString sellerNumber;
+    QString date;
+    QString gross;
+    QString commission;
+    QString fees;
+    QString net;
+    QVector<QStringList> coupons; // coupon, amount; in the order printed
+};
+
+// Takes the current seller's address, postal code and locality and the date
+// from Module1 into the page, and leaves the address and the locality
+// accent-escaped in Module1, as printing a page always has.
+void TakeSellerAddress(StatementPage &page);
+
+// The seller statement has an empty line after its date block; the general
+// statements document has none.
+enum class PageForm { Single, General };
+
+void WriteStatementPage(fw::TextOutputStream &out, const StatementPage &page, PageForm form);
+
+// The table of the sold coupons, three to a row, left to right.
+void WriteCouponTable(fw::TextOutputStream &out, const QVector<QStringList> &coupons);
+
+// The general statements document's failure text on macOS has a "!" after
+// "TextEdit"; that of the seller statement and the sign sheet has none.
+enum class OpenerMessage { Plain, Exclaimed };
+
+QString OpenerFailureMessage(const QString &fileName, OpenerMessage kind);
+
+// Hands a finished document of the data folder to the platform's viewer. On
+// failure shows the message naming the file and gives false; the document
+// stays for the user to print by hand. Windows has no viewer here: it says so
+// and the operation goes on.
+bool OpenDocument(const QString &fileName, OpenerMessage kind = OpenerMessage::Plain);
+
+} // namespace statements

@@ -1,0 +1,175 @@
+#pragma once
+
+// What the statement tests share: a recording document viewer, the windows'
+// controls by name, and the lines a document must hold, typed out from the
+// layout of the pages.
+
+#include "testsupport.h"
+
+#include "framework/controls.h"
+#include "framework/shell.h"
+
+#include <QAbstractButton>
+#include <QList>
+#include <QStringList>
+#include <QTest>
+#include <QVector>
+
+// Stands in for the platform's document viewer: records each call and
+// answers the exit status it is given. Never lets a real viewer start.
+class RecordingShell : public fw::ShellSeam
+{
+public:
+    RecordingShell() { fw::setShellSeam(this); }
+    ~RecordingShell() override { fw::setShellSeam(nullptr); }
+
+    int execute(const QString &program, const QStringList &arguments) override
+    {
+        calls.append({program, arguments});
+        return status;
+    }
+
+    struct Call {
+        QString program;
+        QStringList arguments;
+    };
+    QList<Call> calls;
+    int status = 0;
+};
+
+// A fresh program and a viewer that is never real.
+struct StatementsFixture {
+    ProgramFixture program;
+    RecordingShell shell;
+
+    const DataFolder &folder() const { return program.folder; }
+    const QStringList &messages() const { return program.dialogs.messages; }
+};
+
+template <class T = QWidget>
+T *child(const QWidget *window, const char *name)
+{
+    T *c = window->findChild<T *>(QString::fromLatin1(name));
+    if (!c)
+        qFatal("no control %s", name);
+    return c;
+}
+
+inline void press(const QWidget *window, const char *button) { child<QAbstractButton>(window, button)->click(); }
+
+inline QString text(const QWidget *window, const char *field) { return child<fw::TextField>(window, field)->Text(); }
+
+// The control that Tab moves to from this one.
+inline QWidget *nextTabStop(QWidget *from)
+{
+    for (QWidget *w = from->nextInFocusChain(); w && w != from; w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && !w->isHidden())
+            return w;
+    return from;
+}
+
+// Every row of a list, its cells joined by ",".
+inline QStringList rowsOf(const fw::Listbox *list)
+{
+    QStringList rows;
+    for (int r = 0; r < list->ListCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < list->ColumnCount(); ++c)
+            cells.append(list->Cell(r, c));
+        rows.append(cells.join(u','));
+    }
+    return rows;
+}
+
+namespace expected {
+
+// The page's texts as they must stand in the document, escapes included.
+struct Page {
+    QString name, address, zip, locality, number, date, gross, commission, fees, net;
+    QVector<QStringList> coupons;
+};
+
+inline QStringList prologue(const QString &fontTable, const QString &paper)
+{
+    return {R"({\rtf1\ansi\ansicpg1252\cocoartf1038\cocoasubrtf250)", fontTable,
+            R"({\colortbl;\red255\green255\blue255;})", paper,
+            R"(\pard\tx566\tx1133\tx1700\tx2267\tx2834\tx3401\tx3968\tx4535\tx5102\tx5669\tx6236\tx6803\qc\pardirnatural)"};
+}
+
+inline const QString kTimes = R"({\fonttbl\f0\fttruetype Times New Roman;})";
+inline const QString kPortrait =
+    R"(\paperw11900\paperh16840\margl720\margr720\margt720\margb720\vieww17700\viewh14120\viewkind1)";
+
+inline QStringList cellBoundaries()
+{
+    return {R"(\cellx1)", R"(\cellx2)", R"(\cellx3)", R"(\cellx4)", R"(\cellx5)",
+            R"(\cellx6)", R"(\cellx7)", R"(\cellx8)", R"(\cellx9)", R"(\cellx10)"};
+}
+
+inline QStringList tableHeader()
+{
+    return QStringList{R"(\par)", R"(\fs20\trowd\trhdr \qr)", R"(\trautofit1)", R"(\intbl)"} + cellBoundaries() +
+           QStringList{R"({\cell Coupon\cell Valeur\cell\cell Coupon\cell Valeur\cell\cell Coupon\cell Valeur\cell \cell})",
+                       R"(\row)", ""};
+}
+
+// One data row; an empty coupon and amount stand for an empty place.
+inline QStringList tableRow(const QString &c1, const QString &a1, const QString &c2 = {}, const QString &a2 = {},
+                            const QString &c3 = {}, const QString &a3 = {})
+{
+    return QStringList{R"(\trowd\trautofit1)", R"(\intbl)"} + cellBoundaries() +
+           QStringList{R"({\cell )" + c1 + R"(\cell )" + a1 + R"(\cell \cell )" + c2 + R"(\cell )" + a2 +
+                           R"(\cell \cell )" + c3 + R"(\cell )" + a3 + R"(\cell \cell})",
+                       R"(\row)", ""};
+}
+
+inline QStringList couponTable(const QVector<QStringList> &coupons)
+{
+    QStringList lines = tableHeader();
+    for (qsizetype k = 0; k < coupons.size(); k += 3) {
+        const auto at = [&](qsizetype i, int c) { return i < coupons.size() ? coupons[i][c] : QString(); };
+        lines += tableRow(at(k, 0), at(k, 1), at(k + 1, 0), at(k + 1, 1), at(k + 2, 0), at(k + 2, 1));
+    }
+    return lines;
+}
+
+// The lines before the coupon table: 53 in the single form, 52 in the general one.
+inline QStringList pageBlocks(const Page &p, bool single)
+{
+    QStringList l{R"({\par)", R"(\ql)", R"(\b\f0\fs40)", p.name, R"(\par})", ""};
+    l += {R"({\pard)", R"(\ql)", R"(\b\f0\fs24)", p.address, R"(\line)", p.zip + "  " + p.locality, R"(\line)",
+          R"(\line)", R"(\par})", ""};
+    l += {R"({\pard)", R"(\ql)", R"(\b\i\f0\fs30)", "Vendeur  ", p.number, R"(\line)", R"(\par})", ""};
+    l += {R"({\pard)", R"(\ql)", R"(\b\f0\fs30)", R"(\tx576\tx2300\tx5184\tx6900)",
+          R"(\tab Total \tab Commission \tab Frais \tab En votre faveur)", R"(\line \b)",
+          R"(\tab )" + p.gross + R"(\tab )" + p.commission + R"(\tab )" + p.fees + R"(\tab )" + p.net, R"(\par})",
+          ""};
+    l += {R"({\pard)", R"(\ql)", R"(\b\f0\fs24)", R"(\tx576\tx5184)", R"(\line)",
+          R"(\tab Date: )" + p.date + R"(\tab Quittance:)", R"(\line)", R"(\line)", R"(\par})"};
+    if (single)
+        l += "";
+    l += {R"({\pard)", R"(\ql)", R"(\b\f0\fs24)", R"(\tx576\tx5184)", R"(\line)",
+          R"(\tab Les coupons sont par num\'e9ro croissant de gauche \'e0 droite)", R"(\line)", R"(\line)",
+          R"(\par})", ""};
+    return l;
+}
+
+// The whole seller statement.
+inline QStringList statement(const Page &p)
+{
+    return prologue(kTimes, kPortrait) + QStringList{""} + pageBlocks(p, true) + couponTable(p.coupons) +
+           QStringList{"}"};
+}
+
+} // namespace expected
+
+// Compares two documents line by line, naming the first line that differs.
+#define COMPARE_LINES(actual, expectedLines)                                                                     \
+    do {                                                                                                         \
+        const QStringList a_ = (actual);                                                                         \
+        const QStringList e_ = (expectedLines);                                                                  \
+        for (qsizetype i_ = 0; i_ < qMin(a_.size(), e_.size()); ++i_)                                            \
+            if (a_[i_] != e_[i_])                                                                                \
+                QFAIL(qPrintable(QStringLiteral("line %1: \"%2\", expected \"%3\"").arg(i_ + 1).arg(a_[i_], e_[i_]))); \
+        QCOMPARE(a_.size(), e_.size());                                                                          \
+    } while (false)

@@ -1,0 +1,343 @@
+#include "statementsupport.h"
+
+#include "app/module1.h"
+#include "framework/files.h"
+#include "statements/rtf.h"
+#include "statements/statement.h"
+
+#include <QDir>
+#include <functional>
+
+using namespace statements;
+
+namespace {
+
+const QString kDocument = QStringLiteral("doc.rtf");
+
+// The lines a writer leaves in a document of the data folder.
+QStringList written(const DataFolder &folder, const std::function<void(fw::TextOutputStream &)> &write)
+{
+    std::unique_ptr<fw::TextOutputStream> out = fw::CreateTextFile(kDocument);
+    if (!out)
+        qFatal("cannot create the test document");
+    write(*out);
+    if (!out->Close())
+        qFatal("the test document did not reach the disk");
+    return folder.lines(kDocument);
+}
+
+QVector<QStringList> coupons(int n)
+{
+    QVector<QStringList> rows;
+    for (int i = 1; i <= n; ++i)
+        rows.append({QString::number(i * 10), QString::number(i) + QStringLiteral(".50")});
+    return rows;
+}
+
+StatementPage plainPage(const QVector<QStringList> &sold)
+{
+    StatementPage page;
+    page.name = QStringLiteral("Jean Dupont");
+    page.address = QStringLiteral("Rue Haute 5");
+    page.zip = QStringLiteral("4000");
+    page.locality = QStringLiteral("Namur");
+    page.sellerNumber = QStringLiteral("12");
+    page.date = QStringLiteral("7/3/2026");
+    page.gross = QStringLiteral("20.50");
+    page.commission = QStringLiteral("2.45");
+    page.fees = QStringLiteral("15.00");
+    page.net = QStringLiteral("3.05");
+    page.coupons = sold;
+    return page;
+}
+
+expected::Page plainExpected(const QVector<QStringList> &sold)
+{
+    return {"Jean Dupont", "Rue Haute 5", "4000", "Namur", "12", "7/3/2026", "20.50", "2.45", "15.00", "3.05", sold};
+}
+
+} // namespace
+
+class TestRtf : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void escape_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("accents"); // the accent escape alone
+        QTest::addColumn<QString>("rtf");     // what a page prints
+        QTest::newRow("Hélène Müller") << "Hélène Müller" << R"(H\'e9l\'e8ne M\'fcller)" << R"(H\'e9l\'e8ne M\'fcller)";
+        QTest::newRow("capital C cedilla") << "Çà et là" << R"(Ç\'e0 et l\'e0)" << R"(Ç\'e0 et l\'e0)";
+        QTest::newRow("every letter, in order")
+            << "àéèùâîêûäïöüôë" << R"(\'e0\'e9\'e8\'f9\'e2\'ee\'ea\'fb\'e4\'ef\'f6\'fc\'f4\'eb)"
+            << R"(\'e0\'e9\'e8\'f9\'e2\'ee\'ea\'fb\'e4\'ef\'f6\'fc\'f4\'eb)";
+        QTest::newRow("capitals and other letters") << "ÉÀÜ œ ç ñ" << "ÉÀÜ œ ç ñ" << "ÉÀÜ œ ç ñ";
+        QTest::newRow("three passes: a fourth é stays") << "éééé" << R"(\'e9\'e9\'e9é)" << R"(\'e9\'e9\'e9é)";
+        QTest::newRow("already escaped") << R"(H\'e9l\'e8ne)" << R"(H\'e9l\'e8ne)" << R"(H\'e9l\'e8ne)";
+        QTest::newRow("nothing to escape") << "Jean Dupont, 12" << "Jean Dupont, 12" << "Jean Dupont, 12";
+        QTest::newRow("empty") << "" << "" << "";
+        QTest::newRow("control characters") << R"(Dupont {et\fils})" << R"(Dupont {et\fils})"
+                                            << R"(Dupont \{et\\fils\})";
+        // The backslashes the accent passes write are not doubled.
+        QTest::newRow("controls and accents") << R"(é\ {à})" << R"(\'e9\ {\'e0})" << R"(\'e9\\ \{\'e0\})";
+        QTest::newRow("lone backslash at the end") << R"(C:\)" << R"(C:\)" << R"(C:\\)";
+    }
+    void escape()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, accents);
+        QFETCH(QString, rtf);
+        QCOMPARE(AccentEscape(text), accents);
+        QCOMPARE(RtfText(text), rtf);
+    }
+
+    // The address and locality stay accent-escaped in Module1 after a page:
+    // printed again, they must give the same lines.
+    void storedBackText_printsTheSame_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("accents") << "Chaussée de Liège à Hélécine";
+        QTest::newRow("controls") << R"(Rue {du} Pont\Bas)";
+        QTest::newRow("both") << R"(Pré {à} l'Eau\ë)";
+    }
+    void storedBackText_printsTheSame()
+    {
+        QFETCH(QString, text);
+        QCOMPARE(RtfText(AccentEscape(text)), RtfText(text));
+    }
+
+    void prologue_data()
+    {
+        QTest::addColumn<QString>("fontTable");
+        QTest::addColumn<QString>("paper");
+        QTest::addColumn<QString>("fontLine");
+        QTest::addColumn<QString>("paperLine");
+        QTest::newRow("seller statement") << kStatementFontTable << kPortraitPaper << expected::kTimes
+                                          << expected::kPortrait;
+        QTest::newRow("general statements")
+            << kGeneralFontTable << kPortraitPaper << R"({\fonttbl\f0\fftruetype Times New Roman;})"
+            << expected::kPortrait;
+        QTest::newRow("sign sheet")
+            << kSignFontTable << kLandscapePaper << R"({\fonttbl\f0\fttruetype Arial;})"
+            << R"(\paperw16840\paperh11900\margl720\margr720\margt720\margb720\vieww17700\viewh14120\viewkind1)";
+    }
+    void prologue()
+    {
+        QFETCH(QString, fontTable);
+        QFETCH(QString, paper);
+        QFETCH(QString, fontLine);
+        QFETCH(QString, paperLine);
+        ProgramFixture fixture;
+        COMPARE_LINES(written(fixture.folder, [&](fw::TextOutputStream &out) { WritePrologue(out, fontTable, paper); }),
+                      expected::prologue(fontLine, paperLine));
+    }
+
+    void sellerStatement_wholeDocument_data()
+    {
+        QTest::addColumn<int>("sold");
+        QTest::addColumn<int>("dataRows");
+        QTest::newRow("no coupon: the header row only") << 0 << 0;
+        QTest::newRow("one coupon, two empty places") << 1 << 1;
+        QTest::newRow("two coupons") << 2 << 1;
+        QTest::newRow("three coupons, one full row") << 3 << 1;
+        QTest::newRow("four coupons") << 4 << 2;
+        QTest::newRow("seven coupons") << 7 << 3;
+    }
+    void sellerStatement_wholeDocument()
+    {
+        QFETCH(int, sold);
+        QFETCH(int, dataRows);
+        ProgramFixture fixture;
+        const QStringList lines = written(
+            fixture.folder, [&](fw::TextOutputStream &out) { WriteSellerStatement(out, plainPage(coupons(sold))); });
+        COMPARE_LINES(lines, expected::statement(plainExpected(coupons(sold))));
+        QCOMPARE(lines.size(), 5 + 1 + 53 + 17 + 1 + 15 * dataRows);
+    }
+
+    void coupons_fillRowsLeftToRight()
+    {
+        ProgramFixture fixture;
+        const QStringList lines = written(fixture.folder, [&](fw::TextOutputStream &out) {
+            WriteCouponTable(out, {{"9", "7.50"}, {"10", "3.00"}, {"12", "10.00"}, {"100", "1.00"}});
+        });
+        COMPARE_LINES(lines, expected::tableHeader() + expected::tableRow("9", "7.50", "10", "3.00", "12", "10.00") +
+                                 expected::tableRow("100", "1.00"));
+        QCOMPARE(lines[17 + 12], R"({\cell 9\cell 7.50\cell \cell 10\cell 3.00\cell \cell 12\cell 10.00\cell \cell})");
+        QCOMPARE(lines[17 + 15 + 12], R"({\cell 100\cell 1.00\cell \cell \cell \cell \cell \cell \cell \cell})");
+    }
+
+    void generalForm_hasNoEmptyLineAfterTheDate()
+    {
+        ProgramFixture fixture;
+        const QStringList lines = written(fixture.folder, [&](fw::TextOutputStream &out) {
+            WriteStatementPage(out, plainPage(coupons(4)), PageForm::General);
+        });
+        COMPARE_LINES(lines, expected::pageBlocks(plainExpected(coupons(4)), false) + expected::couponTable(coupons(4)));
+        QCOMPARE(lines.indexOf(R"(\fs20\trowd\trhdr \qr)"), 52 + 1);
+        const qsizetype date = lines.indexOf(R"(\tab Date: 7/3/2026\tab Quittance:)");
+        QCOMPARE(lines.mid(date + 3, 2), (QStringList{R"(\par})", R"({\pard)"}));
+    }
+
+    // Only the seller's name, address and locality are the seller's own
+    // texts; everything else is written as it is given.
+    void page_escapesNameAddressAndLocalityOnly()
+    {
+        ProgramFixture fixture;
+        StatementPage page;
+        page.name = QStringLiteral("Hélène {Müller}");
+        page.address = QStringLiteral("Chaussée 3\\b");
+        page.zip = QStringLiteral("é4000");
+        page.locality = QStringLiteral("Liège");
+        page.sellerNumber = QStringLiteral("à12");
+        page.date = QStringLiteral("7/3/2026é");
+        page.gross = QStringLiteral("è1");
+        page.commission = QStringLiteral("ù2");
+        page.fees = QStringLiteral("â3");
+        page.net = QStringLiteral("î4");
+        page.coupons = {{"ê5", "û6"}};
+        const QStringList lines =
+            written(fixture.folder, [&](fw::TextOutputStream &out) { WriteStatementPage(out, page, PageForm::Single); });
+        const expected::Page want{R"(H\'e9l\'e8ne \{M\'fcller\})",
+                                  R"(Chauss\'e9e 3\\b)",
+                                  "é4000",
+                                  R"(Li\'e8ge)",
+                                  "à12",
+                                  "7/3/2026é",
+                                  "è1",
+                                  "ù2",
+                                  "â3",
+                                  "î4",
+                                  {{"ê5", "û6"}}};
+        COMPARE_LINES(lines, expected::pageBlocks(want, true) + expected::couponTable(want.coupons));
+    }
+
+    void takeSellerAddress_leavesModule1Escaped()
+    {
+        ProgramFixture fixture;
+        Module1::adresse2 = QStringLiteral("Rue de l'Église à Liège");
+        Module1::zip2 = QStringLiteral("4000 é");
+        Module1::localite2 = QStringLiteral("Liège {B}");
+        Module1::myday = QStringLiteral("7/3/2026");
+        StatementPage page;
+        TakeSellerAddress(page);
+        QCOMPARE(page.address, QStringLiteral("Rue de l'Église à Liège"));
+        QCOMPARE(page.zip, QStringLiteral("4000 é"));
+        QCOMPARE(page.locality, QStringLiteral("Liège {B}"));
+        QCOMPARE(page.date, QStringLiteral("7/3/2026"));
+        QCOMPARE(Module1::adresse2, QStringLiteral(R"(Rue de l'Église \'e0 Li\'e8ge)"));
+        QCOMPARE(Module1::localite2, QStringLiteral(R"(Li\'e8ge {B})"));
+        QCOMPARE(Module1::zip2, QStringLiteral("4000 é"));
+    }
+
+    void statementFileName_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("plain code") << "12" << 12 << "vendeur_12.rtf";
+        QTest::newRow("code text as it stands") << "07" << 7 << "vendeur_07.rtf";
+        QTest::newRow("blank kept") << " 7" << 7 << "vendeur_ 7.rtf";
+        QTest::newRow("not a number") << "abc" << 0 << "vendeur_abc.rtf";
+        QTest::newRow("dots alone stay in the folder") << ".." << 0 << "vendeur_...rtf";
+        QTest::newRow("slash") << "../../etc/x" << 0 << "vendeur_0.rtf";
+        QTest::newRow("slash after a number") << "7/8" << 7 << "vendeur_7.rtf";
+        QTest::newRow("backslash") << "3\\x" << 3 << "vendeur_3.rtf";
+        QTest::newRow("empty") << "" << 0 << "vendeur_0.rtf";
+        QTest::newRow("negative number") << "-4/" << -4 << "vendeur_-4.rtf";
+    }
+    void statementFileName()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, number);
+        QFETCH(QString, file);
+        QCOMPARE(StatementFileName(code, number), file);
+    }
+
+    void opener_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("viewer started") << 0 << true;
+        QTest::newRow("viewer failed") << 1 << false;
+        QTest::newRow("no viewer") << -1 << false;
+    }
+    void opener()
+    {
+        QFETCH(int, status);
+        QFETCH(bool, opened);
+        StatementsFixture fixture;
+        fixture.shell.status = status;
+        QCOMPARE(OpenDocument(QStringLiteral("vendeur_12.rtf")), opened);
+#if defined(Q_OS_WIN)
+        QVERIFY(fixture.shell.calls.isEmpty());
+        QCOMPARE(fixture.messages(), QStringList{"Fonction non implémentée sous Windows!"});
+#else
+        QCOMPARE(fixture.shell.calls.size(), 1);
+#if defined(Q_OS_MACOS)
+        QCOMPARE(fixture.shell.calls[0].program, QStringLiteral("open"));
+        const QString failure = R"(Impossible d'ouvrir TextEdit Vous devrez imprimer le fichier "vendeur_12.rtf" vous-même.)";
+#else
+        QCOMPARE(fixture.shell.calls[0].program, QStringLiteral("xdg-open"));
+        const QString failure = R"(Impossible d'ouvrir Abiword! Vous devrez imprimer le fichier "vendeur_12.rtf" vous-même.)";
+#endif
+        QCOMPARE(fixture.shell.calls[0].arguments, QStringList{QDir::currentPath() + "/vendeur_12.rtf"});
+        QCOMPARE(fixture.messages(), opened ? QStringList() : QStringList{failure});
+#endif
+    }
+
+    // No shell reads the path: blanks and quotes in the folder or the file
+    // name stay inside the one argument.
+    void opener_passesTheWholePathAsOneArgument()
+    {
+        StatementsFixture fixture;
+        const QString odd = QStringLiteral("Bourse d'été \"2026\" ; $x");
+        QVERIFY(QDir().mkdir(odd));
+        QVERIFY(QDir::setCurrent(odd));
+        const QString file = QStringLiteral("vendeur_a b'c.rtf");
+        const bool opened = OpenDocument(file);
+        const QString folder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(fixture.folder().path(QString())));
+#if !defined(Q_OS_WIN)
+        QVERIFY(opened);
+        QCOMPARE(fixture.shell.calls.size(), 1);
+        QCOMPARE(fixture.shell.calls[0].arguments, QStringList{folder + u'/' + file});
+#endif
+    }
+
+    void openerMessage_namesTheDocument_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message");
+#if defined(Q_OS_MACOS)
+        QTest::newRow("seller statement")
+            << int(OpenerMessage::Plain) << "vendeur_12.rtf"
+            << R"(Impossible d'ouvrir TextEdit Vous devrez imprimer le fichier "vendeur_12.rtf" vous-même.)";
+        QTest::newRow("general statements")
+            << int(OpenerMessage::Exclaimed) << "Fichier_General_des_vendeurs.rtf"
+            << R"(Impossible d'ouvrir TextEdit! Vous devrez imprimer le fichier "Fichier_General_des_vendeurs.rtf" vous-même.)";
+#else
+        QTest::newRow("seller statement")
+            << int(OpenerMessage::Plain) << "vendeur_12.rtf"
+            << R"(Impossible d'ouvrir Abiword! Vous devrez imprimer le fichier "vendeur_12.rtf" vous-même.)";
+        QTest::newRow("sign sheet")
+            << int(OpenerMessage::Plain) << "FichesVendeurs.rtf"
+            << R"(Impossible d'ouvrir Abiword! Vous devrez imprimer le fichier "FichesVendeurs.rtf" vous-même.)";
+        QTest::newRow("general statements")
+            << int(OpenerMessage::Exclaimed) << "Fichier_General_des_vendeurs.rtf"
+            << R"(Impossible d'ouvrir Abiword! Vous devrez imprimer le fichier "Fichier_General_des_vendeurs.rtf" vous-même.)";
+#endif
+    }
+    void openerMessage_namesTheDocument()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        QCOMPARE(OpenerFailureMessage(file, OpenerMessage(kind)), message);
+    }
+};
+
+VDL_TEST(TestRtf)
+#include "tst_rtf.moc"
