@@ -2,6 +2,8 @@
 
 #include "text.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <algorithm>
@@ -106,6 +108,24 @@ void ListModel::removeRowAt(int row)
     endRemoveRows();
 }
 
+void ListModel::moveRowTo(int from, int to)
+{
+    const int count = static_cast<int>(m_rows.size());
+    if (from < 0 || from >= count || to < 0 || to >= count || from == to)
+        return;
+    beginMoveRows({}, from, from, {}, to > from ? to + 1 : to);
+    m_rows.move(from, to);
+    endMoveRows();
+}
+
+Qt::ItemFlags ListModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (m_draggable)
+        f |= index.isValid() ? Qt::ItemIsDragEnabled : Qt::ItemIsDropEnabled;
+    return f;
+}
+
 void ListModel::clear()
 {
     beginResetModel();
@@ -189,6 +209,58 @@ void Listbox::SetListIndex(int row)
 }
 
 void Listbox::RemoveRow(int row) { m_model->removeRowAt(row); }
+
+void Listbox::MoveRow(int from, int to)
+{
+    m_model->moveRowTo(from, to);
+    if (to >= 0 && to < ListCount())
+        SetListIndex(to);
+}
+
+void Listbox::setDragReorder(bool on)
+{
+    m_dragReorder = on;
+    m_model->setDraggable(on);
+    setDragEnabled(on);
+    setAcceptDrops(on);
+    setDropIndicatorShown(on);
+    setDragDropMode(on ? QAbstractItemView::InternalMove : QAbstractItemView::NoDragDrop);
+    setDefaultDropAction(Qt::MoveAction);
+}
+
+void Listbox::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (m_dragReorder && event->source() == this)
+        event->acceptProposedAction();
+    else
+        QTableView::dragEnterEvent(event);
+}
+
+void Listbox::dragMoveEvent(QDragMoveEvent *event)
+{
+    QTableView::dragMoveEvent(event); // scrolls and draws the drop place
+    if (m_dragReorder && event->source() == this) {
+        event->setDropAction(Qt::MoveAction);
+        event->accept();
+    }
+}
+
+void Listbox::dropEvent(QDropEvent *event)
+{
+    if (!m_dragReorder || event->source() != this) {
+        QTableView::dropEvent(event);
+        return;
+    }
+    // The whole row moves, hidden cells included: the view's own move would
+    // carry the visible cells only.
+    int to = rowAt(event->position().toPoint().y());
+    if (to < 0)
+        to = ListCount() - 1;
+    MoveRow(ListIndex(), to);
+    // Answered as a copy, so that the view does not remove the dragged row.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
 
 void Listbox::DeleteAllRows()
 {

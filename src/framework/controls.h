@@ -73,7 +73,11 @@ public:
     QString cell(int row, int column) const;
     void setCell(int row, int column, const QString &text);
     void removeRowAt(int row);
+    // Moves a row so that it ends at index `to`; the rows between shift by one.
+    void moveRowTo(int from, int to);
     void clear();
+    void setDraggable(bool draggable) { m_draggable = draggable; }
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
     // Column 0 ascending: by number, then by text, equal rows keeping their order.
     void sortByFirstColumn();
 
@@ -83,6 +87,7 @@ private:
     QVector<QStringList> m_rows;
     QVector<Qt::Alignment> m_alignments;
     int m_columns = 1;
+    bool m_draggable = false;
 };
 
 class Listbox : public QTableView
@@ -90,6 +95,7 @@ class Listbox : public QTableView
     Q_OBJECT
     Q_PROPERTY(int columnCount READ ColumnCount WRITE setColumnCount)
     Q_PROPERTY(QString columnWidths READ columnWidths WRITE setColumnWidths)
+    Q_PROPERTY(bool dragReorder READ dragReorder WRITE setDragReorder)
 
 public:
     explicit Listbox(QWidget *parent = nullptr);
@@ -104,6 +110,8 @@ public:
     int ListIndex() const;
     void SetListIndex(int row);
     void RemoveRow(int row);
+    // Moves a row to index `to` and keeps it selected (what a drag does).
+    void MoveRow(int from, int to);
     void DeleteAllRows();
     int ColumnCount() const;
     void Sort();
@@ -113,10 +121,17 @@ public:
     // Widths in percent of the list, "20%,20%,60%,0%"; a 0% column is hidden.
     void setColumnWidths(const QString &widths);
 
+    // Rows can be moved by dragging them within the list.
+    bool dragReorder() const { return m_dragReorder; }
+    void setDragReorder(bool on);
+
     ListModel *listModel() const { return m_model; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void applyWidths();
@@ -124,6 +139,7 @@ private:
     ListModel *m_model;
     QString m_widths;
     int m_lastIndex = -1;
+    bool m_dragReorder = false;
 };
 
 } // namespace fw

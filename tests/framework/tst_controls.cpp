@@ -63,6 +63,39 @@ private slots:
         QCOMPARE(list.ListCount(), 0);
     }
 
+    void listbox_moveRowCarriesHiddenCells_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("order");
+        QTest::newRow("down") << 0 << 2 << "bca";
+        QTest::newRow("up") << 2 << 0 << "cab";
+        QTest::newRow("in place") << 1 << 1 << "abc";
+        QTest::newRow("past the end") << 0 << 3 << "abc";
+    }
+    void listbox_moveRowCarriesHiddenCells()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, order);
+        fw::Listbox list;
+        list.setColumnCount(2);
+        list.setColumnWidths(QStringLiteral("100%,0%"));
+        list.setDragReorder(true);
+        for (const QString &name : {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}) {
+            list.AddRow(name);
+            list.SetCell(list.LastIndex(), 1, name.toUpper());
+        }
+        list.MoveRow(from, to);
+        QString result;
+        for (int r = 0; r < list.ListCount(); ++r) {
+            QCOMPARE(list.Cell(r, 1), list.Cell(r, 0).toUpper());
+            result += list.Cell(r, 0);
+        }
+        QCOMPARE(result, order);
+        QVERIFY(list.listModel()->flags(list.listModel()->index(0, 0)) & Qt::ItemIsDragEnabled);
+    }
+
     void listbox_zeroWidthColumnIsHidden()
     {
         fw::Listbox list;

@@ -312,6 +312,19 @@ private slots:
         QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
         QCOMPARE(nextTabStop(list)->objectName(), QStringLiteral("BevelButton1"));
     }
+
+    // Dragging a seller moves the whole register row, not only its name.
+    void dragReorder_movesWholeRows()
+    {
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, kTwoSellers);
+        fw::Listbox *list = sellers(SelectVendor::instance());
+        QVERIFY(list->dragReorder());
+        const QString firstCode = list->Cell(0, 1);
+        list->MoveRow(0, 1);
+        QCOMPARE(list->Cell(1, 1), firstCode);
+        QCOMPARE(list->ListIndex(), 1);
+    }
 };
 
 VDL_TEST(TestSelectVendor)
