@@ -1,5 +1,7 @@
 #include "statementsupport.h"
 
+#include "cashdesk/window1.h"
+
 #include "app/module1.h"
 #include "statements/feuillevendeur.h"
 #include "statements/selectvendor.h"
@@ -70,7 +72,8 @@ private slots:
     {
         StatementsFixture fixture;
         fixture.folder().write(kRegister, kTwoSellers);
-        SelectVendor::instance()->Show();
+        Window1 *desk = Window1::instance();
+        press(desk, "PushButton3");
         SelectVendor *picker = SelectVendor::openInstance();
         QVERIFY(picker);
         QVERIFY(picker->isVisible());
@@ -80,7 +83,7 @@ private slots:
 
         // Pressed again while it is open: the same picker, not read again.
         fixture.folder().write(kRegister, "Autre,3,,,,1,2,0,0\n");
-        SelectVendor::instance()->Show();
+        press(desk, "PushButton3");
         QCOMPARE(SelectVendor::openInstance(), picker);
         QCOMPARE(sellers(picker)->ListCount(), 2);
         QVERIFY(fixture.messages().isEmpty());
