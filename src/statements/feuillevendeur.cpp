@@ -1,11 +1,9 @@
 #include "feuillevendeur.h"
 #include "ui_feuillevendeur.h"
 
-#include "figures.h"
-#include "rtf.h"
+#include "account.h"
 #include "statement.h"
 
-#include "app/csvload.h"
 #include "app/module1.h"
 #include "app/rules.h"
 #include "framework/dialogs.h"
@@ -14,19 +12,6 @@
 #include "framework/text.h"
 
 using namespace statements;
-
-namespace {
-
-QVector<QStringList> couponsOf(const fw::Listbox &list)
-{
-    QVector<QStringList> rows;
-    rows.reserve(list.ListCount());
-    for (int r = 0; r < list.ListCount(); ++r)
-        rows.append({list.Cell(r, 0), list.Cell(r, 1)});
-    return rows;
-}
-
-} // namespace
 
 FeuilleVendeur::FeuilleVendeur() : ui(std::make_unique<Ui::FeuilleVendeur>())
 {
@@ -60,16 +45,7 @@ void FeuilleVendeur::BevelButton2_Action()
     if (!out)
         return cannotCreate();
 
-    StatementPage page;
-    page.name = ui->EcceHomo->Text();
-    page.sellerNumber = Module1::vc2;
-    TakeSellerAddress(page);
-    page.gross = ui->TotalBrut->Text();
-    page.commission = ui->Kommision->Text();
-    page.fees = ui->fraise->Text();
-    page.net = ui->TotalNet->Text();
-    page.coupons = couponsOf(*ui->CouponsVendeur);
-    WriteSellerStatement(*out, page);
+    WriteSellerStatement(*out, PageOfAccount(AccountControlsOf(*ui, ui->CouponsVendeur), Module1::vc2));
     // A statement that did not reach the disk whole is not handed to the viewer.
     if (!out->Close())
         return cannotCreate();
@@ -89,15 +65,5 @@ void FeuilleVendeur::Event_Open()
     }
     Sales sales = ReadSales(*in);
     in->Close();
-    app::FormatAmounts(sales.rows, *ui->fromat);
-    ui->CouponsVendeur->AppendRows(std::move(sales.rows));
-    ui->CouponsVendeur->Sort();
-
-    const SellerFigures figures = FiguresOf(sales.gross, Module1::qvotaux, Module1::bacs2, Module1::rampes2);
-    ui->locbac->SetText(Module1::bacs2);
-    ui->locramp->SetText(Module1::rampes2);
-    ui->fraise->SetText(fw::Str(figures.fees));
-    ui->TotalBrut->SetText(fw::Str(figures.gross));
-    ui->Kommision->SetText(fw::Str(figures.commission));
-    ui->TotalNet->SetText(fw::Str(figures.net));
+    ShowAccount(AccountControlsOf(*ui, ui->CouponsVendeur), std::move(sales));
 }

@@ -161,6 +161,75 @@ inline QStringList statement(const Page &p)
            QStringList{"}"};
 }
 
+// The sign sheet and the general statements document.
+inline const QString kArial = R"({\fonttbl\f0\fttruetype Arial;})";
+inline const QString kLandscape =
+    R"(\paperw16840\paperh11900\margl720\margr720\margt720\margb720\vieww17700\viewh14120\viewkind1)";
+inline const QString kGeneralTimes = R"({\fonttbl\f0\fftruetype Times New Roman;})";
+
+// One seller's sign, its texts as they must stand in the document.
+struct Sign {
+    QString name, address, place, code, range;
+};
+
+inline QStringList sign(const Sign &s)
+{
+    return {R"({\pard)", R"(\qc)", R"(\b\f0\fs120)", s.name, R"(\par})",
+            R"({\pard)", R"(\qc)", R"(\b\f0\fs50)", s.address, R"(\line)", s.place, R"(\par})",
+            R"({\pard)", R"(\qc)", R"(\b\f0\fs100)", R"(\line)", R"(Vendeur n\'b0 )", s.code, R"(\line)", R"(\par})",
+            R"({\pard)", R"(\qc)", R"(\b\f0\fs60)", " Coupons", R"(\par})",
+            R"({\pard)", R"(\qc)", R"(\b\f0\fs160)", s.range, R"(\par})",
+            R"(\page)"};
+}
+
+inline QStringList signSheet(const QVector<Sign> &signs)
+{
+    QStringList lines = prologue(kArial, kLandscape);
+    for (const Sign &s : signs)
+        lines += sign(s);
+    return lines + QStringList{"}"};
+}
+
+// The general form of the page and its page break.
+inline QStringList generalPage(const Page &p)
+{
+    return pageBlocks(p, false) + couponTable(p.coupons) + QStringList{R"(\page)"};
+}
+
+// The prologue, the empty line and the pages, without the closing "}".
+inline QStringList generalStatementsStart(const QVector<Page> &pages)
+{
+    QStringList lines = prologue(kGeneralTimes, kPortrait) + QStringList{""};
+    for (const Page &p : pages)
+        lines += generalPage(p);
+    return lines;
+}
+
+inline QStringList generalStatements(const QVector<Page> &pages)
+{
+    return generalStatementsStart(pages) + QStringList{"}"};
+}
+
+// The platform's document viewer, and its message when it cannot start:
+// the general statements document's has a "!" after "TextEdit".
+#if defined(Q_OS_MACOS)
+inline const QString kViewerProgram = "open";
+#else
+inline const QString kViewerProgram = "xdg-open";
+#endif
+
+inline QString viewerFailure(const QString &file, bool exclaimed = false)
+{
+#if defined(Q_OS_MACOS)
+    const QString prefix = exclaimed ? "Impossible d'ouvrir TextEdit! Vous devrez imprimer le fichier "
+                                     : "Impossible d'ouvrir TextEdit Vous devrez imprimer le fichier ";
+#else
+    Q_UNUSED(exclaimed);
+    const QString prefix = "Impossible d'ouvrir Abiword! Vous devrez imprimer le fichier ";
+#endif
+    return prefix + '"' + file + "\" vous-même.";
+}
+
 } // namespace expected
 
 // Compares two documents line by line, naming the first line that differs.

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace fw {
+class TextOutputStream;
+}
+
+// The seller sign sheet, "FichesVendeurs.rtf": one landscape page per seller,
+// to hang above the seller's place at the fair.
+namespace statements {
+
+inline const QString kSignSheetFile = QStringLiteral("FichesVendeurs.rtf");
+inline const QString kSignSheetNoRegister =
+    QStringLiteral("Fichier introuvable! Créez d'abord le fichier des coupons et des vendeurs!");
+inline const QString kSignSheetNotCreated = QStringLiteral("Impossible de créer le fichier FichesVendeurs.rtf!");
+
+// The 31 lines of one sign, from the nine register fields in file order
+// (missing ones empty). Name, street address and postal code with locality
+// are the seller's own texts and are escaped; code and range go in as they are.
+void WriteSign(fw::TextOutputStream &out, const QStringList &seller);
+
+// The prologue, a sign per seller in the order given, and the closing "}".
+void WriteSignSheet(fw::TextOutputStream &out, const QVector<QStringList> &sellers);
+
+} // namespace statements

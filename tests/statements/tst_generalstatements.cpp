@@ -1,0 +1,496 @@
+#include "statementsupport.h"
+
+#include "app/module1.h"
+#include "cashdesk/window1.h"
+#include "framework/files.h"
+#include "statements/generalstatements.h"
+#include "statements/utilities.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+using statements::FindSeller;
+using statements::HighestSellerCode;
+
+namespace {
+
+const QString kRegister = QStringLiteral("ListeVendeurs.csv");
+const QString kDocument = QStringLiteral("Fichier_General_des_vendeurs.rtf");
+const QString kPlaceholder = QStringLiteral("vendeur_null.csv");
+const QString kVanished = QStringLiteral("Le fichier des vendeurs a disparu!!!");
+const QString kCannotCreate = QStringLiteral("Impossible de créer un fichier pour ce vendeur!");
+const QStringList kNoSales{"Aucun fichier disponible pour ce vendeur!", "Je ferme le fichier par sécurité!"};
+const QString kWritten = QStringLiteral("Fichier créé (Fichier_General_des_vendeurs.rtf).");
+const QString kDate = QStringLiteral("7/3/2026");
+
+// Codes 1, 2 and 5; sales files for 1, 2 (the seller sheet's worked example),
+// 3 and 5; none for 4.
+const QByteArray kThreeSellers = "Jean Dupont,1,Rue Haute 7,4000,Liège,1,50,0,1\n"
+                                 "Marie Martin,2,Place Verte,5000,Namur,51,100,1,2\n"
+                                 "Hélène Müller,5,Chaussée de Liège 5,5000,Namur-là,101,150,2,0\n";
+
+void writeSalesOfThreeSellers(const DataFolder &folder)
+{
+    folder.write("vendeur_1.csv", "3,4\n");
+    folder.write("vendeur_2.csv", "12,10\n9,7.5\n10,3\n");
+    folder.write("vendeur_3.csv", "7,2\n");
+    folder.write("vendeur_5.csv", "100,1\n12,2\n9,3\n10,4\n");
+}
+
+// The page of a code without a register line, of the placeholder sales file
+// unless other coupons are given.
+expected::Page emptyPage(int code, const QVector<QStringList> &coupons = {{"0", "0.00"}})
+{
+    return {"", "", "", "", QString::number(code), kDate, "0.00", "0.00", "0.00", "0.00", coupons};
+}
+
+QVector<expected::Page> pagesOfThreeSellers()
+{
+    return {{"Jean Dupont", "Rue Haute 7", "4000", R"(Li\'e8ge)", "1", kDate, "4.00", "0.50", "5.00", "-1.50",
+             {{"3", "4.00"}}},
+            {"Marie Martin", "Place Verte", "5000", "Namur", "2", kDate, "20.50", "2.45", "15.00", "3.05",
+             {{"9", "7.50"}, {"10", "3.00"}, {"12", "10.00"}}},
+            {"", "", "", "", "3", kDate, "2.00", "0.25", "0.00", "1.75", {{"7", "2.00"}}},
+            emptyPage(4),
+            {R"(H\'e9l\'e8ne M\'fcller)", R"(Chauss\'e9e de Li\'e8ge 5)", "5000", R"(Namur-l\'e0)", "5", kDate,
+             "10.00", "1.20", "10.00", "-1.20", {{"9", "3.00"}, {"10", "4.00"}, {"12", "2.00"}, {"100", "1.00"}}}};
+}
+
+utilities *printResults()
+{
+    Module1::myday = kDate;
+    Module1::qvotaux = 0.12;
+    utilities *tools = utilities::instance();
+    tools->Show();
+    press(tools, "BevelButton2");
+    return tools;
+}
+
+QStringList filesOfTheFolder()
+{
+    return QDir().entryList(QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// A sales file that is a pipe: once the program opens it, the register is
+// taken away before the sales are given, as if it vanished in the middle.
+class VanishingRegister
+{
+public:
+    VanishingRegister(const DataFolder &folder, const QString &salesFile)
+        : m_pipe(QFile::encodeName(folder.path(salesFile))), m_register(QFile::encodeName(folder.path(kRegister)))
+    {
+        if (mkfifo(m_pipe.constData(), 0600) != 0)
+            qFatal("cannot make the pipe");
+        m_writer = std::thread([this] { run(); });
+    }
+    ~VanishingRegister() { m_writer.join(); }
+
+private:
+    void run()
+    {
+        // Waits for the program to open the pipe, without blocking if it never does.
+        QDeadlineTimer deadline(20000);
+        int fd = -1;
+        while ((fd = ::open(m_pipe.constData(), O_WRONLY | O_NONBLOCK)) < 0 && errno == ENXIO && !deadline.hasExpired())
+            usleep(1000);
+        if (fd < 0)
+            return;
+        ::unlink(m_register.constData());
+        fcntl(fd, F_SETFL, 0);
+        const char sales[] = "1,5\n";
+        (void)!::write(fd, sales, sizeof sales - 1);
+        ::close(fd);
+    }
+
+    QByteArray m_pipe;
+    QByteArray m_register;
+    std::thread m_writer;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(QVector<expected::Page>)
+
+class TestGeneralStatements : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Codes 1, 2 and 5 give the pages of codes 1 to 5, from the cash desk's
+    // "Utilitaires" to the viewer.
+    void worked_everyCodeUpToTheHighest()
+    {
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, kThreeSellers);
+        writeSalesOfThreeSellers(fixture.folder());
+        fixture.folder().write(kDocument, "ancien document\n");
+        press(Window1::instance(), "BevelButton4");
+        QVERIFY(utilities::openInstance());
+        printResults();
+
+        const QStringList lines = fixture.folder().lines(kDocument);
+        COMPARE_LINES(lines, expected::generalStatements(pagesOfThreeSellers()));
+        QCOMPARE(lines.mid(lines.size() - 2), (QStringList{R"(\page)", "}"}));
+        QCOMPARE(fixture.folder().read(kPlaceholder), QByteArray("0,0\n"));
+#if !defined(Q_OS_WIN)
+        QCOMPARE(fixture.messages(), QStringList{kWritten});
+        QCOMPARE(fixture.shell.calls.size(), 1);
+        QCOMPARE(fixture.shell.calls[0].program, expected::kViewerProgram);
+        QCOMPARE(fixture.shell.calls[0].arguments, QStringList{QDir::current().absoluteFilePath(kDocument)});
+#else
+        QCOMPARE(fixture.messages(), QStringList{"Fonction non implémentée sous Windows!"});
+#endif
+        QVERIFY(!utilities::openInstance());
+        // The seller globals keep the last page's, address and locality escaped.
+        QCOMPARE(Module1::adresse2, QStringLiteral(R"(Chauss\'e9e de Li\'e8ge 5)"));
+        QCOMPARE(Module1::zip2, QStringLiteral("5000"));
+        QCOMPARE(Module1::localite2, QStringLiteral(R"(Namur-l\'e0)"));
+        QCOMPARE(Module1::bacs2, QStringLiteral("2"));
+        QCOMPARE(Module1::rampes2, QStringLiteral("0"));
+        // Reading never writes the register or a sales file.
+        QCOMPARE(fixture.folder().read(kRegister), kThreeSellers);
+        QCOMPARE(fixture.folder().read("vendeur_2.csv"), QByteArray("12,10\n9,7.5\n10,3\n"));
+        QVERIFY(!fixture.folder().exists("vendeur_4.csv"));
+    }
+
+    void document_data()
+    {
+        QTest::addColumn<QByteArray>("sellers");
+        QTest::addColumn<QStringList>("salesFiles"); // name, content, name, content...
+        QTest::addColumn<QVector<expected::Page>>("pages");
+        QTest::addColumn<bool>("placeholder");
+
+        QTest::newRow("empty register: no page") << QByteArray() << QStringList{} << QVector<expected::Page>{} << false;
+        QTest::newRow("codes of 0 or below, or no number: no page")
+            << QByteArray("A,0,R,1,V,1,2,0,0\nB,-3,R,1,V,1,2,0,0\nC,abc,R,1,V,1,2,0,0\n") << QStringList{}
+            << QVector<expected::Page>{} << false;
+
+        QVector<expected::Page> seven;
+        for (int code = 1; code <= 6; ++code)
+            seven.append(emptyPage(code));
+        seven.append({"", "", "", "", "7", kDate, "3.00", "0.35", "0.00", "2.65", {{"5", "3.00"}}});
+        QTest::newRow("07 counts as 7 but matches no code")
+            << QByteArray("Marie,07,Place,5000,Namur,1,2,1,1\n") << QStringList{"vendeur_7.csv", "5,3\n"} << seven
+            << true;
+
+        QTest::newRow("same code twice: the later line")
+            << QByteArray("Avant,1,Rue A,1000,A,1,2,3,3\nApres,1,Rue B,2000,B,1,2,1,0\n")
+            << QStringList{"vendeur_1.csv", "1,10\n"}
+            << QVector<expected::Page>{{"Apres", "Rue B", "2000", "B", "1", kDate, "10.00", "1.20", "5.00", "3.80",
+                                        {{"1", "10.00"}}}}
+            << false;
+
+        QTest::newRow("no sales file: the placeholder row, net of minus the fees")
+            << QByteArray("Paul,1,R,1,V,1,2,1,2\n") << QStringList{}
+            << QVector<expected::Page>{{"Paul", "R", "1", "V", "1", kDate, "0.00", "0.00", "15.00", "-15.00",
+                                        {{"0", "0.00"}}}}
+            << true;
+
+        QTest::newRow("sales file without a line: header row only")
+            << QByteArray("Paul,1,R,1,V,1,2,1,2\n") << QStringList{"vendeur_1.csv", ""}
+            << QVector<expected::Page>{{"Paul", "R", "1", "V", "1", kDate, "0.00", "0.00", "15.00", "-15.00", {}}}
+            << false;
+
+        // " 1" counts as 1 but is not the code 1; the matching line's texts keep their blanks.
+        QTest::newRow("fields as they stand, untrimmed")
+            << QByteArray("Paul, 1,R,1,V,1,2,1,2\n A,2, Rue ,  1000, Ville ,1,2, 1 ,2 \n")
+            << QStringList{"vendeur_1.csv", "1,1\n", "vendeur_2.csv", " 4 , 2 \n"}
+            << QVector<expected::Page>{{"", "", "", "", "1", kDate, "1.00", "0.10", "0.00", "0.90", {{"1", "1.00"}}},
+                                       {" A", " Rue ", "  1000", " Ville ", "2", kDate, "2.00", "0.25", "15.00",
+                                        "-13.25", {{"4", "2.00"}}}}
+            << false;
+
+        QTest::newRow("short register and sales lines: missing fields empty")
+            << QByteArray("Court,1\n\n,2\n") << QStringList{"vendeur_1.csv", "7\n\n3,2\n"}
+            << QVector<expected::Page>{{"Court", "", "", "", "1", kDate, "2.00", "0.25", "0.00", "1.75",
+                                        {{"", ""}, {"3", "2.00"}, {"7", ""}}},
+                                       emptyPage(2)}
+            << true;
+    }
+    void document()
+    {
+        QFETCH(QByteArray, sellers);
+        QFETCH(QStringList, salesFiles);
+        QFETCH(QVector<expected::Page>, pages);
+        QFETCH(bool, placeholder);
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, sellers);
+        for (qsizetype i = 0; i + 1 < salesFiles.size(); i += 2)
+            fixture.folder().write(salesFiles[i], salesFiles[i + 1].toUtf8());
+        printResults();
+        COMPARE_LINES(fixture.folder().lines(kDocument), expected::generalStatements(pages));
+        QCOMPARE(fixture.folder().exists(kPlaceholder), placeholder);
+#if !defined(Q_OS_WIN)
+        QCOMPARE(fixture.messages(), QStringList{kWritten});
+        QCOMPARE(fixture.shell.calls.size(), 1);
+#endif
+        QVERIFY(!utilities::openInstance());
+    }
+
+    // The run reads no seller the picker chose and empties the others for every code.
+    void sellerChosenBefore_changesNoPage()
+    {
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, "Anne,2,Rue,1000,Ville,1,2,0,0\n");
+        fixture.folder().write("vendeur_99.csv", "1,50\n");
+        Module1::SonNom = QStringLiteral("Choisi");
+        Module1::vc2 = QStringLiteral("99");
+        Module1::FindVendor = 99;
+        Module1::adresse2 = QStringLiteral("Ancienne rue");
+        Module1::zip2 = QStringLiteral("9999");
+        Module1::localite2 = QStringLiteral("Ailleurs");
+        Module1::bacs2 = QStringLiteral("4");
+        Module1::rampes2 = QStringLiteral("4");
+        printResults();
+        COMPARE_LINES(fixture.folder().lines(kDocument),
+                      expected::generalStatements(
+                          {emptyPage(1), {"Anne", "Rue", "1000", "Ville", "2", kDate, "0.00", "0.00", "0.00", "0.00",
+                                          {{"0", "0.00"}}}}));
+        QCOMPARE(Module1::SonNom, QStringLiteral("Choisi"));
+        QCOMPARE(Module1::vc2, QStringLiteral("99"));
+        QCOMPARE(Module1::FindVendor, 99);
+    }
+
+    // A code 700 typed for 7: a page for every code up to it.
+    void highCode_aPageForEveryCodeUpToIt()
+    {
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, "Sept,700,Rue,1000,Ville,1,2,0,0\n");
+        printResults();
+        QVector<expected::Page> pages;
+        for (int code = 1; code < 700; ++code)
+            pages.append(emptyPage(code));
+        pages.append({"Sept", "Rue", "1000", "Ville", "700", kDate, "0.00", "0.00", "0.00", "0.00", {{"0", "0.00"}}});
+        const QStringList lines = fixture.folder().lines(kDocument);
+        COMPARE_LINES(lines, expected::generalStatements(pages));
+        QCOMPARE(lines.count(R"(\page)"), 700);
+    }
+
+    // The placeholder is written afresh whenever a code needs it, and only then.
+    void placeholder_rewrittenOnlyWhenNeeded_data()
+    {
+        QTest::addColumn<bool>("everyCodeHasSales");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("a code without sales file") << false << QByteArray("0,0\n");
+        QTest::newRow("every code with its sales file") << true << QByteArray("9,99\n");
+    }
+    void placeholder_rewrittenOnlyWhenNeeded()
+    {
+        QFETCH(bool, everyCodeHasSales);
+        QFETCH(QByteArray, after);
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, "A,1,R,1,V,1,2,0,0\nB,2,R,1,V,1,2,0,0\n");
+        fixture.folder().write(kPlaceholder, "9,99\n");
+        fixture.folder().write("vendeur_1.csv", "1,1\n");
+        if (everyCodeHasSales)
+            fixture.folder().write("vendeur_2.csv", "2,2\n");
+        printResults();
+        QCOMPARE(fixture.folder().read(kPlaceholder), after);
+        const expected::Page second =
+            everyCodeHasSales
+                ? expected::Page{"B", "R", "1", "V", "2", kDate, "2.00", "0.25", "0.00", "1.75", {{"2", "2.00"}}}
+                : expected::Page{"B", "R", "1", "V", "2", kDate, "0.00", "0.00", "0.00", "0.00", {{"0", "0.00"}}};
+        COMPARE_LINES(fixture.folder().lines(kDocument),
+                      expected::generalStatements(
+                          {{"A", "R", "1", "V", "1", kDate, "1.00", "0.10", "0.00", "0.90", {{"1", "1.00"}}}, second}));
+    }
+
+    void viewerFails_windowStays()
+    {
+        StatementsFixture fixture;
+        fixture.shell.status = 1;
+        fixture.folder().write(kRegister, kThreeSellers);
+        writeSalesOfThreeSellers(fixture.folder());
+        utilities *tools = printResults();
+        COMPARE_LINES(fixture.folder().lines(kDocument), expected::generalStatements(pagesOfThreeSellers()));
+#if !defined(Q_OS_WIN)
+        QCOMPARE(fixture.messages(), (QStringList{kWritten, expected::viewerFailure(kDocument, true)}));
+        QCOMPARE(utilities::openInstance(), tools);
+        QVERIFY(tools->isVisible());
+        // The working fields keep the last code's account.
+        QCOMPARE(text(tools, "EcceHomo"), QStringLiteral("Hélène Müller"));
+        QCOMPARE(text(tools, "TotalBrut"), QStringLiteral("10.00"));
+        QCOMPARE(text(tools, "locbac"), QStringLiteral("2"));
+        QCOMPARE(child<fw::Listbox>(tools, "CoupinsVendeur")->ListCount(), 0);
+#endif
+    }
+
+    // A sales file that is there but cannot be read ends the document after
+    // the lower codes' pages, closed with its brace; the window stays.
+    void salesFileUnreadable_endsTheDocument_data()
+    {
+        QTest::addColumn<QString>("blocked");
+        QTest::addColumn<QByteArray>("sellers");
+        QTest::newRow("a seller's sales file") << "vendeur_2.csv" << QByteArray(kThreeSellers);
+        // Code 2 has no sales file and the placeholder cannot be written.
+        QTest::newRow("the placeholder")
+            << "vendeur_null.csv" << QByteArray("Jean Dupont,1,Rue Haute 7,4000,Liège,1,50,0,1\nB,3,R,1,V,1,2,0,0\n");
+    }
+    void salesFileUnreadable_endsTheDocument()
+    {
+        QFETCH(QString, blocked);
+        QFETCH(QByteArray, sellers);
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, sellers);
+        fixture.folder().write("vendeur_1.csv", "3,4\n");
+        fixture.folder().block(blocked);
+        fixture.folder().write(kDocument, "ancien document\n");
+        utilities *tools = printResults();
+        const QStringList lines = fixture.folder().lines(kDocument);
+        COMPARE_LINES(lines, expected::generalStatements({pagesOfThreeSellers()[0]}));
+        QCOMPARE(fixture.messages(), kNoSales);
+        QVERIFY(fixture.shell.calls.isEmpty());
+        QCOMPARE(utilities::openInstance(), tools);
+        QVERIFY(tools->isVisible());
+    }
+
+    // Ended for want of sales on a full disk: the document printed before
+    // stays, and the window closes as for any document not written.
+    void salesFileUnreadable_onAFullDisk_documentNotWritten()
+    {
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, kThreeSellers);
+        fixture.folder().write("vendeur_1.csv", "3,4\n");
+        fixture.folder().block("vendeur_2.csv");
+        fixture.folder().write(kDocument, "ancien document\n");
+        {
+            FileSizeLimit full(256);
+            printResults();
+        }
+        QCOMPARE(fixture.messages(), kNoSales + QStringList{kCannotCreate});
+        QVERIFY(!utilities::openInstance());
+        QVERIFY(fixture.shell.calls.isEmpty());
+        QCOMPARE(fixture.folder().read(kDocument), QByteArray("ancien document\n"));
+    }
+
+    void registerNotReadable_nothingWritten_windowCloses_data()
+    {
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("missing") << false;
+        QTest::newRow("unreadable") << true;
+    }
+    void registerNotReadable_nothingWritten_windowCloses()
+    {
+        QFETCH(bool, blocked);
+        StatementsFixture fixture;
+        if (blocked)
+            fixture.folder().block(kRegister);
+        fixture.folder().write(kDocument, "ancien document\n");
+        const QStringList before = filesOfTheFolder();
+        printResults();
+        QCOMPARE(fixture.messages(), QStringList{kVanished});
+        QVERIFY(!utilities::openInstance());
+        QVERIFY(fixture.shell.calls.isEmpty());
+        QCOMPARE(fixture.folder().read(kDocument), QByteArray("ancien document\n"));
+        QCOMPARE(filesOfTheFolder(), before);
+    }
+
+    // The register gone while the pages are written: the unfinished document
+    // is dropped, and the one printed before stays whole.
+    void registerVanishesMidway_documentDropped_windowCloses()
+    {
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, "A,1,R,1,V,1,2,0,0\nB,2,R,1,V,1,2,0,0\n");
+        fixture.folder().write(kDocument, "ancien document\n");
+        {
+            VanishingRegister vanishing(fixture.folder(), "vendeur_1.csv");
+            printResults();
+        }
+        QVERIFY(!fixture.folder().exists(kRegister));
+        QCOMPARE(fixture.messages(), QStringList{kVanished});
+        QVERIFY(!utilities::openInstance());
+        QVERIFY(fixture.shell.calls.isEmpty());
+        QCOMPARE(fixture.folder().read(kDocument), QByteArray("ancien document\n"));
+        QCOMPARE(filesOfTheFolder(), (QStringList{kDocument, "vendeur_1.csv"}));
+        // Emptied for the code whose line could not be looked for.
+        QCOMPARE((QStringList{Module1::adresse2, Module1::zip2, Module1::localite2, Module1::bacs2, Module1::rampes2}),
+                 QStringList(5));
+    }
+
+    void documentNotWritten_windowCloses_data()
+    {
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("cannot be created") << false;
+        QTest::newRow("disk full") << true;
+    }
+    void documentNotWritten_windowCloses()
+    {
+        QFETCH(bool, diskFull);
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, kThreeSellers);
+        writeSalesOfThreeSellers(fixture.folder());
+        if (diskFull)
+            fixture.folder().write(kDocument, "ancien document\n");
+        else
+            fixture.folder().block(kDocument);
+        {
+            std::unique_ptr<FileSizeLimit> full(diskFull ? new FileSizeLimit(4096) : nullptr);
+            printResults();
+        }
+        QCOMPARE(fixture.messages(), QStringList{kCannotCreate});
+        QVERIFY(!utilities::openInstance());
+        QVERIFY(fixture.shell.calls.isEmpty());
+        if (diskFull)
+            QCOMPARE(fixture.folder().read(kDocument), QByteArray("ancien document\n"));
+        else
+            QVERIFY(!fixture.folder().exists(kPlaceholder));
+    }
+
+    void highestSellerCode_data()
+    {
+        QTest::addColumn<QByteArray>("sellers");
+        QTest::addColumn<int>("highest");
+        QTest::newRow("empty register") << QByteArray() << 0;
+        QTest::newRow("the largest, wherever it stands") << QByteArray("A,3\nB,12\nC,7\n") << 12;
+        QTest::newRow("0, negative or no number") << QByteArray("A,0\nB,-5\nC,abc\n") << 0;
+        QTest::newRow("leading zero and blanks") << QByteArray("A,07\nB, 5 \n") << 7;
+        QTest::newRow("decimals cut") << QByteArray("A,7.9\n") << 7;
+        QTest::newRow("line without a code") << QByteArray("A\n\n,\n") << 0;
+        QTest::newRow("a comma in the name moves the code") << QByteArray("Dupont, Jean,4,R\n") << 0;
+        QTest::newRow("largest Integer") << QByteArray("A,2147483647\n") << 2147483647;
+        QTest::newRow("beyond the largest Integer") << QByteArray("A,99999999999\n") << 2147483647;
+        QTest::newRow("windows-1252 and line ends") << QByteArray("Zo\xe9,4,R\r\nB,2\r\n") << 4;
+    }
+    void highestSellerCode()
+    {
+        QFETCH(QByteArray, sellers);
+        QFETCH(int, highest);
+        fw::TextInputStream in(sellers);
+        QCOMPARE(HighestSellerCode(in), highest);
+    }
+
+    void findSeller_data()
+    {
+        QTest::addColumn<QByteArray>("sellers");
+        QTest::addColumn<QString>("found"); // the nine fields found, joined
+        const QString none = QStringLiteral(",,,,,,,,");
+        QTest::newRow("the line of the code")
+            << QByteArray("A,6,x,x,x,1,2,9,9\nZoé,7,Rue,1000,Liège,1,2,3,4\n") << "Zoé,7,Rue,1000,Liège,1,2,3,4";
+        QTest::newRow("no line") << QByteArray("A,6,x,x,x,1,2,9,9\n") << none;
+        QTest::newRow("code compared as text, untrimmed")
+            << QByteArray("A,07,x,x,x,1,2,1,1\nB, 7,x,x,x,1,2,1,1\nC,7 ,x,x,x,1,2,1,1\nD,70,x,x,x,1,2,1,1\n") << none;
+        QTest::newRow("the last of several") << QByteArray("A,7,a,1,v,1,2,1,1\nB,7,b,2,w,1,2,0,2\n")
+                                             << "B,7,b,2,w,1,2,0,2";
+        QTest::newRow("texts as they stand") << QByteArray(" A ,7, b ,2 , w ,1,2, 1 ,2 \n")
+                                             << " A ,7, b ,2 , w ,1,2, 1 ,2 ";
+        QTest::newRow("short line") << QByteArray("Court,7\n") << "Court,7,,,,,,,";
+        QTest::newRow("windows-1252") << QByteArray("Zo\xe9,7,Ch\xe2teau,1,Li\xe8ge,1,2,1,1\r\n")
+                                      << "Zoé,7,Château,1,Liège,1,2,1,1";
+    }
+    void findSeller()
+    {
+        QFETCH(QByteArray, sellers);
+        QFETCH(QString, found);
+        fw::TextInputStream in(sellers);
+        QCOMPARE(reg::RegisterLine(FindSeller(in, 7)), found);
+    }
+};
+
+VDL_TEST(TestGeneralStatements)
+#include "tst_generalstatements.moc"

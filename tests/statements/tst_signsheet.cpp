@@ -1,0 +1,202 @@
+#include "statementsupport.h"
+
+#include "cashdesk/window1.h"
+#include "statements/utilities.h"
+
+#include <QDir>
+
+namespace {
+
+const QString kRegister = QStringLiteral("ListeVendeurs.csv");
+const QString kSheet = QStringLiteral("FichesVendeurs.rtf");
+const QString kNoRegister =
+    QStringLiteral("Fichier introuvable! Créez d'abord le fichier des coupons et des vendeurs!");
+const QString kNotCreated = QStringLiteral("Impossible de créer le fichier FichesVendeurs.rtf!");
+
+const QByteArray kTwoSellers = "Hélène Müller,12,Chaussée de Liège 5,5000,Namur-là,51,100,1,2\n"
+                               "Jean Dupont,3,Rue Haute 7,4000,Liège,1,50,0,0\n";
+const QVector<expected::Sign> kTwoSigns{
+    {R"(H\'e9l\'e8ne M\'fcller)", R"(Chauss\'e9e de Li\'e8ge 5)", R"(5000  Namur-l\'e0)", "12", "51 - 100"},
+    {"Jean Dupont", "Rue Haute 7", R"(4000  Li\'e8ge)", "3", "1 - 50"}};
+
+utilities *printSigns()
+{
+    utilities *tools = utilities::instance();
+    tools->Show();
+    press(tools, "BevelButton1");
+    return tools;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QVector<expected::Sign>)
+
+class TestSignSheet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // From the cash desk's "Utilitaires" to the viewer.
+    void worked_writesOneSignPerSeller_andOpensTheSheet()
+    {
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, kTwoSellers);
+        fixture.folder().write(kSheet, "ancienne feuille\n");
+        press(Window1::instance(), "BevelButton4");
+        utilities *tools = utilities::openInstance();
+        QVERIFY(tools);
+        press(tools, "BevelButton1");
+
+        const QStringList lines = fixture.folder().lines(kSheet);
+        COMPARE_LINES(lines, expected::signSheet(kTwoSigns));
+        QCOMPARE(lines.size(), 5 + 2 * 31 + 1);
+        QCOMPARE(lines.mid(lines.size() - 2), (QStringList{R"(\page)", "}"}));
+#if !defined(Q_OS_WIN)
+        QCOMPARE(fixture.shell.calls.size(), 1);
+        QCOMPARE(fixture.shell.calls[0].program, expected::kViewerProgram);
+        QCOMPARE(fixture.shell.calls[0].arguments, QStringList{QDir::current().absoluteFilePath(kSheet)});
+        QVERIFY(fixture.messages().isEmpty());
+#endif
+        // The window stays, holding the register as loaded.
+        QCOMPARE(utilities::openInstance(), tools);
+        QVERIFY(tools->isVisible());
+        QCOMPARE(rowsOf(child<fw::Listbox>(tools, "Controlle")),
+                 (QStringList{"Hélène Müller,12,Chaussée de Liège 5,5000,Namur-là,51,100,1,2",
+                              "Jean Dupont,3,Rue Haute 7,4000,Liège,1,50,0,0"}));
+        QCOMPARE(fixture.folder().read(kRegister), kTwoSellers);
+    }
+
+    void document_data()
+    {
+        QTest::addColumn<QByteArray>("sellers");
+        QTest::addColumn<QVector<expected::Sign>>("signs");
+        QTest::newRow("empty register: prologue and brace") << QByteArray() << QVector<expected::Sign>{};
+        QTest::newRow("file order, not code order")
+            << QByteArray("C,9,r,1,v,1,2,0,0\nA,2,r,1,v,3,4,0,0\nB,5,r,1,v,5,6,0,0\n")
+            << QVector<expected::Sign>{{"C", "r", "1  v", "9", "1 - 2"},
+                                       {"A", "r", "1  v", "2", "3 - 4"},
+                                       {"B", "r", "1  v", "5", "5 - 6"}};
+        QTest::newRow("blanks trimmed, fields past the ninth ignored")
+            << QByteArray(" Zoé , 7 , Rue A , 1000 , Bruxelles , 10 , 20 , 1 , 0 ,extra,more\n")
+            << QVector<expected::Sign>{{R"(Zo\'e9)", "Rue A", "1000  Bruxelles", "7", "10 - 20"}};
+        QTest::newRow("capitals, cedilla and code or range never escaped")
+            << QByteArray("Émile Ça,é1,Île ç,à1000,Ålé,è1,ù2,0,0\n")
+            << QVector<expected::Sign>{{"Émile Ça", "Île ç", R"(\'e01000  Ål\'e9)", "é1", "è1 - ù2"}};
+        QTest::newRow("empty coupon fields") << QByteArray("Paul,4,R,1,V,,,0,0\n")
+                                             << QVector<expected::Sign>{{"Paul", "R", "1  V", "4", " - "}};
+        QTest::newRow("short and empty lines: missing fields empty")
+            << QByteArray("Court,5\n\n")
+            << QVector<expected::Sign>{{"Court", "", "  ", "5", " - "}, {"", "", "  ", "", " - "}};
+        QTest::newRow("braces of a seller's texts cannot break the document")
+            << QByteArray("Dupont {et fils},6,Rue\\Bas,1,}V{,1,2,0,0\n")
+            << QVector<expected::Sign>{{R"(Dupont \{et fils\})", R"(Rue\\Bas)", R"(1  \}V\{)", "6", "1 - 2"}};
+    }
+    void document()
+    {
+        QFETCH(QByteArray, sellers);
+        QFETCH(QVector<expected::Sign>, signs);
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, sellers);
+        utilities *tools = printSigns();
+        COMPARE_LINES(fixture.folder().lines(kSheet), expected::signSheet(signs));
+        QCOMPARE(child<fw::Listbox>(tools, "Controlle")->ListCount(), signs.size());
+#if !defined(Q_OS_WIN)
+        QCOMPARE(fixture.shell.calls.size(), 1);
+#endif
+        QVERIFY(fixture.messages().isEmpty());
+    }
+
+    // Each press empties the list and loads the register again.
+    void pressedTwice_sameDocument_oneSignPerLine()
+    {
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, kTwoSellers);
+        utilities *tools = printSigns();
+        const QByteArray first = fixture.folder().read(kSheet);
+        press(tools, "BevelButton1");
+        QCOMPARE(fixture.folder().read(kSheet), first);
+        QCOMPARE(child<fw::Listbox>(tools, "Controlle")->ListCount(), 2);
+
+        fixture.folder().write(kRegister, "Seul,1,R,1,V,1,2,0,0\n");
+        press(tools, "BevelButton1");
+        COMPARE_LINES(fixture.folder().lines(kSheet), expected::signSheet({{"Seul", "R", "1  V", "1", "1 - 2"}}));
+        QCOMPARE(rowsOf(child<fw::Listbox>(tools, "Controlle")), QStringList{"Seul,1,R,1,V,1,2,0,0"});
+    }
+
+    void registerNotReadable_windowCloses_sheetUntouched_data()
+    {
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("missing") << false;
+        QTest::newRow("unreadable") << true;
+    }
+    void registerNotReadable_windowCloses_sheetUntouched()
+    {
+        QFETCH(bool, blocked);
+        StatementsFixture fixture;
+        if (blocked)
+            fixture.folder().block(kRegister);
+        fixture.folder().write(kSheet, "ancienne feuille\n");
+        utilities *tools = printSigns();
+        QCOMPARE(fixture.messages(), QStringList{kNoRegister});
+        QVERIFY(!utilities::openInstance());
+        QVERIFY(!tools->isVisible());
+        QVERIFY(fixture.shell.calls.isEmpty());
+        QCOMPARE(fixture.folder().read(kSheet), QByteArray("ancienne feuille\n"));
+
+        // "Utilitaires" again: a fresh window, with nothing loaded.
+        press(Window1::instance(), "BevelButton4");
+        utilities *fresh = utilities::openInstance();
+        QVERIFY(fresh);
+        QVERIFY(fresh->isVisible());
+        QCOMPARE(child<fw::Listbox>(fresh, "Controlle")->ListCount(), 0);
+    }
+
+    // No sheet is handed to the viewer unless it reached the disk whole; the
+    // one printed before stays as it was, and the window stays.
+    void sheetNotWritten_saysSo_windowStays_data()
+    {
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("cannot be created") << false;
+        QTest::newRow("disk full") << true;
+    }
+    void sheetNotWritten_saysSo_windowStays()
+    {
+        QFETCH(bool, diskFull);
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, kTwoSellers);
+        if (!diskFull)
+            fixture.folder().block(kSheet);
+        else
+            fixture.folder().write(kSheet, "ancienne feuille\n");
+        utilities *tools = utilities::instance();
+        {
+            std::unique_ptr<FileSizeLimit> full(diskFull ? new FileSizeLimit(256) : nullptr);
+            press(tools, "BevelButton1");
+        }
+        QCOMPARE(fixture.messages(), QStringList{kNotCreated});
+        QVERIFY(fixture.shell.calls.isEmpty());
+        QCOMPARE(utilities::openInstance(), tools);
+        if (diskFull)
+            QCOMPARE(fixture.folder().read(kSheet), QByteArray("ancienne feuille\n"));
+        else
+            QVERIFY(QFileInfo(fixture.folder().path(kSheet)).isDir());
+        QCOMPARE(QDir().entryList(QDir::Files), diskFull ? (QStringList{kSheet, kRegister}) : QStringList{kRegister});
+    }
+
+    void viewerFails_sheetStays_windowStays()
+    {
+        StatementsFixture fixture;
+        fixture.shell.status = 1;
+        fixture.folder().write(kRegister, kTwoSellers);
+        utilities *tools = printSigns();
+#if !defined(Q_OS_WIN)
+        QCOMPARE(fixture.messages(), QStringList{expected::viewerFailure(kSheet)});
+#endif
+        COMPARE_LINES(fixture.folder().lines(kSheet), expected::signSheet(kTwoSigns));
+        QCOMPARE(utilities::openInstance(), tools);
+        QVERIFY(tools->isVisible());
+    }
+};
+
+VDL_TEST(TestSignSheet)
+#include "tst_signsheet.moc"
