@@ -14,6 +14,7 @@
 #include "framework/files.h"
 #include "framework/runtime.h"
 #include "framework/text.h"
+#include "register/editwin.h"
 #include "register/registerfiles.h"
 
 using namespace statements;
@@ -164,4 +165,4 @@ utilities::PageOutcome utilities::writeStatementPage(fw::TextOutputStream &out, 
 
 void utilities::BevelButton3_Action() { Close(); }
 
-void utilities::BevelButton4_Action() {}
+void utilities::BevelButton4_Action() { editwin::instance()->Show(); }

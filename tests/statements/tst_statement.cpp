@@ -12,15 +12,6 @@ namespace {
 
 const QString kStatement = QStringLiteral("vendeur_12.rtf");
 const QString kCannotCreate = QStringLiteral("Impossible de créer un fichier pour ce vendeur!");
-#if defined(Q_OS_MACOS)
-const QString kViewer = QStringLiteral("open");
-const QString kViewerFailed = QStringLiteral("Impossible d'ouvrir TextEdit Vous devrez imprimer le fichier ");
-#else
-const QString kViewer = QStringLiteral("xdg-open");
-const QString kViewerFailed = QStringLiteral("Impossible d'ouvrir Abiword! Vous devrez imprimer le fichier ");
-#endif
-
-QString viewerFailed(const QString &file) { return kViewerFailed + u'"' + file + QStringLiteral("\" vous-même."); }
 
 // The worked example's seller, as the picker leaves it, and the sheet opened on it.
 FeuilleVendeur *openWorkedExample(const DataFolder &folder, const QByteArray &sales = "12,10\n9,7.5\n10,3\n")
@@ -75,7 +66,7 @@ private slots:
         COMPARE_LINES(fixture.folder().lines(kStatement), expected::statement(workedExamplePage()));
 #if !defined(Q_OS_WIN)
         QCOMPARE(fixture.shell.calls.size(), 1);
-        QCOMPARE(fixture.shell.calls[0].program, kViewer);
+        QCOMPARE(fixture.shell.calls[0].program, expected::kViewerProgram);
         QCOMPARE(fixture.shell.calls[0].arguments, QStringList{QDir::current().absoluteFilePath(kStatement)});
         QVERIFY(fixture.messages().isEmpty());
 #endif
@@ -141,7 +132,7 @@ private slots:
         FeuilleVendeur *sheet = openWorkedExample(fixture.folder());
         print(sheet);
 #if !defined(Q_OS_WIN)
-        QCOMPARE(fixture.messages(), QStringList{viewerFailed(kStatement)});
+        QCOMPARE(fixture.messages(), QStringList{expected::viewerFailure(kStatement)});
         QCOMPARE(FeuilleVendeur::openInstance(), sheet);
         QVERIFY(sheet->isVisible());
 #endif

@@ -1,6 +1,7 @@
 #include "statementsupport.h"
 
 #include "cashdesk/window1.h"
+#include "register/editwin.h"
 #include "statements/utilities.h"
 
 #include <QDir>
@@ -53,6 +54,31 @@ private slots:
         press(desk, "BevelButton4");
         QVERIFY(utilities::openInstance());
         QVERIFY(utilities::openInstance() != tools);
+    }
+
+    // "Editer le fichier des vendeurs": the editor with the register loaded,
+    // the same one while it is open, a fresh one after "Quitter".
+    void editer_showsTheRegisterEditor()
+    {
+        StatementsFixture fixture;
+        fixture.folder().write("ListeVendeurs.csv", "Jean Dupont,1,Rue,1000,Ville,1,50,0,0\n");
+        utilities *tools = utilities::instance();
+        press(tools, "BevelButton4");
+        editwin *editor = editwin::openInstance();
+        QVERIFY(editor);
+        QVERIFY(editor->isVisible());
+        QCOMPARE(child<fw::Listbox>(editor, "ListeVendeurs2")->ListCount(), 1);
+
+        fixture.folder().write("ListeVendeurs.csv", QByteArray());
+        press(tools, "BevelButton4");
+        QCOMPARE(editwin::openInstance(), editor);
+        QCOMPARE(child<fw::Listbox>(editor, "ListeVendeurs2")->ListCount(), 1);
+
+        press(editor, "quitter");
+        press(tools, "BevelButton4");
+        QVERIFY(editwin::openInstance() != editor);
+        QCOMPARE(child<fw::Listbox>(editwin::openInstance(), "ListeVendeurs2")->ListCount(), 0);
+        QVERIFY(fixture.messages().isEmpty());
     }
 
     void design_data()

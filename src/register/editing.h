@@ -1,0 +1,20 @@
+#pragma once
+
+#include "registerfiles.h"
+
+#include <QString>
+#include <QVector>
+
+namespace reg {
+
+// What the register editor fills in for a new seller: the code after the
+// highest code and the first coupon after the highest last coupon of all the
+// sellers given, never a free number below them. Numbers are read as 32-bit
+// Integers; a text that is no number, zero or below never raises the highest.
+struct NewSellerProposal {
+    QString CodeVendeur;
+    QString CouponStart;
+};
+NewSellerProposal ProposeNewSeller(const QVector<Seller> &sellers);
+
+} // namespace reg

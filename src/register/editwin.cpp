@@ -1,0 +1,178 @@
+#include "editwin.h"
+#include "ui_editwin.h"
+
+#include "editing.h"
+#include "registerfiles.h"
+
+#include "app/csvload.h"
+#include "app/module1.h"
+#include "framework/dialogs.h"
+#include "framework/files.h"
+#include "framework/runtime.h"
+
+namespace {
+
+QVector<reg::Seller> sellersOf(const fw::Listbox &list)
+{
+    QVector<reg::Seller> sellers;
+    sellers.reserve(list.ListCount());
+    for (int row = 0; row < list.ListCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < list.ColumnCount(); ++column)
+            cells.append(list.Cell(row, column));
+        sellers.append(reg::SellerFromFields(cells));
+    }
+    return sellers;
+}
+
+// RewriteRegister replaces the coupon index only once the register is
+// replaced: unless the index failed after that, neither file changed.
+QString saveFailedMessage(const reg::WriteFailure &failure)
+{
+    const QString keep = QStringLiteral(" Les changements restent dans la liste : cliquez à nouveau sur "
+                                        "\"Enregistrer et Quitter\".");
+    if (failure.file == reg::kCouponIndex && !failure.opening)
+        return QStringLiteral("Le fichier ") + reg::kRegisterFile +
+               QStringLiteral(" a été enregistré, mais impossible d'écrire le fichier ") + reg::kCouponIndex +
+               QStringLiteral(" : il garde les coupons d'avant ces changements.") + keep;
+    return QStringLiteral("Impossible d'écrire le fichier ") + failure.file +
+           QStringLiteral(" : aucun des deux fichiers vendeurs n'a été modifié.") + keep;
+}
+
+} // namespace
+
+editwin::editwin() : ui(std::make_unique<Ui::editwin>())
+{
+    setObjectName(QStringLiteral("editwin"));
+    CreateControls();
+    Layout();
+}
+
+editwin::~editwin() = default;
+
+void editwin::Layout() { finishDesign(); }
+
+void editwin::CreateControls()
+{
+    ui->setupUi(content());
+    fw::OnAction(ui->Selectioner, [this] { Selectioner_Action(); });
+    fw::OnAction(ui->modifier, [this] { modifier_Action(); });
+    fw::OnAction(ui->ajouter, [this] { ajouter_Action(); });
+    fw::OnAction(ui->nouveau, [this] { nouveau_Action(); });
+    fw::OnAction(ui->abandonner, [this] { abandonner_Action(); });
+    fw::OnAction(ui->EnretQuit, [this] { EnretQuit_Action(); });
+    fw::OnAction(ui->quitter, [this] { quitter_Action(); });
+}
+
+std::array<fw::TextField *, 9> editwin::fields() const
+{
+    return {ui->NomVendeur,   ui->CodeVendeur, ui->AdresseVendeur, ui->NumPostVendeur, ui->VilleVendeur,
+            ui->CouponStart, ui->CouponStop,  ui->locaquariums,   ui->locrampes};
+}
+
+void editwin::emptyFields()
+{
+    for (fw::TextField *field : fields())
+        field->SetText(QString());
+}
+
+void editwin::showButtons(State state)
+{
+    const bool browsing = state == State::Browsing;
+    const bool selected = state == State::RowSelected;
+    const bool adding = state == State::NewSeller;
+    const bool edited = state == State::Edited;
+    ui->Selectioner->setVisible(browsing || edited);
+    ui->modifier->setVisible(selected);
+    ui->ajouter->setVisible(adding);
+    ui->nouveau->setVisible(browsing || edited);
+    ui->abandonner->setVisible(selected || adding);
+    ui->EnretQuit->setVisible(edited);
+    ui->quitter->setVisible(browsing || selected);
+}
+
+void editwin::Selectioner_Action()
+{
+    const fw::Listbox &list = *ui->ListeVendeurs2;
+    Module1::generalfailure = list.ListIndex();
+    if (Module1::generalfailure < 0) {
+        fw::MsgBox(QStringLiteral("Aucun vendeur n'a été sélectionné!"));
+        return;
+    }
+    const auto texts = fields();
+    for (int column = 0; column < int(texts.size()); ++column)
+        texts[column]->SetText(list.Cell(Module1::generalfailure, column));
+    showButtons(State::RowSelected);
+}
+
+void editwin::modifier_Action()
+{
+    fw::Listbox &list = *ui->ListeVendeurs2;
+    const int row = Module1::generalfailure;
+    // Only "Sélectionner" leads here, so the row exists; were it gone, the
+    // fields are kept rather than written nowhere.
+    if (row < 0 || row >= list.ListCount())
+        return;
+    const auto texts = fields();
+    for (int column = 0; column < int(texts.size()); ++column)
+        list.SetCell(row, column, texts[column]->Text());
+    emptyFields();
+    showButtons(State::Edited);
+}
+
+void editwin::ajouter_Action()
+{
+    fw::Listbox &list = *ui->ListeVendeurs2;
+    const auto texts = fields();
+    list.AddRow(texts[0]->Text());
+    for (int column = 1; column < int(texts.size()); ++column)
+        list.SetCell(list.LastIndex(), column, texts[column]->Text());
+    emptyFields();
+    showButtons(State::Edited);
+}
+
+void editwin::nouveau_Action()
+{
+    const reg::NewSellerProposal next = reg::ProposeNewSeller(sellersOf(*ui->ListeVendeurs2));
+    ui->CodeVendeur->SetText(next.CodeVendeur);
+    ui->CouponStart->SetText(next.CouponStart);
+    ui->locaquariums->SetText(QStringLiteral("0"));
+    ui->locrampes->SetText(QStringLiteral("0"));
+    for (fw::TextField *field : {ui->NomVendeur, ui->AdresseVendeur, ui->NumPostVendeur, ui->VilleVendeur,
+                                 ui->CouponStop})
+        field->SetText(QString());
+    fw::MsgBox(QStringLiteral("Entrez les coordonnées du nouveau vendeur puis cliquez sur \"Ajouter\""));
+    showButtons(State::NewSeller);
+}
+
+void editwin::abandonner_Action()
+{
+    emptyFields();
+    showButtons(State::Edited);
+}
+
+void editwin::EnretQuit_Action()
+{
+    // A save that fails leaves the editor as it was: the changes stay for another try.
+    if (const reg::WriteFailure failure = reg::RewriteRegister(sellersOf(*ui->ListeVendeurs2))) {
+        fw::MsgBox(saveFailedMessage(failure));
+        return;
+    }
+    Close();
+}
+
+void editwin::quitter_Action() { Close(); }
+
+void editwin::Event_Open()
+{
+    std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(reg::kRegisterFile);
+    if (!in) {
+        fw::MsgBox(QStringLiteral("Le fichier des vendeurs n'existe pas!"));
+        Close();
+        return;
+    }
+    // A line of fewer than nine fields leaves its last cells empty.
+    app::CsvLoad(*in, *ui->ListeVendeurs2);
+    in->Close();
+    showButtons(State::Browsing);
+}

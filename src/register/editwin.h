@@ -1,0 +1,50 @@
+#pragma once
+
+#include "framework/window.h"
+
+#include <array>
+#include <memory>
+
+namespace Ui {
+class editwin;
+}
+
+namespace fw {
+class TextField;
+}
+
+// The register editor: loads the register file into a list, changes and
+// adds sellers there, and rewrites the register file and the coupon index
+// from the list only when asked to save.
+class editwin : public fw::SingleWindow<editwin>
+{
+    Q_OBJECT
+
+public:
+    editwin();
+    ~editwin() override;
+
+    void Selectioner_Action(); // "Sélectionner"
+    void modifier_Action();    // "Modifier"
+    void ajouter_Action();     // "Ajouter"
+    void nouveau_Action();     // "Nouveau"
+    void abandonner_Action();  // "Abandonner"
+    void EnretQuit_Action();   // "Enregistrer et Quitter"
+    void quitter_Action();     // "Quitter"
+
+    void Event_Open() override;
+
+private:
+    void Layout();
+    void CreateControls();
+
+    // Each state shows its own buttons and hides the others.
+    enum class State { Browsing, RowSelected, NewSeller, Edited };
+    void showButtons(State state);
+
+    // The nine fields in the order of the list's columns.
+    std::array<fw::TextField *, 9> fields() const;
+    void emptyFields();
+
+    std::unique_ptr<Ui::editwin> ui;
+};

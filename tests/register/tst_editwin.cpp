@@ -1,0 +1,702 @@
+#include "drivers.h"
+
+#include "app/module1.h"
+#include "register/editwin.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+
+using namespace drivers;
+
+namespace {
+
+const QStringList kBrowsing{"Selectioner", "nouveau", "quitter"};
+const QStringList kRowSelected{"modifier", "abandonner", "quitter"};
+const QStringList kNewSeller{"ajouter", "abandonner"};
+const QStringList kEdited{"Selectioner", "nouveau", "EnretQuit"};
+
+// Highest code 12, highest last coupon 480, with free codes and coupons below.
+const QByteArray kThreeSellers = "Jean Dupont,12,Rue Haute 5,4000,Liège,1,50,1,2\n"
+                                 "Marie Martin,3,Place Verte,5000,Namur,51,480,0,1\n"
+                                 "Paul Durand,7,Quai 2,6000,Charleroi,300,320,2,0\n";
+const QByteArray kStaleIndex = "999,Vieux,99\n";
+
+const QString kNewSellerMessage =
+    QStringLiteral("Entrez les coordonnées du nouveau vendeur puis cliquez sur \"Ajouter\"");
+
+// The register editor, as the organiser uses it.
+class EditorForm : public FormDriver<editwin>
+{
+public:
+    static inline const QStringList buttons{"Selectioner", "modifier", "ajouter", "nouveau",
+                                            "abandonner",  "EnretQuit", "quitter"};
+    // In the order of the list's columns.
+    static constexpr const char *fields[] = {"NomVendeur",   "CodeVendeur", "AdresseVendeur",
+                                                "NumPostVendeur", "VilleVendeur", "CouponStart",
+                                                "CouponStop",   "locaquariums", "locrampes"};
+
+    explicit EditorForm(editwin *window = editwin::instance()) : FormDriver(window) {}
+
+    fw::Listbox *list() const { return control<fw::Listbox>("ListeVendeurs2"); }
+    QStringList row(int r) const { return FormDriver::row("ListeVendeurs2", r); }
+    QList<QStringList> rows() const
+    {
+        QList<QStringList> all;
+        for (int r = 0; r < list()->ListCount(); ++r)
+            all.append(row(r));
+        return all;
+    }
+    QStringList fieldTexts() const
+    {
+        QStringList texts;
+        for (const char *name : fields)
+            texts.append(text(name));
+        return texts;
+    }
+    void typeAll(const QString &text) const
+    {
+        for (const char *name : fields)
+            type(name, text);
+    }
+    QStringList shown() const
+    {
+        QStringList names;
+        for (const QString &name : buttons)
+            if (!control<QAbstractButton>(qPrintable(name))->isHidden())
+                names.append(name);
+        return names;
+    }
+
+    // Clicks a button the organiser can see; false when it is hidden.
+    [[nodiscard]] bool press(const QString &name) const
+    {
+        auto *button = control<QAbstractButton>(qPrintable(name));
+        if (button->isHidden())
+            return false;
+        button->click();
+        return true;
+    }
+    // A step of the organiser: a button, or "select" / "select none" (row 0 or no row highlighted, then "Sélectionner").
+    [[nodiscard]] bool step(const QString &what) const
+    {
+        if (what == QLatin1String("select") || what == QLatin1String("select none")) {
+            list()->SetListIndex(what == QLatin1String("select") ? 0 : -1);
+            return press("Selectioner");
+        }
+        return press(what);
+    }
+};
+
+QStringList indexLines(int first, int last, const QString &nameAndCode)
+{
+    QStringList lines;
+    for (int n = first; n <= last; ++n)
+        lines.append(QString::number(n) + QLatin1Char(',') + nameAndCode);
+    return lines;
+}
+
+QStringList threeSellersIndex()
+{
+    return indexLines(1, 50, "Jean Dupont,12") + indexLines(51, 480, "Marie Martin,3") +
+           indexLines(300, 320, "Paul Durand,7");
+}
+
+} // namespace
+
+class TestEditWin : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lineOfTheRegister_isLoadedAndSavedBackWithNineFields_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QStringList>("row");
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<QStringList>("index");
+        QTest::newRow("nine fields") << QByteArray("Jean Dupont,12,Rue Haute 5,4000,Liège,1,3,1,2")
+                                     << QStringList{"Jean Dupont", "12", "Rue Haute 5", "4000", "Liège",
+                                                    "1",           "3",  "1",           "2"}
+                                     << "Jean Dupont,12,Rue Haute 5,4000,Liège,1,3,1,2"
+                                     << indexLines(1, 3, "Jean Dupont,12");
+        QTest::newRow("blanks trimmed") << QByteArray("  Jean Dupont , 12 ,Rue Haute 5, 4000,Liège\t,1, 3 ,1,2 ")
+                                        << QStringList{"Jean Dupont", "12", "Rue Haute 5", "4000", "Liège",
+                                                       "1",           "3",  "1",           "2"}
+                                        << "Jean Dupont,12,Rue Haute 5,4000,Liège,1,3,1,2"
+                                        << indexLines(1, 3, "Jean Dupont,12");
+        QTest::newRow("more than nine fields")
+            << QByteArray("A,1,R,1000,V,4,4,0,0,extra,more")
+            << QStringList{"A", "1", "R", "1000", "V", "4", "4", "0", "0"} << "A,1,R,1000,V,4,4,0,0"
+            << QStringList{"4,A,1"};
+        QTest::newRow("fewer than nine fields")
+            << QByteArray("A,2,R") << QStringList{"A", "2", "R", "", "", "", "", "", ""} << "A,2,R,,,,,,"
+            << QStringList{"0,A,2"};
+        QTest::newRow("an empty line") << QByteArray("") << QStringList(9, QString()) << ",,,,,,,,"
+                                       << QStringList{"0,,"};
+        // A name saved with a comma: every later field moves one column on.
+        QTest::newRow("a name with a comma")
+            << QByteArray("Dupont, Jean,1,R,1000,V,4,5,0,0")
+            << QStringList{"Dupont", "Jean", "1", "R", "1000", "V", "4", "5", "0"} << "Dupont,Jean,1,R,1000,V,4,5,0"
+            << indexLines(0, 4, "Dupont,Jean");
+    }
+    void lineOfTheRegister_isLoadedAndSavedBackWithNineFields()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QStringList, row);
+        QFETCH(QString, saved);
+        QFETCH(QStringList, index);
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, line + '\n');
+        EditorForm form;
+        QCOMPARE(form.rows(), QList<QStringList>{row});
+        QCOMPARE(form.fieldTexts(), (QStringList{"", "", "", "", "", "", "", "0", "0"}));
+        QCOMPARE(form.shown(), kBrowsing);
+
+        QVERIFY(form.step("select"));
+        QVERIFY(form.press("abandonner"));
+        QVERIFY(form.press("EnretQuit"));
+        QCOMPARE(fixture.folder.lines(kRegister), QStringList{saved});
+        QCOMPARE(fixture.folder.lines(kIndex), index);
+        QVERIFY(!editwin::openInstance());
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+    }
+
+    void save_rewritesBothFilesFromTheListAndNothingElse()
+    {
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, "A,1,,,,1,3,0,0\n"
+                                        "B,2,,,,,,0,0\n"          // no bounds: coupon 0
+                                        "C,3,,,,9,8,0,0\n"        // last below first: none
+                                        "D,4,,,,x,y,0,0\n"        // no numbers: coupon 0
+                                        "E,5,,,,2147483646,2147483647,0,0\n");
+        fixture.folder.write(kIndex, kStaleIndex);
+        fixture.folder.write("vendeur_3.csv", "9,12.50\n");
+        fixture.folder.write(kJournal, "head\n");
+        EditorForm form;
+        QVERIFY(form.step("select"));
+        QVERIFY(form.press("abandonner"));
+        QVERIFY(form.press("EnretQuit"));
+        QCOMPARE(fixture.folder.lines(kRegister),
+                 (QStringList{"A,1,,,,1,3,0,0", "B,2,,,,,,0,0", "C,3,,,,9,8,0,0", "D,4,,,,x,y,0,0",
+                              "E,5,,,,2147483646,2147483647,0,0"}));
+        QCOMPARE(fixture.folder.lines(kIndex), (QStringList{"1,A,1", "2,A,1", "3,A,1", "0,B,2", "0,D,4",
+                                                            "2147483646,E,5", "2147483647,E,5"}));
+        QCOMPARE(fixture.folder.read("vendeur_3.csv"), QByteArray("9,12.50\n"));
+        QCOMPARE(fixture.folder.read(kJournal), QByteArray("head\n"));
+        QVERIFY(!editwin::openInstance());
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+    }
+
+    void emptyRegister_proposesTheFirstSellerAndSavesEmptyFiles()
+    {
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, "");
+        fixture.folder.write(kIndex, kStaleIndex);
+        EditorForm form;
+        QCOMPARE(form.list()->ListCount(), 0);
+        QCOMPARE(form.shown(), kBrowsing);
+        QVERIFY(form.press("nouveau"));
+        QCOMPARE(form.text("CodeVendeur"), QStringLiteral("1"));
+        QCOMPARE(form.text("CouponStart"), QStringLiteral("1"));
+        QVERIFY(form.press("abandonner"));
+        QVERIFY(form.press("EnretQuit"));
+        QVERIFY(fixture.folder.exists(kRegister));
+        QVERIFY(fixture.folder.exists(kIndex));
+        QCOMPARE(fixture.folder.read(kRegister), QByteArray());
+        QCOMPARE(fixture.folder.read(kIndex), QByteArray());
+    }
+
+    void opening_withoutARegister_tellsAndNeverShows_data()
+    {
+        QTest::addColumn<bool>("folderInItsPlace");
+        QTest::newRow("missing") << false;
+        QTest::newRow("a folder in its place") << true;
+    }
+    void opening_withoutARegister_tellsAndNeverShows()
+    {
+        QFETCH(bool, folderInItsPlace);
+        ProgramFixture fixture;
+        fixture.folder.write(kIndex, kStaleIndex);
+        if (folderInItsPlace)
+            fixture.folder.block(kRegister);
+        Module1::generalfailure = 7;
+        editwin *w = editwin::instance();
+        w->Show();
+        QCOMPARE(fixture.dialogs.messages, QStringList{"Le fichier des vendeurs n'existe pas!"});
+        QVERIFY(!w->isVisible());
+        QVERIFY(!editwin::openInstance());
+        QCOMPARE(Module1::generalfailure, 7);
+        QCOMPARE(fixture.folder.read(kIndex), kStaleIndex);
+        QCOMPARE(fixture.folder.exists(kRegister), folderInItsPlace);
+
+        // Once there is a register, the next press opens the editor on it.
+        QDir().rmdir(fixture.folder.path(kRegister));
+        fixture.folder.write(kRegister, kThreeSellers);
+        EditorForm form;
+        QVERIFY(form.w != w);
+        QCOMPARE(form.list()->ListCount(), 3);
+    }
+
+    void nouveau_proposesOneAboveTheHighest_data()
+    {
+        QTest::addColumn<QByteArray>("sellers");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("firstCoupon");
+        QTest::newRow("empty register") << QByteArray() << "1" << "1";
+        QTest::newRow("numbers free below the highest") << kThreeSellers << "13" << "481";
+        QTest::newRow("a last coupon below its first")
+            << QByteArray("A,4,,,,500,480,0,0\nB,2,,,,1,20,0,0\n") << "5" << "481";
+        QTest::newRow("nothing above zero") << QByteArray("A,-5,,,,1,-3,0,0\nB,abc,,,,1,xyz,0,0\nC,0,,,,1,0,0,0\n")
+                                            << "1" << "1";
+        QTest::newRow("leading zeros and fractions") << QByteArray("A,007,,,,1,099.9,0,0\n") << "8" << "100";
+        QTest::newRow("a short line") << QByteArray("A,3\n") << "4" << "1";
+        QTest::newRow("the largest Integer does not wrap")
+            << QByteArray("A,2147483647,,,,1,2147483647,0,0\n") << "2147483648" << "2147483648";
+        QTest::newRow("beyond the Integer range")
+            << QByteArray("A,99999999999,,,,1,99999999999,0,0\nB,-99999999999,,,,1,-99999999999,0,0\n")
+            << "2147483648" << "2147483648";
+    }
+    void nouveau_proposesOneAboveTheHighest()
+    {
+        QFETCH(QByteArray, sellers);
+        QFETCH(QString, code);
+        QFETCH(QString, firstCoupon);
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, sellers);
+        EditorForm form;
+        form.typeAll("x");
+        QVERIFY(form.press("nouveau"));
+        QCOMPARE(fixture.dialogs.messages, QStringList{kNewSellerMessage});
+        QCOMPARE(form.fieldTexts(), (QStringList{"", code, "", "", "", firstCoupon, "", "0", "0"}));
+        QCOMPARE(form.shown(), kNewSeller);
+    }
+
+    void nouveau_countsRowsNotYetSaved()
+    {
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, kThreeSellers);
+        EditorForm form;
+        QVERIFY(form.press("nouveau"));
+        form.type("CodeVendeur", "40");
+        form.type("CouponStop", "900");
+        QVERIFY(form.press("ajouter"));
+        QVERIFY(form.press("nouveau"));
+        QCOMPARE(form.text("CodeVendeur"), QStringLiteral("41"));
+        QCOMPARE(form.text("CouponStart"), QStringLiteral("901"));
+
+        QVERIFY(form.press("abandonner"));
+        QVERIFY(form.step("select"));
+        form.type("CodeVendeur", "50");
+        form.type("CouponStop", "1000");
+        QVERIFY(form.press("modifier"));
+        QVERIFY(form.press("nouveau"));
+        QCOMPARE(form.text("CodeVendeur"), QStringLiteral("51"));
+        QCOMPARE(form.text("CouponStart"), QStringLiteral("1001"));
+    }
+
+    void step_showsTheButtonsOfTheStateReached_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("opening") << QStringList() << kBrowsing;
+        QTest::newRow("browsing, Sélectionner") << QStringList{"select"} << kRowSelected;
+        QTest::newRow("browsing, Sélectionner without a row") << QStringList{"select none"} << kBrowsing;
+        QTest::newRow("browsing, Nouveau") << QStringList{"nouveau"} << kNewSeller;
+        QTest::newRow("row selected, Modifier") << QStringList{"select", "modifier"} << kEdited;
+        QTest::newRow("row selected, Abandonner") << QStringList{"select", "abandonner"} << kEdited;
+        QTest::newRow("new seller, Ajouter") << QStringList{"nouveau", "ajouter"} << kEdited;
+        QTest::newRow("new seller, Abandonner") << QStringList{"nouveau", "abandonner"} << kEdited;
+        QTest::newRow("edited, Sélectionner") << QStringList{"select", "abandonner", "select"} << kRowSelected;
+        QTest::newRow("edited, Sélectionner without a row")
+            << QStringList{"select", "abandonner", "select none"} << kEdited;
+        QTest::newRow("edited, Nouveau") << QStringList{"select", "abandonner", "nouveau"} << kNewSeller;
+    }
+    void step_showsTheButtonsOfTheStateReached()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, shown);
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, kThreeSellers);
+        EditorForm form;
+        for (const QString &step : steps)
+            QVERIFY2(form.step(step), qPrintable(step + " is hidden"));
+        QCOMPARE(form.shown(), shown);
+        // Hidden, never disabled.
+        for (const QString &name : EditorForm::buttons)
+            QVERIFY(form.control<QAbstractButton>(qPrintable(name))->isEnabled());
+        QCOMPARE(editwin::openInstance(), form.w);
+    }
+
+    void exit_closesTheEditorAndOnlyTheSaveWrites_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("browsing, Quitter") << QStringList{"quitter"} << false;
+        QTest::newRow("row selected after a change, Quitter")
+            << QStringList{"nouveau", "ajouter", "select", "quitter"} << false;
+        QTest::newRow("edited, Enregistrer et Quitter") << QStringList{"nouveau", "ajouter", "EnretQuit"} << true;
+    }
+    void exit_closesTheEditorAndOnlyTheSaveWrites()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, saved);
+        ProgramFixture fixture;
+        const QByteArray untrimmed = " A ,1,,,,1,2,0,0\n";
+        fixture.folder.write(kRegister, untrimmed);
+        fixture.folder.write(kIndex, kStaleIndex);
+        EditorForm form;
+        for (const QString &step : steps)
+            QVERIFY2(form.step(step), qPrintable(step + " is hidden"));
+        QVERIFY(!editwin::openInstance());
+        if (saved) {
+            QCOMPARE(fixture.folder.lines(kRegister), (QStringList{"A,1,,,,1,2,0,0", ",2,,,,3,,0,0"}));
+            QCOMPARE(fixture.folder.lines(kIndex), (QStringList{"1,A,1", "2,A,1"}));
+        } else {
+            QCOMPARE(fixture.folder.read(kRegister), untrimmed);
+            QCOMPARE(fixture.folder.read(kIndex), kStaleIndex);
+        }
+
+        // The next press reloads the file: rows not saved are gone.
+        EditorForm again;
+        QVERIFY(again.w != form.w);
+        QCOMPARE(again.list()->ListCount(), saved ? 2 : 1);
+        QCOMPARE(again.shown(), kBrowsing);
+    }
+
+    void showWhileOpen_bringsTheSameEditorWithItsRows()
+    {
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, kThreeSellers);
+        EditorForm form;
+        form.w->Show();
+        QVERIFY(form.press("nouveau"));
+        QVERIFY(form.press("ajouter"));
+        fixture.folder.write(kRegister, "Autre,1,,,,1,1,0,0\n");
+        editwin::instance()->Show();
+        QCOMPARE(editwin::openInstance(), form.w);
+        QVERIFY(form.w->isVisible());
+        QCOMPARE(form.list()->ListCount(), 4);
+        QCOMPARE(form.shown(), kEdited);
+    }
+
+    void selectioner_copiesTheRowIntoTheFields()
+    {
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, kThreeSellers);
+        EditorForm form;
+        form.list()->SetListIndex(1);
+        QVERIFY(form.press("Selectioner"));
+        QCOMPARE(Module1::generalfailure, 1);
+        QCOMPARE(form.text("NomVendeur"), QStringLiteral("Marie Martin"));
+        QCOMPARE(form.text("CodeVendeur"), QStringLiteral("3"));
+        QCOMPARE(form.text("CouponStart"), QStringLiteral("51"));
+        QCOMPARE(form.text("CouponStop"), QStringLiteral("480"));
+        QCOMPARE(form.text("locaquariums"), QStringLiteral("0"));
+        QCOMPARE(form.text("locrampes"), QStringLiteral("1"));
+        QCOMPARE(form.fieldTexts(), form.row(1));
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+    }
+
+    void selectioner_withoutARow_changesNothingButTheRowNumber()
+    {
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, kThreeSellers);
+        EditorForm form;
+        QVERIFY(form.step("select"));
+        QVERIFY(form.press("abandonner"));
+        form.type("NomVendeur", "en cours");
+        const QList<QStringList> before = form.rows();
+        QVERIFY(form.step("select none"));
+        QCOMPARE(fixture.dialogs.messages, QStringList{"Aucun vendeur n'a été sélectionné!"});
+        QCOMPARE(Module1::generalfailure, -1);
+        QCOMPARE(form.fieldTexts(), (QStringList{"en cours", "", "", "", "", "", "", "", ""}));
+        QCOMPARE(form.rows(), before);
+    }
+
+    // Also: what is typed is saved as typed, and trimmed only by the next opening.
+    void modifier_writesTheFieldsAsTypedIntoTheRowFirstSelected()
+    {
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, kThreeSellers);
+        EditorForm form;
+        QVERIFY(form.step("select"));
+        form.list()->SetListIndex(2);
+        form.type("NomVendeur", "  Jean Dupont-Lenoir ");
+        form.type("CouponStop", " 60 ");
+        form.type("locaquariums", "3");
+        const QStringList untouched = form.row(2);
+        QVERIFY(form.press("modifier"));
+        QCOMPARE(form.row(0), (QStringList{"  Jean Dupont-Lenoir ", "12", "Rue Haute 5", "4000", "Liège", "1", " 60 ",
+                                           "3", "2"}));
+        QCOMPARE(form.row(2), untouched);
+        QCOMPARE(form.fieldTexts(), QStringList(9, QString()));
+
+        QVERIFY(form.press("EnretQuit"));
+        const QStringList lines = fixture.folder.lines(kRegister);
+        QCOMPARE(lines.value(0), QStringLiteral("  Jean Dupont-Lenoir ,12,Rue Haute 5,4000,Liège,1, 60 ,3,2"));
+        QCOMPARE(fixture.folder.lines(kIndex), indexLines(1, 60, "  Jean Dupont-Lenoir ,12") +
+                                                   indexLines(51, 480, "Marie Martin,3") +
+                                                   indexLines(300, 320, "Paul Durand,7"));
+
+        EditorForm again;
+        QCOMPARE(again.row(0),
+                 (QStringList{"Jean Dupont-Lenoir", "12", "Rue Haute 5", "4000", "Liège", "1", "60", "3", "2"}));
+    }
+
+    void modifier_withoutAnExistingRow_keepsEverything_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::newRow("none selected") << -1;
+        QTest::newRow("one past the last") << 3;
+        QTest::newRow("far beyond") << 100000;
+    }
+    void modifier_withoutAnExistingRow_keepsEverything()
+    {
+        QFETCH(int, row);
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, kThreeSellers);
+        EditorForm form;
+        const QList<QStringList> before = form.rows();
+        form.typeAll("x");
+        Module1::generalfailure = row;
+        form.w->modifier_Action();
+        QCOMPARE(form.rows(), before);
+        QCOMPARE(form.fieldTexts(), QStringList(9, QStringLiteral("x")));
+        QCOMPARE(form.shown(), kBrowsing);
+    }
+
+    // Also: a name typed with a "," is saved unchanged and split by the next opening.
+    void ajouter_appendsTheFieldsAsTypedWithoutAnyCheck()
+    {
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, kThreeSellers);
+        EditorForm form;
+        QVERIFY(form.press("nouveau"));
+        form.type("NomVendeur", "Dupont, Jean");
+        form.type("CodeVendeur", "3"); // Marie Martin's code
+        form.type("AdresseVendeur", " Rue  Basse ");
+        form.type("CouponStop", "10"); // below the proposed first coupon
+        QVERIFY(form.press("ajouter"));
+        QCOMPARE(form.list()->ListCount(), 4);
+        QCOMPARE(form.row(3), (QStringList{"Dupont, Jean", "3", " Rue  Basse ", "", "", "481", "10", "0", "0"}));
+        QCOMPARE(form.row(0).value(0), QStringLiteral("Jean Dupont")); // not sorted
+        QCOMPARE(form.fieldTexts(), QStringList(9, QString()));
+
+        QVERIFY(form.press("EnretQuit"));
+        QCOMPARE(fixture.folder.lines(kRegister).value(3), QStringLiteral("Dupont, Jean,3, Rue  Basse ,,,481,10,0,0"));
+        QCOMPARE(fixture.folder.lines(kIndex), threeSellersIndex());
+
+        EditorForm again;
+        QCOMPARE(again.row(3), (QStringList{"Dupont", "Jean", "3", "Rue  Basse", "", "", "481", "10", "0"}));
+    }
+
+    void save_thatCannotOpenAFile_keepsTheEditorAsItWas_data()
+    {
+        QTest::addColumn<QString>("blocked");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<QByteArray>("otherBefore");
+        QTest::newRow("register") << kRegister << kIndex << kStaleIndex;
+        QTest::newRow("index") << kIndex << kRegister << kThreeSellers;
+    }
+    void save_thatCannotOpenAFile_keepsTheEditorAsItWas()
+    {
+        QFETCH(QString, blocked);
+        QFETCH(QString, other);
+        QFETCH(QByteArray, otherBefore);
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, kThreeSellers);
+        fixture.folder.write(kIndex, kStaleIndex);
+        EditorForm form;
+        QVERIFY(form.press("nouveau"));
+        form.type("NomVendeur", "Léa Bo");
+        form.type("CouponStop", "490");
+        QVERIFY(form.press("ajouter"));
+        form.type("NomVendeur", "en cours");
+        const QList<QStringList> rows = form.rows();
+        fixture.dialogs.messages.clear();
+        blockNow(fixture.folder, blocked);
+
+        QVERIFY(form.press("EnretQuit"));
+        QCOMPARE(fixture.dialogs.messages.size(), 1);
+        const QString message = fixture.dialogs.messages.first();
+        QVERIFY2(message.contains(blocked), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("aucun des deux fichiers vendeurs n'a été modifié")),
+                 qPrintable(message));
+        QCOMPARE(fixture.folder.read(other), otherBefore);
+        QCOMPARE(editwin::openInstance(), form.w);
+        QCOMPARE(form.rows(), rows);
+        QCOMPARE(form.fieldTexts(), (QStringList{"en cours", "", "", "", "", "", "", "", ""}));
+        QCOMPARE(form.shown(), kEdited);
+
+        // Nothing was lost: once the file can be written, the same save goes through.
+        QVERIFY(QDir().rmdir(fixture.folder.path(blocked)));
+        QVERIFY(form.press("EnretQuit"));
+        QVERIFY(!editwin::openInstance());
+        QCOMPARE(fixture.folder.lines(kRegister).value(3), QStringLiteral("Léa Bo,13,,,,481,490,0,0"));
+        QCOMPARE(fixture.folder.lines(kIndex), threeSellersIndex() + indexLines(481, 490, "Léa Bo,13"));
+        QCOMPARE(fixture.dialogs.messages.size(), 1);
+    }
+
+    void save_whoseLinesDoNotAllReachTheDisk_tellsWhatWasWritten_data()
+    {
+        QTest::addColumn<QString>("failing");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("says");
+        // The register fails first: the index is not replaced either.
+        QTest::newRow("register") << kRegister << QString(8000, QLatin1Char('r'))
+                                  << "aucun des deux fichiers vendeurs n'a été modifié";
+        // The index alone fails: the register holds the changes, the index the old coupons.
+        QTest::newRow("index") << kIndex << QString() << "ListeVendeurs.csv a été enregistré";
+    }
+    void save_whoseLinesDoNotAllReachTheDisk_tellsWhatWasWritten()
+    {
+        QFETCH(QString, failing);
+        QFETCH(QString, address);
+        QFETCH(QString, says);
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, kThreeSellers);
+        fixture.folder.write(kIndex, kStaleIndex);
+        EditorForm form;
+        QVERIFY(form.press("nouveau"));
+        form.type("NomVendeur", "Léa Bo");
+        form.type("AdresseVendeur", address);
+        QVERIFY(form.press("ajouter"));
+        const QList<QStringList> rows = form.rows();
+        fixture.dialogs.messages.clear();
+        {
+            // The new register is a few hundred bytes unless the address is long;
+            // the new index is some ten kilobytes.
+            FileSizeLimit full(4096);
+            QVERIFY(form.press("EnretQuit"));
+        }
+        QCOMPARE(fixture.dialogs.messages.size(), 1);
+        const QString message = fixture.dialogs.messages.first();
+        QVERIFY2(message.contains(failing), qPrintable(message));
+        QVERIFY2(message.contains(says), qPrintable(message));
+        QCOMPARE(fixture.folder.read(kIndex), kStaleIndex);
+        if (failing == kRegister)
+            QCOMPARE(fixture.folder.read(kRegister), kThreeSellers);
+        else
+            QCOMPARE(fixture.folder.lines(kRegister).value(3), QStringLiteral("Léa Bo,13,,,,481,,0,0"));
+        QCOMPARE(editwin::openInstance(), form.w);
+        QCOMPARE(form.rows(), rows);
+        QCOMPARE(form.shown(), kEdited);
+
+        QVERIFY(form.press("EnretQuit"));
+        QVERIFY(!editwin::openInstance());
+        QCOMPARE(fixture.folder.lines(kIndex), threeSellersIndex());
+    }
+
+    void design_placesEveryControlAsDesigned_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("caption");
+        const auto add = [](const char *name, int x, int y, int w, int h, const QString &caption = QString()) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QRect(x, y, w, h) << caption;
+        };
+        add("CouponStart", 20, 52, 54, 25);
+        add("CouponStop", 86, 52, 54, 25);
+        add("NomVendeur", 20, 95, 120, 25);
+        add("CodeVendeur", 163, 52, 54, 25);
+        add("ListeVendeurs2", 267, 56, 773, 251);
+        add("StaticText1", 875, 11, 165, 21, "Coupons     Locations");
+        add("StaticText2", 273, 32, 767, 21,
+            " Vendeur                      N° vendeur    Adresse                     Localité                  "
+            "                        de...    à....  Bacs  Rampes");
+        add("StaticText3", 25, 35, 52, 14, "de...");
+        add("StaticText4", 99, 35, 52, 14, "à...");
+        add("StaticText5", 44, 21, 52, 14, "Coupons");
+        add("StaticText6", 25, 80, 52, 15, "Nom");
+        add("StaticText7", 165, 35, 52, 14, "Numéro");
+        add("AdresseVendeur", 20, 140, 228, 29);
+        add("NumPostVendeur", 22, 189, 82, 30);
+        add("locaquariums", 25, 266, 53, 28, "0");
+        add("locrampes", 116, 265, 49, 29, "0");
+        add("StaticText8", 25, 122, 52, 15, "Adresse");
+        add("StaticText9", 25, 170, 71, 15, "N° postal");
+        add("StaticText10", 123, 170, 52, 15, "Localité");
+        add("StaticText11", 25, 247, 71, 15, "Aquariums");
+        add("StaticText12", 116, 247, 109, 15, "Rampes (50cm)");
+        add("StaticText13", 69, 231, 71, 15, "Locations");
+        add("VilleVendeur", 116, 188, 131, 31);
+        add("StaticText14", 165, 17, 109, 15, "Vendeur");
+        add("Selectioner", 273, 312, 140, 34, "Sélectionner");
+        add("modifier", 433, 313, 138, 33, "Modifier");
+        add("ajouter", 731, 313, 132, 34, "Ajouter");
+        add("nouveau", 582, 314, 129, 32, "Nouveau");
+        add("abandonner", 529, 359, 114, 27, "Abandonner");
+        add("EnretQuit", 47, 341, 146, 26, "Enregistrer et Quitter");
+        add("quitter", 75, 367, 90, 26, "Quitter");
+    }
+    void design_placesEveryControlAsDesigned()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, caption);
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, "");
+        EditorForm form;
+        QWidget *c = form.w->findChild<QWidget *>(name);
+        QVERIFY(c);
+        QCOMPARE(c->geometry(), geometry);
+        if (auto *label = qobject_cast<QLabel *>(c))
+            QCOMPARE(label->text(), caption);
+        if (auto *button = qobject_cast<QAbstractButton *>(c)) {
+            QCOMPARE(button->text(), caption);
+            QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+        }
+        if (auto *field = qobject_cast<fw::TextField *>(c)) {
+            QCOMPARE(field->Text(), caption);
+            QCOMPARE(field->format(), QString());
+            QVERIFY(!field->isReadOnly());
+            QCOMPARE(Qt::Alignment(field->alignment() & Qt::AlignHorizontal_Mask),
+                     Qt::Alignment(caption == "0" ? Qt::AlignHCenter : Qt::AlignLeft));
+        }
+    }
+
+    void window_isFixedAndLeavesOnlyThroughItsButtons()
+    {
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, kThreeSellers);
+        EditorForm form;
+        form.w->Show();
+        QCOMPARE(form.w->windowTitle(), QStringLiteral("Edition du fichier des vendeurs"));
+        QCOMPARE(form.list()->parentWidget()->size(), QSize(1060, 400));
+        QCOMPARE(form.w->minimumSize(), form.w->maximumSize());
+        QVERIFY(!(form.w->windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!form.w->isModal());
+        QCOMPARE(form.list()->ColumnCount(), 9);
+        QCOMPARE(form.list()->columnWidths(), QStringLiteral("25%,5%,20%,5%,25%,5%,5%,5%,5%"));
+        QCOMPARE(form.list()->selectionMode(), QAbstractItemView::SingleSelection);
+        QVERIFY(!form.list()->dragReorder());
+        const QFont heading = form.control<QLabel>("StaticText13")->font();
+        QVERIFY(heading.bold() && heading.italic() && heading.underline());
+        form.w->close();
+        QCOMPARE(editwin::openInstance(), form.w);
+        QVERIFY(form.w->isVisible());
+    }
+
+    void tab_visitsTheNineFieldsInTheDesignedOrder()
+    {
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, kThreeSellers);
+        EditorForm form;
+        form.w->Show();
+        QApplication::setActiveWindow(form.w);
+        QVERIFY(QTest::qWaitForWindowActive(form.w));
+        form.control("CouponStart")->setFocus();
+        QStringList visited;
+        for (int i = 0; i < 9; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited.append(QApplication::focusWidget()->objectName());
+        }
+        QCOMPARE(visited, (QStringList{"CouponStop", "CodeVendeur", "NomVendeur", "AdresseVendeur", "NumPostVendeur",
+                                       "VilleVendeur", "locaquariums", "locrampes", "CouponStart"}));
+    }
+};
+
+VDL_TEST(TestEditWin)
+#include "tst_editwin.moc"
