@@ -22,6 +22,8 @@ public:
     // Ends this instance: naming the class again makes a fresh one.
     void Close();
     bool isClosed() const { return m_closed; }
+    // The widget that carries the window's design.
+    QWidget *form() const { return m_content; }
 
     // Deletes every open window at once (tests start each case afresh).
     static void destroyAllForTesting();

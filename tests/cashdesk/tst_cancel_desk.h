@@ -31,29 +31,6 @@ T *child(const QWidget *window, const char *name)
     return c;
 }
 
-// The caption of a label or a button; the empty text for other controls.
-inline QString caption(const QWidget *control)
-{
-    if (auto *label = qobject_cast<const QLabel *>(control))
-        return label->text();
-    if (auto *button = qobject_cast<const QAbstractButton *>(control))
-        return button->text();
-    return {};
-}
-
-// The columns of a window's design table: control, geometry, caption.
-inline void designColumns()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<QString>("caption");
-}
-
-inline void designRow(const char *name, const QRect &geometry, const QString &caption = {})
-{
-    QTest::newRow(name) << QString::fromLatin1(name) << geometry << caption;
-}
-
 struct CashDesk {
     ProgramFixture fixture;
     Window1 *window = nullptr;

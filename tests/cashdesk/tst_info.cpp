@@ -112,16 +112,16 @@ private slots:
 
     void design_matchesTheAboutWindow_data()
     {
-        desk::designColumns();
-        desk::designRow("StaticText1", QRect(82, 46, 304, 52), "Vandrelico");
-        desk::designRow("Canvas1", QRect(178, 126, 99, 92));
-        desk::designRow("StaticText2", QRect(73, 249, 334, 44),
+        designColumns();
+        designRow("StaticText1", QRect(82, 46, 304, 52), "Vandrelico");
+        designRow("Canvas1", QRect(178, 126, 99, 92));
+        designRow("StaticText2", QRect(73, 249, 334, 44),
                         "Programme pour la gestion de la Bourse aux poissons et aux plantes de l'QVO");
-        desk::designRow("StaticText3", QRect(101, 313, 266, 26));
-        desk::designRow("StaticText4", QRect(151, 362, 63, 26), "Version ");
-        desk::designRow("vversion", QRect(218, 362, 162, 26));
-        desk::designRow("BevelButton1", QRect(392, 384, 66, 30), "Fermer");
-        desk::designRow("StaticText5", QRect(101, 330, 266, 26));
+        designRow("StaticText3", QRect(101, 313, 266, 26));
+        designRow("StaticText4", QRect(151, 362, 63, 26), "Version ");
+        designRow("vversion", QRect(218, 362, 162, 26));
+        designRow("BevelButton1", QRect(392, 384, 66, 30), "Fermer");
+        designRow("StaticText5", QRect(101, 330, 266, 26));
     }
     void design_matchesTheAboutWindow()
     {
@@ -143,9 +143,9 @@ private slots:
         QVERIFY(c);
         QCOMPARE(c->geometry(), geometry);
         if (name == "StaticText3" || name == "StaticText5")
-            QVERIFY(!desk::caption(c).isEmpty()); // the two lines of our own
+            QVERIFY(!captionOf(c).isEmpty()); // the two lines of our own
         else
-            QCOMPARE(desk::caption(c), caption);
+            QCOMPARE(captionOf(c), caption);
     }
 
     void design_fontsOfTheAboutWindow_data()

@@ -247,13 +247,7 @@ private slots:
         QFETCH(QString, caption);
         ProgramFixture fixture;
         Window1 *w = Window1::instance();
-        QWidget *c = w->findChild<QWidget *>(name);
-        QVERIFY(c);
-        QCOMPARE(c->geometry(), geometry);
-        if (auto *label = qobject_cast<QLabel *>(c))
-            QCOMPARE(label->text(), caption);
-        if (auto *button = qobject_cast<QAbstractButton *>(c))
-            QCOMPARE(button->text(), caption);
+        verifyDesignedControl(w, name, geometry, caption);
     }
 
     void window_isFixedWithoutCloseButton()
@@ -261,12 +255,7 @@ private slots:
         ProgramFixture fixture;
         Window1 *w = Window1::instance();
         w->Show();
-        QCOMPARE(w->windowTitle(), QStringLiteral("Gestion de la Bourse QVO"));
-        QWidget *form = control<QWidget>(w, "ReferenceBox")->parentWidget();
-        QCOMPARE(form->size(), QSize(720, 486));
-        QCOMPARE(w->minimumSize(), w->maximumSize());
-        QVERIFY(!(w->windowFlags() & Qt::WindowCloseButtonHint));
-        QVERIFY(!(w->windowFlags() & Qt::WindowMinMaxButtonsHint));
+        verifyFixedWindow(w, QStringLiteral("Gestion de la Bourse QVO"), QSize(720, 486));
         // The seller code column is never seen, the working lists never shown.
         QVERIFY(control<fw::Listbox>(w, "ReferenceBox")->isColumnHidden(3));
         QVERIFY(!control<fw::Listbox>(w, "ListCachee")->isVisible());

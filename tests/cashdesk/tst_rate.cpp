@@ -187,12 +187,12 @@ private slots:
 
     void design_matchesTheRateDialog_data()
     {
-        desk::designColumns();
-        desk::designRow("StaticText1", QRect(20, 13, 93, 24), "Nouveau taux:");
-        desk::designRow("nveautaux", QRect(117, 13, 66, 28));
-        desk::designRow("StaticText2", QRect(189, 13, 25, 24), "%");
-        desk::designRow("BevelButton1", QRect(25, 52, 82, 25), "Enregistrer");
-        desk::designRow("BevelButton2", QRect(117, 52, 87, 24), "Abandonner");
+        designColumns();
+        designRow("StaticText1", QRect(20, 13, 93, 24), "Nouveau taux:");
+        designRow("nveautaux", QRect(117, 13, 66, 28));
+        designRow("StaticText2", QRect(189, 13, 25, 24), "%");
+        designRow("BevelButton1", QRect(25, 52, 82, 25), "Enregistrer");
+        designRow("BevelButton2", QRect(117, 52, 87, 24), "Abandonner");
     }
     void design_matchesTheRateDialog()
     {
@@ -210,7 +210,7 @@ private slots:
             size = rateField(dialog)->parentWidget()->size();
             if (QWidget *c = dialog->findChild<QWidget *>(name)) {
                 found = c->geometry();
-                text = desk::caption(c);
+                text = captionOf(c);
             }
             QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
             dialog->Close();

@@ -324,13 +324,7 @@ private slots:
         QFETCH(QString, caption);
         ProgramFixture fixture;
         VendorForm form;
-        QWidget *c = form.w->findChild<QWidget *>(name);
-        QVERIFY(c);
-        QCOMPARE(c->geometry(), geometry);
-        if (auto *label = qobject_cast<QLabel *>(c))
-            QCOMPARE(label->text(), caption);
-        if (auto *button = qobject_cast<QAbstractButton *>(c))
-            QCOMPARE(button->text(), caption);
+        verifyDesignedControl(form.w, name, geometry, caption);
     }
 
     void window_isFixedWithoutCloseButton()

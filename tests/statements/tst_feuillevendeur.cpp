@@ -205,17 +205,8 @@ private slots:
         fixture.folder().write("vendeur_0.csv", "");
         FeuilleVendeur *sheet = FeuilleVendeur::instance();
         sheet->Show();
-        QCOMPARE(sheet->windowTitle(), QStringLiteral("Feuille Vendeur"));
-        QCOMPARE(sheet->minimumSize(), sheet->maximumSize());
-        QVERIFY(!(sheet->windowFlags() & Qt::WindowCloseButtonHint));
-        QWidget *c = sheet->findChild<QWidget *>(name);
-        QVERIFY(c);
-        QCOMPARE(c->parentWidget()->size(), QSize(501, 535));
-        QCOMPARE(c->geometry(), geometry);
-        if (auto *label = qobject_cast<QLabel *>(c))
-            QCOMPARE(label->text(), caption);
-        if (auto *button = qobject_cast<QAbstractButton *>(c))
-            QCOMPARE(button->text(), caption);
+        verifyFixedWindow(sheet, QStringLiteral("Feuille Vendeur"), QSize(501, 535));
+        verifyDesignedControl(sheet, name, geometry, caption);
     }
 
     void design_fields_data()

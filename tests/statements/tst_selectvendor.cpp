@@ -289,15 +289,9 @@ private slots:
         fixture.folder().write(kRegister, kTwoSellers);
         SelectVendor *picker = SelectVendor::instance();
         picker->Show();
-        QCOMPARE(picker->windowTitle(), QStringLiteral("Sélection du vendeur"));
-        QWidget *c = picker->findChild<QWidget *>(name);
-        QVERIFY(c);
-        QCOMPARE(c->parentWidget()->size(), QSize(320, 352));
-        QCOMPARE(picker->minimumSize(), picker->maximumSize());
-        QVERIFY(!(picker->windowFlags() & Qt::WindowCloseButtonHint));
-        QCOMPARE(c->geometry(), geometry);
-        if (auto *button = qobject_cast<QAbstractButton *>(c)) {
-            QCOMPARE(button->text(), caption);
+        verifyFixedWindow(picker, QStringLiteral("Sélection du vendeur"), QSize(320, 352));
+        verifyDesignedControl(picker, name, geometry, caption);
+        if (auto *button = picker->findChild<QAbstractButton *>(name)) {
             QVERIFY(button->font().bold());
             QVERIFY(button->font().italic());
         }

@@ -115,18 +115,9 @@ private slots:
         StatementsFixture fixture;
         utilities *tools = utilities::instance();
         tools->Show();
-        QCOMPARE(tools->windowTitle(), QStringLiteral("Fonctions utilitaires"));
-        QCOMPARE(tools->minimumSize(), tools->maximumSize());
-        QVERIFY(!(tools->windowFlags() & Qt::WindowCloseButtonHint));
-        QVERIFY(!(tools->windowFlags() & Qt::WindowMinMaxButtonsHint));
-        QWidget *c = tools->findChild<QWidget *>(name);
-        QVERIFY(c);
-        QCOMPARE(c->parentWidget()->size(), QSize(317, 337));
-        QCOMPARE(c->geometry(), geometry);
-        if (auto *label = qobject_cast<QLabel *>(c))
-            QCOMPARE(label->text(), caption);
-        if (auto *button = qobject_cast<QAbstractButton *>(c)) {
-            QCOMPARE(button->text(), caption);
+        verifyFixedWindow(tools, QStringLiteral("Fonctions utilitaires"), QSize(317, 337));
+        verifyDesignedControl(tools, name, geometry, caption);
+        if (auto *button = tools->findChild<QAbstractButton *>(name)) {
             QVERIFY(!button->font().bold());
         }
     }

@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QAbstractButton>
+#include <QLabel>
 #include <QTest>
 #include <csignal>
 #include <sys/resource.h>
@@ -96,4 +98,43 @@ FileSizeLimit::~FileSizeLimit()
     limit.rlim_cur = m_old;
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, m_handler);
+}
+
+QString captionOf(const QWidget *control)
+{
+    if (auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (auto *button = qobject_cast<const QAbstractButton *>(control))
+        return button->text();
+    return {};
+}
+
+void designColumns()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("caption");
+}
+
+void designRow(const char *name, const QRect &geometry, const QString &caption)
+{
+    QTest::newRow(name) << QString::fromLatin1(name) << geometry << caption;
+}
+
+void verifyFixedWindow(const fw::Window *window, const QString &title, const QSize &formSize)
+{
+    QCOMPARE(window->windowTitle(), title);
+    QCOMPARE(window->form()->size(), formSize);
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(!(window->windowFlags() & Qt::WindowCloseButtonHint));
+    QVERIFY(!(window->windowFlags() & Qt::WindowMinMaxButtonsHint));
+}
+
+void verifyDesignedControl(const QWidget *window, const QString &name, const QRect &geometry,
+                           const QString &caption)
+{
+    const QWidget *c = window->findChild<QWidget *>(name);
+    QVERIFY2(c, qPrintable(QStringLiteral("no control ") + name));
+    QCOMPARE(c->geometry(), geometry);
+    QCOMPARE(captionOf(c), caption);
 }

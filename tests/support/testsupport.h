@@ -5,11 +5,18 @@
 #include <QByteArray>
 #include <QList>
 #include <QObject>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
 #include <memory>
+
+class QWidget;
+namespace fw {
+class Window;
+}
 
 // Answers the program's dialogs from a script and records every text shown.
 class ScriptedDialogs : public fw::DialogSeam
@@ -79,6 +86,21 @@ private:
     unsigned long long m_old = 0;
     void (*m_handler)(int) = nullptr;
 };
+
+// The caption of a label or a button; the empty text for other controls.
+QString captionOf(const QWidget *control);
+
+// The columns of a window's design table (control, geometry, caption), and one of its rows.
+void designColumns();
+void designRow(const char *name, const QRect &geometry, const QString &caption = {});
+
+// A window as designed: its title, the size of its form, a fixed size, and
+// no close, minimise or maximise button.
+void verifyFixedWindow(const fw::Window *window, const QString &title, const QSize &formSize);
+
+// A control of a window at its designed place, with its designed caption.
+void verifyDesignedControl(const QWidget *window, const QString &name, const QRect &geometry,
+                           const QString &caption);
 
 // Registers a QtTest class with the module's test executable.
 using TestFactory = std::function<std::unique_ptr<QObject>()>;
