@@ -19,21 +19,6 @@ const QString kNothingSelected = QStringLiteral("Aucun coupon n'a été sélecti
 const QString kCannotRewrite = QStringLiteral("impossible d'écrire le fichier modifié!");
 const QString kNoSalesFile = QStringLiteral("Il n'y a pas de fichier pour ce vendeur!?!?!");
 
-QVector<QStringList> rowsOf(const fw::Listbox &list)
-{
-    const int columns = list.ColumnCount();
-    QVector<QStringList> rows;
-    rows.reserve(list.ListCount());
-    for (int r = 0; r < list.ListCount(); ++r) {
-        QStringList cells;
-        cells.reserve(columns);
-        for (int c = 0; c < columns; ++c)
-            cells.append(list.Cell(r, c));
-        rows.append(std::move(cells));
-    }
-    return rows;
-}
-
 } // namespace
 
 // Cancelling a recorded coupon.
@@ -48,7 +33,7 @@ void Window1::BevelButton3_Action()
 
     // The journal is rewritten before the screen changes: when it cannot be,
     // the coupon stays recorded everywhere and the cashier sees it still there.
-    const QVector<QStringList> rows = rowsOf(coupons);
+    const QVector<QStringList> rows = coupons.Rows();
     const QString coupon = coupons.Cell(selected, 0);
     if (!WriteJournal(Module1::thename, Module1::myday, JournalLines(rows, selected))) {
         fw::MsgBox(kCannotRewrite);
@@ -71,10 +56,10 @@ void Window1::BevelButton3_Action()
     app::CsvLoad(*in, sales);
     in->Close();
 
-    const int found = LastRowOf(rowsOf(sales), coupon);
+    const int found = LastRowOf(sales.Rows(), coupon);
     if (found < 0)
         return;
     sales.RemoveRow(found);
-    if (!WriteSalesFile(salesFile, rowsOf(sales)))
+    if (!WriteSalesFile(salesFile, sales.Rows()))
         fw::MsgBox(kCannotRewrite);
 }

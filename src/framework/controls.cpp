@@ -188,6 +188,21 @@ void Listbox::AppendRows(QVector<QStringList> rows)
 
 QString Listbox::Cell(int row, int column) const { return m_model->cell(row, column); }
 
+QVector<QStringList> Listbox::Rows() const
+{
+    const int columns = ColumnCount();
+    QVector<QStringList> rows;
+    rows.reserve(ListCount());
+    for (int r = 0; r < ListCount(); ++r) {
+        QStringList cells;
+        cells.reserve(columns);
+        for (int c = 0; c < columns; ++c)
+            cells.append(Cell(r, c));
+        rows.append(std::move(cells));
+    }
+    return rows;
+}
+
 void Listbox::SetCell(int row, int column, const QString &text) { m_model->setCell(row, column, text); }
 
 int Listbox::ListCount() const { return m_model->rowCount(); }

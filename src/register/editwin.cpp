@@ -15,13 +15,8 @@ namespace {
 QVector<reg::Seller> sellersOf(const fw::Listbox &list)
 {
     QVector<reg::Seller> sellers;
-    sellers.reserve(list.ListCount());
-    for (int row = 0; row < list.ListCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < list.ColumnCount(); ++column)
-            cells.append(list.Cell(row, column));
+    for (const QStringList &cells : list.Rows())
         sellers.append(reg::SellerFromFields(cells));
-    }
     return sellers;
 }
 

@@ -32,10 +32,7 @@ StatementPage PageOfAccount(const AccountControls &account, const QString &selle
     page.commission = account.Kommision->Text();
     page.fees = account.fraise->Text();
     page.net = account.TotalNet->Text();
-    const fw::Listbox &list = *account.coupons;
-    page.coupons.reserve(list.ListCount());
-    for (int r = 0; r < list.ListCount(); ++r)
-        page.coupons.append({list.Cell(r, 0), list.Cell(r, 1)});
+    page.coupons = account.coupons->Rows();
     return page;
 }
 

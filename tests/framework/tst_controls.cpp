@@ -52,6 +52,8 @@ private slots:
         QCOMPARE(list.Cell(0, 1), QString());
         QCOMPARE(list.Cell(0, 2), QStringLiteral("c"));
         QCOMPARE(list.Cell(5, 0), QString());
+        // Every row has a cell per column, set or not.
+        QCOMPARE(list.Rows(), (QVector<QStringList>{{"a", "", "c"}, {"b", "", ""}}));
         list.SetListIndex(1);
         QCOMPARE(list.ListIndex(), 1);
         list.RemoveRow(0);
