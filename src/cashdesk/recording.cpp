@@ -10,14 +10,6 @@ namespace cashdesk {
 
 namespace {
 
-bool isAscii(QByteArrayView bytes)
-{
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
-}
-
 QStringList splitLine(QByteArrayView line) { return fw::Split(fw::DecodeLine(line), QStringLiteral(",")); }
 
 } // namespace
@@ -30,7 +22,7 @@ CouponOwner FindCouponOwner(fw::TextInputStream &index, const QString &coupon)
     // a line may have, and any other byte to a character outside ASCII: for
     // an ASCII coupon number, equal bytes are exactly an equal first field.
     const QByteArray wanted = coupon.toUtf8();
-    const bool asciiCoupon = isAscii(wanted);
+    const bool asciiCoupon = fw::IsAscii(wanted);
     const bool canMatch = !coupon.contains(QLatin1Char(',')); // a first field never holds one
     const qsizetype n = wanted.size();
     CouponOwner owner;
@@ -44,7 +36,7 @@ CouponOwner FindCouponOwner(fw::TextInputStream &index, const QString &coupon)
                 continue;
         } else {
             const qsizetype comma = line.indexOf(',');
-            if (isAscii(comma < 0 ? line : line.first(comma)))
+            if (fw::IsAscii(comma < 0 ? line : line.first(comma)))
                 continue;
             if (fw::Field(splitLine(line), 0) != coupon)
                 continue;

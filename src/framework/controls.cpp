@@ -45,9 +45,6 @@ QVariant ListModel::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
         return cell(index.row(), index.column());
-    if (role == Qt::TextAlignmentRole && index.column() < m_alignments.size() &&
-        m_alignments[index.column()] != Qt::Alignment())
-        return QVariant::fromValue(m_alignments[index.column()]);
     return {};
 }
 
@@ -146,15 +143,6 @@ void ListModel::sortByFirstColumn()
         return ta < tb;
     });
     emit layoutChanged();
-}
-
-void ListModel::setAlignment(int column, Qt::Alignment alignment)
-{
-    if (column < 0)
-        return;
-    if (m_alignments.size() <= column)
-        m_alignments.resize(column + 1);
-    m_alignments[column] = alignment;
 }
 
 Listbox::Listbox(QWidget *parent) : QTableView(parent), m_model(new ListModel(this))

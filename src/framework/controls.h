@@ -81,11 +81,8 @@ public:
     // Column 0 ascending: by number, then by text, equal rows keeping their order.
     void sortByFirstColumn();
 
-    void setAlignment(int column, Qt::Alignment alignment);
-
 private:
     QVector<QStringList> m_rows;
-    QVector<Qt::Alignment> m_alignments;
     int m_columns = 1;
     bool m_draggable = false;
 };

@@ -29,14 +29,6 @@ QString fromCp1252(QByteArrayView bytes)
     return text;
 }
 
-bool isAscii(QByteArrayView bytes)
-{
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
-}
-
 class SaveStream final : public TextOutputStream
 {
 public:
@@ -74,9 +66,17 @@ QString DataPath(const QString &name) { return QDir::current().filePath(name); }
 
 bool Exists(const QString &name) { return QFileInfo::exists(DataPath(name)); }
 
+bool IsAscii(QByteArrayView bytes)
+{
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
 QString DecodeLine(QByteArrayView bytes)
 {
-    if (isAscii(bytes))
+    if (IsAscii(bytes))
         return QString::fromLatin1(bytes.data(), bytes.size());
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(bytes);
@@ -141,8 +141,6 @@ bool TextOutputStream::Close()
     m_ok = finish();
     return m_ok;
 }
-
-QString TextOutputStream::errorString() const { return m_device ? m_device->errorString() : QString(); }
 
 bool TextOutputStream::finish() { return true; }
 

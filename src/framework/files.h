@@ -19,6 +19,10 @@ QString DataPath(const QString &name);
 // True when something of that name is in the data folder (a file or a folder).
 bool Exists(const QString &name);
 
+// True when every byte is ASCII: such bytes mean the same characters in
+// every encoding a data file may have.
+bool IsAscii(QByteArrayView bytes);
+
 // One text line of a data file decoded: UTF-8 when it is valid, else Windows-1252.
 QString DecodeLine(QByteArrayView bytes);
 
@@ -48,8 +52,6 @@ public:
     // Closes the stream; true only when every line reached the disk. A stream
     // made by CreateTextFile replaces the old file only here, and only then.
     bool Close();
-    // The reason of the last failure, for messages.
-    QString errorString() const;
 
 protected:
     explicit TextOutputStream(std::unique_ptr<QFileDevice> device);

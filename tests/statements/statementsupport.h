@@ -72,12 +72,8 @@ inline QWidget *nextTabStop(QWidget *from)
 inline QStringList rowsOf(const fw::Listbox *list)
 {
     QStringList rows;
-    for (int r = 0; r < list->ListCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < list->ColumnCount(); ++c)
-            cells.append(list->Cell(r, c));
+    for (const QStringList &cells : list->Rows())
         rows.append(cells.join(u','));
-    }
     return rows;
 }
 
