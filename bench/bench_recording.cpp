@@ -50,7 +50,7 @@ public:
         ++messages;
         last = text;
     }
-    fw::DialogButton messageDialog(const fw::MessageDialogSpec &) override { return fw::DialogButton::Action; }
+    fw::DialogButton messageDialog(const fw::QuestionDialog &) override { return fw::DialogButton::Action; }
 
     int messages = 0;
     QString last;

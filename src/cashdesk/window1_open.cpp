@@ -15,10 +15,10 @@ using namespace cashdesk;
 
 namespace {
 
-fw::MessageDialogSpec startupWarning()
+fw::QuestionDialog startupWarning()
 {
     const QString eol = fw::EndOfLine();
-    fw::MessageDialogSpec d;
+    fw::QuestionDialog d;
     d.icon = 1;
     d.title = QStringLiteral("et pour commencer... ");
     d.message = QStringLiteral("Le fonctionnement de ce programme suppose que tous les fichiers des vendeurs "

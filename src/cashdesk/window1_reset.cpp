@@ -7,7 +7,7 @@
 // Starting a new fair's register.
 void Window1::PushButton5_Action()
 {
-    fw::MessageDialogSpec warning;
+    fw::QuestionDialog warning;
     warning.icon = 1;
     warning.actionCaption = QStringLiteral("Continuer");
     warning.cancelCaption = QStringLiteral("Annuler");

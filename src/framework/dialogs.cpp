@@ -18,7 +18,7 @@ public:
         box.exec();
     }
 
-    DialogButton messageDialog(const MessageDialogSpec &spec) override
+    DialogButton messageDialog(const QuestionDialog &spec) override
     {
         QMessageBox box(QApplication::activeWindow());
         box.setWindowTitle(spec.title);
@@ -48,6 +48,6 @@ void setDialogSeam(DialogSeam *s) { g_seam = s; }
 
 void MsgBox(const QString &text) { seam().msgBox(text); }
 
-DialogButton MessageDialog(const MessageDialogSpec &spec) { return seam().messageDialog(spec); }
+DialogButton MessageDialog(const QuestionDialog &spec) { return seam().messageDialog(spec); }
 
 } // namespace fw

@@ -6,7 +6,7 @@
 // Qt's message boxes in the program, a script in the tests.
 namespace fw {
 
-struct MessageDialogSpec {
+struct QuestionDialog {
     QString title;
     QString message;
     QString explanation;
@@ -22,7 +22,7 @@ class DialogSeam
 public:
     virtual ~DialogSeam() = default;
     virtual void msgBox(const QString &text) = 0;
-    virtual DialogButton messageDialog(const MessageDialogSpec &spec) = 0;
+    virtual DialogButton messageDialog(const QuestionDialog &spec) = 0;
 };
 
 // Installs a seam (nullptr restores Qt's message boxes). The caller keeps ownership.
@@ -32,6 +32,6 @@ void setDialogSeam(DialogSeam *seam);
 void MsgBox(const QString &text);
 
 // A modal question; the action button is the default, the cancel button answers Escape.
-DialogButton MessageDialog(const MessageDialogSpec &spec);
+DialogButton MessageDialog(const QuestionDialog &spec);
 
 } // namespace fw

@@ -66,7 +66,7 @@ private slots:
         ProgramFixture fixture;
         Window1::instance();
         QCOMPARE(fixture.dialogs.questions.size(), 1);
-        const fw::MessageDialogSpec &q = fixture.dialogs.questions.first();
+        const fw::QuestionDialog &q = fixture.dialogs.questions.first();
         QCOMPARE(q.title, QStringLiteral("et pour commencer... "));
         QCOMPARE(q.icon, 1);
         QCOMPARE(q.message,

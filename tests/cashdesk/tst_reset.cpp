@@ -32,7 +32,7 @@ private slots:
         button->click(); // it can be pressed again
 
         QCOMPARE(fixture.dialogs.questions.size(), 3); // the start-up question, then the two warnings
-        const fw::MessageDialogSpec &q = fixture.dialogs.questions.last();
+        const fw::QuestionDialog &q = fixture.dialogs.questions.last();
         QCOMPARE(q.icon, 1);
         QCOMPARE(q.title, QStringLiteral("Attention! Cette fonction est en principe à n'utiliser qu'en début de Bourse! "));
         QCOMPARE(q.message, QStringLiteral("Vous allez mettre à zéro les fichiers ListeVendeurs.csv et couponsvendeurs.csv "));

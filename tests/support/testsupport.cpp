@@ -19,7 +19,7 @@ ScriptedDialogs::~ScriptedDialogs() { fw::setDialogSeam(nullptr); }
 
 void ScriptedDialogs::msgBox(const QString &text) { messages.append(text); }
 
-fw::DialogButton ScriptedDialogs::messageDialog(const fw::MessageDialogSpec &spec)
+fw::DialogButton ScriptedDialogs::messageDialog(const fw::QuestionDialog &spec)
 {
     questions.append(spec);
     return answers.isEmpty() ? fw::DialogButton::Action : answers.takeFirst();

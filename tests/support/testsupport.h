@@ -26,14 +26,14 @@ public:
     ~ScriptedDialogs() override;
 
     void msgBox(const QString &text) override;
-    fw::DialogButton messageDialog(const fw::MessageDialogSpec &spec) override;
+    fw::DialogButton messageDialog(const fw::QuestionDialog &spec) override;
 
     // Answers for the coming question dialogs, in order; once they run out,
     // every question is answered with its action button.
     void answer(fw::DialogButton button) { answers.append(button); }
 
     QStringList messages;                   // every MsgBox text, in order
-    QList<fw::MessageDialogSpec> questions; // every question dialog, in order
+    QList<fw::QuestionDialog> questions; // every question dialog, in order
     QList<fw::DialogButton> answers;
 };
 
