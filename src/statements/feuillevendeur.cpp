@@ -36,11 +36,13 @@ void FeuilleVendeur::BevelButton1_Action() { Close(); }
 // The seller statement.
 void FeuilleVendeur::BevelButton2_Action()
 {
-    const QString fileName = StatementFileName(Module1::vc2, Module1::FindVendor);
+    const QString fileName = StatementFileName(Module1::vc2);
     const auto cannotCreate = [this] {
         fw::MsgBox(kCannotCreateDocument);
         Close();
     };
+    if (fileName.isEmpty())
+        return cannotCreate();
     std::unique_ptr<fw::TextOutputStream> out = fw::CreateTextFile(fileName);
     if (!out)
         return cannotCreate();

@@ -40,4 +40,7 @@ bool WritePlaceholderSalesFile();
 // The prologue and the empty line before the first page.
 void WriteGeneralStatementsStart(fw::TextOutputStream &out);
 
+// Ends a page: a plain paragraph after the coupon table, then the page break.
+void WriteGeneralPageBreak(fw::TextOutputStream &out);
+
 } // namespace statements

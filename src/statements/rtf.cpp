@@ -5,6 +5,8 @@
 #include "framework/files.h"
 #include "framework/shell.h"
 
+#include <cstdint>
+
 namespace statements {
 
 namespace {
@@ -14,6 +16,23 @@ constexpr char16_t kAccents[] = {u'à', u'é', u'è', u'ù', u'â', u'î', u'ê'
 constexpr int kPasses = 3;
 constexpr int kCellsPerRow = 10;
 constexpr qsizetype kCouponsPerRow = 3;
+
+// What Windows-1252 puts at 0x80..0x9F; 0 where it has nothing.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// The character's byte in Windows-1252, or -1 when that code page lacks it.
+int cp1252Byte(char16_t c)
+{
+    if (c >= 0xA0 && c <= 0xFF)
+        return c;
+    for (int i = 0; i < 32; ++i)
+        if (c != 0 && kCp1252High[i] == c)
+            return 0x80 + i;
+    return -1;
+}
 
 bool isHexDigit(QChar c)
 {
@@ -50,7 +69,7 @@ QString escapeControls(const QString &text)
 void writeLines(fw::TextOutputStream &out, std::initializer_list<QString> lines)
 {
     for (const QString &line : lines)
-        out.WriteLine(line);
+        out.WriteLine(RtfCharacters(line));
 }
 
 void writeCellBoundaries(fw::TextOutputStream &out)
@@ -61,7 +80,7 @@ void writeCellBoundaries(fw::TextOutputStream &out)
 
 QString cellOf(const QVector<QStringList> &coupons, qsizetype row, int column)
 {
-    return row < coupons.size() ? coupons[row].value(column) : QString();
+    return row < coupons.size() ? RtfPlainText(coupons[row].value(column)) : QString();
 }
 
 } // namespace
@@ -88,6 +107,37 @@ QString AccentEscape(QString text)
 
 QString RtfText(const QString &text) { return AccentEscape(escapeControls(text)); }
 
+QString RtfPlainText(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'\\' || c == u'{' || c == u'}')
+            out += u'\\';
+        out += c;
+    }
+    return out;
+}
+
+QString RtfCharacters(const QString &line)
+{
+    QString out;
+    out.reserve(line.size());
+    for (const QChar c : line) {
+        const char16_t unit = c.unicode();
+        if (unit < 0x80) {
+            out += c;
+            continue;
+        }
+        const int byte = cp1252Byte(unit);
+        if (byte >= 0)
+            out += QStringLiteral("\\'") + QString::number(byte, 16);
+        else
+            out += QStringLiteral("\\u") + QString::number(static_cast<std::int16_t>(unit)) + u'?';
+    }
+    return out;
+}
+
 void TakeSellerAddress(StatementPage &page)
 {
     page.address = Module1::adresse2;
@@ -105,16 +155,17 @@ void WriteStatementPage(fw::TextOutputStream &out, const StatementPage &page, Pa
                      RtfText(page.name), QStringLiteral("\\par}"), QString()});
     writeLines(out, {QStringLiteral("{\\pard"), QStringLiteral("\\ql"), QStringLiteral("\\b\\f0\\fs24"),
                      RtfText(page.address), QStringLiteral("\\line"),
-                     page.zip + QStringLiteral("  ") + RtfText(page.locality), QStringLiteral("\\line"),
+                     RtfPlainText(page.zip) + QStringLiteral("  ") + RtfText(page.locality), QStringLiteral("\\line"),
                      QStringLiteral("\\line"), QStringLiteral("\\par}"), QString()});
     writeLines(out, {QStringLiteral("{\\pard"), QStringLiteral("\\ql"), QStringLiteral("\\b\\i\\f0\\fs30"),
-                     QStringLiteral("Vendeur  "), page.sellerNumber, QStringLiteral("\\line"),
+                     QStringLiteral("Vendeur  "), RtfPlainText(page.sellerNumber), QStringLiteral("\\line"),
                      QStringLiteral("\\par}"), QString()});
     writeLines(out, {QStringLiteral("{\\pard"), QStringLiteral("\\ql"), QStringLiteral("\\b\\f0\\fs30"),
                      QStringLiteral(R"(\tx576\tx2300\tx5184\tx6900)"),
                      QStringLiteral(R"(\tab Total \tab Commission \tab Frais \tab En votre faveur)"),
                      QStringLiteral("\\line \\b"),
-                     tab + page.gross + tab + page.commission + tab + page.fees + tab + page.net,
+                     tab + RtfPlainText(page.gross) + tab + RtfPlainText(page.commission) + tab +
+                         RtfPlainText(page.fees) + tab + RtfPlainText(page.net),
                      QStringLiteral("\\par}"), QString()});
     writeLines(out, {QStringLiteral("{\\pard"), QStringLiteral("\\ql"), QStringLiteral("\\b\\f0\\fs24"),
                      QStringLiteral(R"(\tx576\tx5184)"), QStringLiteral("\\line"),

@@ -39,8 +39,19 @@ QString AccentEscape(QString text);
 // text stored back accent-escaped prints the same the next time.
 QString RtfText(const QString &text);
 
-// What a statement page prints. Name, address and locality are given as the
-// seller's texts; the page escapes them. Every other text goes in unchanged.
+// Any other text from a file or a field: "\", "{" and "}" escaped, each one,
+// so that it prints as typed and cannot end a group early.
+QString RtfPlainText(const QString &text);
+
+// A document line as a reader of the prologue's code page reads it back:
+// every character outside ASCII written as its Windows-1252 escape "\'hh", or
+// as "\uN?" (N the UTF-16 unit as a signed 16-bit number, "?" for readers
+// without Unicode) when that code page lacks it. ASCII comes out unchanged.
+QString RtfCharacters(const QString &line);
+
+// What a statement page prints, each text as the seller's file or the window
+// gives it; the page escapes them. Only name, address and locality get the
+// accent escape.
 struct StatementPage {
     QString name;
     QString address;

@@ -18,14 +18,15 @@ void WriteSign(fw::TextOutputStream &out, const QStringList &seller)
         paragraph, centred, QStringLiteral("\\b\\f0\\fs120"), RtfText(field(0)), end,
         paragraph, centred, QStringLiteral("\\b\\f0\\fs50"), RtfText(field(2)), lineBreak,
         RtfText(field(3) + QStringLiteral("  ") + field(4)), end,
-        paragraph, centred, QStringLiteral("\\b\\f0\\fs100"), lineBreak, QStringLiteral("Vendeur n\\'b0 "), field(1),
-        lineBreak, end,
+        paragraph, centred, QStringLiteral("\\b\\f0\\fs100"), lineBreak, QStringLiteral("Vendeur n\\'b0 "),
+        RtfPlainText(field(1)), lineBreak, end,
         paragraph, centred, QStringLiteral("\\b\\f0\\fs60"), QStringLiteral(" Coupons"), end,
-        paragraph, centred, QStringLiteral("\\b\\f0\\fs160"), field(5) + QStringLiteral(" - ") + field(6), end,
+        paragraph, centred, QStringLiteral("\\b\\f0\\fs160"),
+        RtfPlainText(field(5) + QStringLiteral(" - ") + field(6)), end,
         QStringLiteral("\\page"),
     };
     for (const QString &line : lines)
-        out.WriteLine(line);
+        out.WriteLine(RtfCharacters(line));
 }
 
 void WriteSignSheet(fw::TextOutputStream &out, const QVector<QStringList> &sellers)

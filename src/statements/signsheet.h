@@ -18,8 +18,8 @@ inline const QString kSignSheetNoRegister =
 inline const QString kSignSheetNotCreated = QStringLiteral("Impossible de créer le fichier FichesVendeurs.rtf!");
 
 // The 31 lines of one sign, from the nine register fields in file order
-// (missing ones empty). Name, street address and postal code with locality
-// are the seller's own texts and are escaped; code and range go in as they are.
+// (missing ones empty). Every text has its "\", "{" and "}" escaped; name,
+// street address and postal code with locality get the accent escape as well.
 void WriteSign(fw::TextOutputStream &out, const QStringList &seller);
 
 // The prologue, a sign per seller in the order given, and the closing "}".

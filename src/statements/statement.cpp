@@ -1,14 +1,15 @@
 #include "statement.h"
 
 #include "framework/files.h"
-#include "framework/text.h"
 
 namespace statements {
 
-QString StatementFileName(const QString &code, std::int32_t number)
+QString StatementFileName(const QString &code)
 {
-    const bool usable = !code.isEmpty() && !code.contains(u'/') && !code.contains(u'\\') && !code.contains(QChar());
-    return QStringLiteral("vendeur_") + (usable ? code : fw::Str(number)) + QStringLiteral(".rtf");
+    // "\" is refused everywhere: on Windows it would leave the folder too.
+    if (code.contains(u'/') || code.contains(u'\\') || code.contains(QChar()))
+        return QString();
+    return QStringLiteral("vendeur_") + code + QStringLiteral(".rtf");
 }
 
 void WriteSellerStatement(fw::TextOutputStream &out, const StatementPage &page)

@@ -159,7 +159,7 @@ utilities::PageOutcome utilities::writeStatementPage(fw::TextOutputStream &out, 
     WriteStatementPage(out, PageOfAccount(account, codeText), PageForm::General);
 
     ui->CoupinsVendeur->DeleteAllRows();
-    out.WriteLine(QStringLiteral("\\page"));
+    WriteGeneralPageBreak(out);
     return PageOutcome::Written;
 }
 

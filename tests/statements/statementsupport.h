@@ -186,10 +186,11 @@ inline QStringList signSheet(const QVector<Sign> &signs)
     return lines + QStringList{"}"};
 }
 
-// The general form of the page and its page break.
+// The general form of the page, a plain paragraph that leaves its table, and
+// the page break.
 inline QStringList generalPage(const Page &p)
 {
-    return pageBlocks(p, false) + couponTable(p.coupons) + QStringList{R"(\page)"};
+    return pageBlocks(p, false) + couponTable(p.coupons) + QStringList{R"(\pard\par)", R"(\page)"};
 }
 
 // The prologue, the empty line and the pages, without the closing "}".
@@ -204,6 +205,20 @@ inline QStringList generalStatementsStart(const QVector<Page> &pages)
 inline QStringList generalStatements(const QVector<Page> &pages)
 {
     return generalStatementsStart(pages) + QStringList{"}"};
+}
+
+// A document's bytes: its lines, each ended by "\n". Only ASCII is allowed
+// in a document, so a letter left unencoded cannot match.
+inline QByteArray bytes(const QStringList &lines)
+{
+    QByteArray out;
+    for (const QString &line : lines) {
+        for (const QChar c : line)
+            if (c.unicode() >= 0x80)
+                qFatal("non-ASCII in an expected document line: %s", qPrintable(line));
+        out += line.toLatin1() + '\n';
+    }
+    return out;
 }
 
 // The platform's document viewer, and its message when it cannot start:

@@ -206,6 +206,20 @@ private slots:
                                         "-13.25", {{"4", "2.00"}}}}
             << false;
 
+        QTest::newRow("every letter and control read back, three codes")
+            << QByteArray("François Œuvray-Müller,1,Rue des Écoles 3 {bis},B-{50\\},Çà et là,1,50,0,0\n"
+                          "Łucja,2,Straße 1,1000,São Tomé,51,60,0,0\n"
+                          "Zoé,3,R,1,V,61,70,0,0\n")
+            << QStringList{"vendeur_1.csv", "3,4\n", "vendeur_2.csv", "5,1\n", "vendeur_3.csv", "7}{,2\n"}
+            << QVector<expected::Page>{{R"(Fran\'e7ois \'8cuvray-M\'fcller)", R"(Rue des \'c9coles 3 \{bis\})",
+                                        R"(B-\{50\\\})", R"(\'c7\'e0 et l\'e0)", "1", kDate, "4.00", "0.50", "0.00",
+                                        "3.50", {{"3", "4.00"}}},
+                                       {R"(\u321?ucja)", R"(Stra\'dfe 1)", "1000", R"(S\'e3o Tom\'e9)", "2", kDate,
+                                        "1.00", "0.10", "0.00", "0.90", {{"5", "1.00"}}},
+                                       {R"(Zo\'e9)", "R", "1", "V", "3", kDate, "2.00", "0.25", "0.00", "1.75",
+                                        {{R"(7\}\{)", "2.00"}}}}
+            << false;
+
         QTest::newRow("short register and sales lines: missing fields empty")
             << QByteArray("Court,1\n\n,2\n") << QStringList{"vendeur_1.csv", "7\n\n3,2\n"}
             << QVector<expected::Page>{{"Court", "", "", "", "1", kDate, "2.00", "0.25", "0.00", "1.75",
@@ -225,6 +239,7 @@ private slots:
             fixture.folder().write(salesFiles[i], salesFiles[i + 1].toUtf8());
         printResults();
         COMPARE_LINES(fixture.folder().lines(kDocument), expected::generalStatements(pages));
+        QCOMPARE(fixture.folder().read(kDocument), expected::bytes(expected::generalStatements(pages)));
         QCOMPARE(fixture.folder().exists(kPlaceholder), placeholder);
 #if !defined(Q_OS_WIN)
         QCOMPARE(fixture.messages(), QStringList{kWritten});

@@ -93,6 +93,49 @@ private slots:
         QCOMPARE(RtfText(text), rtf);
     }
 
+    void plainText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("rtf");
+        QTest::newRow("braces and backslash") << R"(5}{\x)" << R"(5\}\{\\x)";
+        // Never stored back, so an escape typed in the text prints as typed.
+        QTest::newRow("escape as typed") << R"(1\'e9)" << R"(1\\'e9)";
+        QTest::newRow("accents left to the line") << "é{" << R"(é\{)";
+        QTest::newRow("nothing to escape") << "4000" << "4000";
+        QTest::newRow("empty") << "" << "";
+    }
+    void plainText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, rtf);
+        QCOMPARE(RtfPlainText(text), rtf);
+    }
+
+    // What an RTF reader of code page 1252 reads back as the same characters.
+    void characters_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("ASCII unchanged") << R"({\pard \'e9 {x}?)" << R"({\pard \'e9 {x}?)";
+        QTest::newRow("Latin-1 letters")
+            << "François Écoles Çà ß ã ÿ" << R"(Fran\'e7ois \'c9coles \'c7\'e0 \'df \'e3 \'ff)";
+        QTest::newRow("no-break space, degree") << "\u00a0°" << R"(\'a0\'b0)";
+        QTest::newRow("what 1252 puts at 0x80 to 0x9F") << "€ œ Œ Ÿ … ’ – Š ž"
+                                                        << R"(\'80 \'9c \'8c \'9f \'85 \'92 \'96 \'8a \'9e)";
+        QTest::newRow("outside 1252") << "ł Ω ő" << R"(\u322? \u937? \u337?)";
+        QTest::newRow("C1 control, a hole of 1252") << QString(QChar(0x81)) << R"(\u129?)";
+        QTest::newRow("above 32767: negative") << "한" << R"(\u-10916?)";
+        QTest::newRow("beyond 16 bits: both halves") << "🐟" << R"(\u-10179?\u-9185?)";
+        QTest::newRow("digits after an escape") << "é1ł2" << R"(\'e91\u322?2)";
+        QTest::newRow("empty") << "" << "";
+    }
+    void characters()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, written);
+        QCOMPARE(RtfCharacters(line), written);
+    }
+
     // The address and locality stay accent-escaped in Module1 after a page:
     // printed again, they must give the same lines.
     void storedBackText_printsTheSame_data()
@@ -180,36 +223,36 @@ private slots:
         QCOMPARE(lines.mid(date + 3, 2), (QStringList{R"(\par})", R"({\pard)"}));
     }
 
-    // Only the seller's name, address and locality are the seller's own
-    // texts; everything else is written as it is given.
-    void page_escapesNameAddressAndLocalityOnly()
+    // Only the seller's name, address and locality get the accent escape;
+    // every text has its controls escaped and every character encoded.
+    void page_escapesEveryText()
     {
         ProgramFixture fixture;
         StatementPage page;
         page.name = QStringLiteral("Hélène {Müller}");
         page.address = QStringLiteral("Chaussée 3\\b");
-        page.zip = QStringLiteral("é4000");
+        page.zip = QStringLiteral("é4000{");
         page.locality = QStringLiteral("Liège");
-        page.sellerNumber = QStringLiteral("à12");
+        page.sellerNumber = QStringLiteral("à12}");
         page.date = QStringLiteral("7/3/2026é");
         page.gross = QStringLiteral("è1");
         page.commission = QStringLiteral("ù2");
-        page.fees = QStringLiteral("â3");
+        page.fees = QStringLiteral("â3\\");
         page.net = QStringLiteral("î4");
-        page.coupons = {{"ê5", "û6"}};
+        page.coupons = {{"ê5{", "û6}"}};
         const QStringList lines =
             written(fixture.folder, [&](fw::TextOutputStream &out) { WriteStatementPage(out, page, PageForm::Single); });
         const expected::Page want{R"(H\'e9l\'e8ne \{M\'fcller\})",
                                   R"(Chauss\'e9e 3\\b)",
-                                  "é4000",
+                                  R"(\'e94000\{)",
                                   R"(Li\'e8ge)",
-                                  "à12",
-                                  "7/3/2026é",
-                                  "è1",
-                                  "ù2",
-                                  "â3",
-                                  "î4",
-                                  {{"ê5", "û6"}}};
+                                  R"(\'e012\})",
+                                  R"(7/3/2026\'e9)",
+                                  R"(\'e81)",
+                                  R"(\'f92)",
+                                  R"(\'e23\\)",
+                                  R"(\'ee4)",
+                                  {{R"(\'ea5\{)", R"(\'fb6\})"}}};
         COMPARE_LINES(lines, expected::pageBlocks(want, true) + expected::couponTable(want.coupons));
     }
 
@@ -234,25 +277,25 @@ private slots:
     void statementFileName_data()
     {
         QTest::addColumn<QString>("code");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("file");
-        QTest::newRow("plain code") << "12" << 12 << "vendeur_12.rtf";
-        QTest::newRow("code text as it stands") << "07" << 7 << "vendeur_07.rtf";
-        QTest::newRow("blank kept") << " 7" << 7 << "vendeur_ 7.rtf";
-        QTest::newRow("not a number") << "abc" << 0 << "vendeur_abc.rtf";
-        QTest::newRow("dots alone stay in the folder") << ".." << 0 << "vendeur_...rtf";
-        QTest::newRow("slash") << "../../etc/x" << 0 << "vendeur_0.rtf";
-        QTest::newRow("slash after a number") << "7/8" << 7 << "vendeur_7.rtf";
-        QTest::newRow("backslash") << "3\\x" << 3 << "vendeur_3.rtf";
-        QTest::newRow("empty") << "" << 0 << "vendeur_0.rtf";
-        QTest::newRow("negative number") << "-4/" << -4 << "vendeur_-4.rtf";
+        QTest::addColumn<QString>("file"); // empty: no file can be named
+        QTest::newRow("plain code") << "12" << "vendeur_12.rtf";
+        QTest::newRow("code text as it stands") << "07" << "vendeur_07.rtf";
+        QTest::newRow("blank kept") << " 7" << "vendeur_ 7.rtf";
+        QTest::newRow("not a number") << "abc" << "vendeur_abc.rtf";
+        QTest::newRow("dots alone stay in the folder") << ".." << "vendeur_...rtf";
+        QTest::newRow("braces") << "5}{" << "vendeur_5}{.rtf";
+        QTest::newRow("empty") << "" << "vendeur_.rtf";
+        QTest::newRow("slash") << "../../etc/x" << "";
+        QTest::newRow("slash after a number") << "7/8" << "";
+        QTest::newRow("backslash") << "3\\x" << "";
+        QTest::newRow("slash at the end") << "-4/" << "";
+        QTest::newRow("NUL") << QString(QStringLiteral("4") + QChar()) << "";
     }
     void statementFileName()
     {
         QFETCH(QString, code);
-        QFETCH(int, number);
         QFETCH(QString, file);
-        QCOMPARE(StatementFileName(code, number), file);
+        QCOMPARE(StatementFileName(code), file);
     }
 
     void opener_data()

@@ -79,17 +79,29 @@ private slots:
         QTest::newRow("blanks trimmed, fields past the ninth ignored")
             << QByteArray(" Zoé , 7 , Rue A , 1000 , Bruxelles , 10 , 20 , 1 , 0 ,extra,more\n")
             << QVector<expected::Sign>{{R"(Zo\'e9)", "Rue A", "1000  Bruxelles", "7", "10 - 20"}};
-        QTest::newRow("capitals, cedilla and code or range never escaped")
+        QTest::newRow("capitals, cedilla, and code and range, as code page 1252")
             << QByteArray("Émile Ça,é1,Île ç,à1000,Ålé,è1,ù2,0,0\n")
-            << QVector<expected::Sign>{{"Émile Ça", "Île ç", R"(\'e01000  Ål\'e9)", "é1", "è1 - ù2"}};
+            << QVector<expected::Sign>{
+                   {R"(\'c9mile \'c7a)", R"(\'cele \'e7)", R"(\'e01000  \'c5l\'e9)", R"(\'e91)", R"(\'e81 - \'f92)"}};
+        QTest::newRow("letters outside the accent table")
+            << QByteArray("François Œuvray-Müller,5,Rue des Écoles 3,B-5000,Çà et là cœur,1,50,0,0\n"
+                          "Łucja Ålund,7,Straße 1,1000,São Tomé,51,60,0,0\n")
+            << QVector<expected::Sign>{{R"(Fran\'e7ois \'8cuvray-M\'fcller)", R"(Rue des \'c9coles 3)",
+                                        R"(B-5000  \'c7\'e0 et l\'e0 c\'9cur)", "5", "1 - 50"},
+                                       {R"(\u321?ucja \'c5lund)", R"(Stra\'dfe 1)", R"(1000  S\'e3o Tom\'e9)", "7",
+                                        "51 - 60"}};
         QTest::newRow("empty coupon fields") << QByteArray("Paul,4,R,1,V,,,0,0\n")
                                              << QVector<expected::Sign>{{"Paul", "R", "1  V", "4", " - "}};
         QTest::newRow("short and empty lines: missing fields empty")
             << QByteArray("Court,5\n\n")
             << QVector<expected::Sign>{{"Court", "", "  ", "5", " - "}, {"", "", "  ", "", " - "}};
-        QTest::newRow("braces of a seller's texts cannot break the document")
-            << QByteArray("Dupont {et fils},6,Rue\\Bas,1,}V{,1,2,0,0\n")
-            << QVector<expected::Sign>{{R"(Dupont \{et fils\})", R"(Rue\\Bas)", R"(1  \}V\{)", "6", "1 - 2"}};
+        QTest::newRow("braces and backslashes cannot break the document")
+            << QByteArray("Dupont {et fils},{6\\},Rue\\Bas,{1},}V{,{1,2}\\,0,0\n")
+            << QVector<expected::Sign>{
+                   {R"(Dupont \{et fils\})", R"(Rue\\Bas)", R"(\{1\}  \}V\{)", R"(\{6\\\})", R"(\{1 - 2\}\\)"}};
+        QTest::newRow("a code 5} and the sign after it")
+            << QByteArray("A,5},R,1,V,1,2,0,0\nB,6,R,1,V,3,4,0,0\n")
+            << QVector<expected::Sign>{{"A", "R", "1  V", R"(5\})", "1 - 2"}, {"B", "R", "1  V", "6", "3 - 4"}};
     }
     void document()
     {
@@ -99,6 +111,7 @@ private slots:
         fixture.folder().write(kRegister, sellers);
         utilities *tools = printSigns();
         COMPARE_LINES(fixture.folder().lines(kSheet), expected::signSheet(signs));
+        QCOMPARE(fixture.folder().read(kSheet), expected::bytes(expected::signSheet(signs)));
         QCOMPARE(child<fw::Listbox>(tools, "Controlle")->ListCount(), signs.size());
 #if !defined(Q_OS_WIN)
         QCOMPARE(fixture.shell.calls.size(), 1);

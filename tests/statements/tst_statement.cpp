@@ -174,36 +174,78 @@ private slots:
         QCOMPARE(fixture.folder().lines(kStatement), lines);
     }
 
-    void codeUnfitForAFileName_writesInTheDataFolder_data()
+    // A code that can name no file of the data folder writes nothing, above
+    // all not over another seller's statement.
+    void statementFile_namedByTheCode_data()
     {
         QTest::addColumn<QString>("code");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("file");
-        QTest::newRow("slashes") << "../../hors" << 0 << "vendeur_0.rtf";
-        QTest::newRow("slash after the number") << "12/b" << 12 << "vendeur_12.rtf";
-        QTest::newRow("backslash") << "12\\..\\x" << 12 << "vendeur_12.rtf";
-        QTest::newRow("empty") << "" << 12 << "vendeur_12.rtf";
-        QTest::newRow("leading zero is fine") << "012" << 12 << "vendeur_012.rtf";
+        QTest::addColumn<QString>("file"); // empty: none written
+        QTest::newRow("leading zero is fine") << "012" << "vendeur_012.rtf";
+        QTest::newRow("empty: the plain name") << "" << "vendeur_.rtf";
+        QTest::newRow("braces") << "12}" << "vendeur_12}.rtf";
+        QTest::newRow("slashes") << "../../hors" << "";
+        QTest::newRow("slash after the number") << "12/b" << "";
+        QTest::newRow("backslash") << "12\\..\\x" << "";
     }
-    void codeUnfitForAFileName_writesInTheDataFolder()
+    void statementFile_namedByTheCode()
     {
         QFETCH(QString, code);
-        QFETCH(int, number);
         QFETCH(QString, file);
         StatementsFixture fixture;
-        const QString salesFile = QStringLiteral("vendeur_%1.csv").arg(number);
-        fixture.folder().write(salesFile, "1,2\n");
+        fixture.folder().write("vendeur_12.csv", "1,2\n");
+        fixture.folder().write(kStatement, "ancien\n");
         Module1::vc2 = code;
-        Module1::FindVendor = number;
+        Module1::FindVendor = 12;
         FeuilleVendeur *sheet = FeuilleVendeur::instance();
         print(sheet);
-        QStringList files{file, salesFile};
+        QStringList files{kStatement, "vendeur_12.csv"};
+        if (!file.isEmpty())
+            files.append(file);
         files.sort();
         QCOMPARE(QDir().entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot), files);
-        // The page still names the seller by the code text.
-        QCOMPARE(fixture.folder().lines(file)[6 + 6 + 10 + 4], code);
+        QCOMPARE(fixture.folder().read(kStatement), QByteArray("ancien\n"));
         QVERIFY(!QFile::exists(QDir::current().absoluteFilePath("../../hors.rtf")));
+        if (file.isEmpty()) {
+            QCOMPARE(fixture.messages(), QStringList{kCannotCreate});
+            QVERIFY(fixture.shell.calls.isEmpty());
+        } else {
+            // The page names the seller by the code text, escaped.
+            QCOMPARE(fixture.folder().lines(file)[6 + 6 + 10 + 4], QString(code).replace("}", "\\}"));
+            QVERIFY(fixture.messages().isEmpty());
+        }
         QVERIFY(!FeuilleVendeur::openInstance());
+    }
+
+    // Letters of every kind read back in a reader of the prologue's code
+    // page, and no text of a file or a field breaks the document.
+    void document_readsBackAsTyped()
+    {
+        StatementsFixture fixture;
+        FeuilleVendeur *sheet = openWorkedExample(fixture.folder(), "12,10\n9,7.5\n");
+        Module1::vc2 = QStringLiteral("{12}");
+        Module1::adresse2 = QStringLiteral("Rue des Écoles 3 {bis}");
+        Module1::zip2 = QStringLiteral("B-{50\\}");
+        Module1::localite2 = QStringLiteral("Çà et là, cœur");
+        child<fw::TextField>(sheet, "EcceHomo")->SetText(QStringLiteral("François Œuvray-Müller"));
+        auto *fees = child<fw::TextField>(sheet, "fraise");
+        fees->clear();
+        QTest::keyClicks(fees, QStringLiteral("{7}"));
+        print(sheet);
+
+        expected::Page page = workedExamplePage();
+        page.name = R"(Fran\'e7ois \'8cuvray-M\'fcller)";
+        page.address = R"(Rue des \'c9coles 3 \{bis\})";
+        page.zip = R"(B-\{50\\\})";
+        page.locality = R"(\'c7\'e0 et l\'e0, c\'9cur)";
+        page.number = R"(\{12\})";
+        page.gross = text(sheet, "TotalBrut");
+        page.commission = text(sheet, "Kommision");
+        page.fees = R"(\{7\})";
+        page.net = text(sheet, "TotalNet");
+        page.coupons = {{"9", "7.50"}, {"12", "10.00"}};
+        QCOMPARE(fixture.folder().read("vendeur_{12}.rtf"), expected::bytes(expected::statement(page)));
+        // Stored back accent-escaped, as printing a page always has.
+        QCOMPARE(Module1::localite2, QStringLiteral(R"(Ç\'e0 et l\'e0, cœur)"));
     }
 
     void statementCannotBeCreated_sheetCloses()
