@@ -7,10 +7,15 @@
 #include <QHeaderView>
 #include <QScrollBar>
 #include <algorithm>
+#include <limits>
 
 namespace fw {
 
-TextField::TextField(QWidget *parent) : QLineEdit(parent) {}
+TextField::TextField(QWidget *parent) : QLineEdit(parent)
+{
+    // Qt stops a line edit at 32767 characters; a field keeps whatever it is given.
+    setMaxLength(std::numeric_limits<int>::max());
+}
 
 QString TextField::formatted(const QString &text) const
 {

@@ -3,6 +3,7 @@
 
 #include "editing.h"
 #include "registerfiles.h"
+#include "sellerrules.h"
 
 #include "app/csvload.h"
 #include "app/module1.h"
@@ -59,6 +60,22 @@ void editwin::CreateControls()
     fw::OnAction(ui->quitter, [this] { quitter_Action(); });
 }
 
+reg::Seller editwin::typedSeller() const
+{
+    QStringList texts;
+    for (const fw::TextField *field : fields())
+        texts.append(field->Text());
+    return reg::SellerFromFields(texts);
+}
+
+bool editwin::refused(const reg::Seller &seller) const
+{
+    const QString refusal = reg::SellerRefusal(seller);
+    if (!refusal.isEmpty())
+        fw::MsgBox(refusal);
+    return !refusal.isEmpty();
+}
+
 std::array<fw::TextField *, 9> editwin::fields() const
 {
     return {ui->NomVendeur,   ui->CodeVendeur, ui->AdresseVendeur, ui->NumPostVendeur, ui->VilleVendeur,
@@ -108,6 +125,9 @@ void editwin::modifier_Action()
     // fields are kept rather than written nowhere.
     if (row < 0 || row >= list.ListCount())
         return;
+    // A refused seller stays in the fields, to be put right; the row keeps its texts.
+    if (refused(typedSeller()))
+        return;
     const auto texts = fields();
     for (int column = 0; column < int(texts.size()); ++column)
         list.SetCell(row, column, texts[column]->Text());
@@ -117,6 +137,8 @@ void editwin::modifier_Action()
 
 void editwin::ajouter_Action()
 {
+    if (refused(typedSeller()))
+        return;
     fw::Listbox &list = *ui->ListeVendeurs2;
     const auto texts = fields();
     list.AddRow(texts[0]->Text());
@@ -148,8 +170,21 @@ void editwin::abandonner_Action()
 
 void editwin::EnretQuit_Action()
 {
+    // A row loaded from a register written before ranges were checked could
+    // still fill the disk: it is shown, to be put right first.
+    const QVector<reg::Seller> sellers = sellersOf(*ui->ListeVendeurs2);
+    for (int row = 0; row < sellers.size(); ++row) {
+        const std::int64_t count = reg::CouponCount(sellers[row]);
+        if (count <= reg::kMostCouponsOfASeller)
+            continue;
+        ui->ListeVendeurs2->SetListIndex(row);
+        fw::MsgBox(reg::RangeRefusal(count) + QStringLiteral(" Vendeur : ") + sellers[row].NomVendeur +
+                   QStringLiteral(", numéro ") + sellers[row].CodeVendeur +
+                   QStringLiteral(". Aucun des deux fichiers vendeurs n'a été modifié."));
+        return;
+    }
     // A save that fails leaves the editor as it was: the changes stay for another try.
-    if (const reg::WriteFailure failure = reg::RewriteRegister(sellersOf(*ui->ListeVendeurs2))) {
+    if (const reg::WriteFailure failure = reg::RewriteRegister(sellers)) {
         fw::MsgBox(saveFailedMessage(failure));
         return;
     }

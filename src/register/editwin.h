@@ -13,6 +13,10 @@ namespace fw {
 class TextField;
 }
 
+namespace reg {
+struct Seller;
+}
+
 // The register editor: loads the register file into a list, changes and
 // adds sellers there, and rewrites the register file and the coupon index
 // from the list only when asked to save.
@@ -45,6 +49,9 @@ private:
     // The nine fields in the order of the list's columns.
     std::array<fw::TextField *, 9> fields() const;
     void emptyFields();
+    reg::Seller typedSeller() const;
+    // Shows why the seller cannot go into the list; false when it can.
+    bool refused(const reg::Seller &seller) const;
 
     std::unique_ptr<Ui::editwin> ui;
 };

@@ -2,6 +2,7 @@
 #include "ui_vendorfiles.h"
 
 #include "registerfiles.h"
+#include "sellerrules.h"
 
 #include "framework/dialogs.h"
 #include "framework/runtime.h"
@@ -60,6 +61,9 @@ void VendorFiles::BevelButton1_Action()
     seller.VilleVendeur = ui->VilleVendeur->Text();
     seller.locaquariums = ui->locaquariums->Text();
     seller.locrampes = ui->locrampes->Text();
+    // Refused before anything is written; the form keeps the seller to be put right.
+    if (const QString refusal = reg::SellerRefusal(seller); !refusal.isEmpty())
+        return fw::MsgBox(refusal);
 
     // The list shows what the register file holds: a seller whose register
     // line was not written is not listed, and the form keeps it for another try.

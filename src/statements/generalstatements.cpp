@@ -39,6 +39,15 @@ std::int32_t HighestSellerCode(fw::TextInputStream &sellers)
     return highest;
 }
 
+QString HighestCodeRefusal(std::int64_t highest)
+{
+    if (highest <= kHighestCodeAllowed)
+        return {};
+    return QStringLiteral("Le code vendeur ") + QString::number(highest) + QStringLiteral(" dépasse ") +
+           QString::number(kHighestCodeAllowed) +
+           QStringLiteral(" : le fichier général n'est pas écrit. Corrigez ce code dans le fichier des vendeurs.");
+}
+
 reg::Seller FindSeller(fw::TextInputStream &sellers, std::int64_t code)
 {
     // Read once per code, so lines are compared as bytes and only the line of

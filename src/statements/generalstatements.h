@@ -28,6 +28,13 @@ inline const QString kGeneralStatementsWritten = QStringLiteral("Fichier créé 
 // of each line as a 32-bit Integer (saturated); 0 when none is above 0.
 std::int32_t HighestSellerCode(fw::TextInputStream &sellers);
 
+// A larger highest code is a typing mistake: a page for every code up to it
+// would take hours and fill the disk.
+inline constexpr std::int64_t kHighestCodeAllowed = 100000;
+
+// Why the document is not written for this highest code; empty when it is.
+QString HighestCodeRefusal(std::int64_t highest);
+
 // The seller of a code: the last register line whose field 2, untrimmed, is
 // the code in plain decimal ("7" matches neither "07" nor "7 "). Texts as they
 // stand in the file; all empty when no line has that code, and fields missing

@@ -99,6 +99,9 @@ void utilities::BevelButton2_Action()
             return registerVanished();
         highest = HighestSellerCode(*in);
     }
+    // Nothing written, and the window stays for the register editor to put the code right.
+    if (const QString refusal = HighestCodeRefusal(highest); !refusal.isEmpty())
+        return fw::MsgBox(refusal);
     std::unique_ptr<fw::TextOutputStream> out = fw::CreateTextFile(kGeneralStatementsFile);
     if (!out)
         return cannotCreate();

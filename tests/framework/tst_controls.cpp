@@ -38,6 +38,20 @@ private slots:
         QCOMPARE(plain.Text(), text);
     }
 
+    // Qt's own limit is 32767 characters.
+    void textField_keepsTextsBeyondQtsDefaultLimit()
+    {
+        const QString text(70000, QLatin1Char('x'));
+        fw::TextField set;
+        set.SetText(text);
+        QCOMPARE(set.Text(), text);
+
+        fw::TextField typed; // what a paste or typing goes through
+        typed.insert(text);
+        typed.insert(QStringLiteral("yz"));
+        QCOMPARE(typed.Text(), text + "yz");
+    }
+
     void listbox_rowsAndCells()
     {
         fw::Listbox list;

@@ -39,6 +39,14 @@ public:
 
     explicit EditorForm(editwin *window = editwin::instance()) : FormDriver(window) {}
 
+    static int fieldColumn(const QString &name)
+    {
+        for (int c = 0; c < int(std::size(fields)); ++c)
+            if (name == QLatin1String(fields[c]))
+                return c;
+        return -1;
+    }
+
     fw::Listbox *list() const { return control<fw::Listbox>("ListeVendeurs2"); }
     QStringList row(int r) const { return FormDriver::row("ListeVendeurs2", r); }
     QList<QStringList> rows() const
@@ -467,29 +475,157 @@ private slots:
         QCOMPARE(form.shown(), kBrowsing);
     }
 
-    // Also: a name typed with a "," is saved unchanged and split by the next opening.
-    void ajouter_appendsTheFieldsAsTypedWithoutAnyCheck()
+    // Also: blanks typed around a field are saved, and trimmed by the next opening.
+    void ajouter_appendsTheFieldsAsTyped()
     {
         ProgramFixture fixture;
         fixture.folder.write(kRegister, kThreeSellers);
         EditorForm form;
         QVERIFY(form.press("nouveau"));
-        form.type("NomVendeur", "Dupont, Jean");
+        form.type("NomVendeur", "Dupont Jean");
         form.type("CodeVendeur", "3"); // Marie Martin's code
         form.type("AdresseVendeur", " Rue  Basse ");
         form.type("CouponStop", "10"); // below the proposed first coupon
         QVERIFY(form.press("ajouter"));
         QCOMPARE(form.list()->ListCount(), 4);
-        QCOMPARE(form.row(3), (QStringList{"Dupont, Jean", "3", " Rue  Basse ", "", "", "481", "10", "0", "0"}));
+        QCOMPARE(form.row(3), (QStringList{"Dupont Jean", "3", " Rue  Basse ", "", "", "481", "10", "0", "0"}));
         QCOMPARE(form.row(0).value(0), QStringLiteral("Jean Dupont")); // not sorted
         QCOMPARE(form.fieldTexts(), QStringList(9, QString()));
 
         QVERIFY(form.press("EnretQuit"));
-        QCOMPARE(fixture.folder.lines(kRegister).value(3), QStringLiteral("Dupont, Jean,3, Rue  Basse ,,,481,10,0,0"));
+        QCOMPARE(fixture.folder.lines(kRegister).value(3), QStringLiteral("Dupont Jean,3, Rue  Basse ,,,481,10,0,0"));
         QCOMPARE(fixture.folder.lines(kIndex), threeSellersIndex());
 
         EditorForm again;
-        QCOMPARE(again.row(3), (QStringList{"Dupont", "Jean", "3", "Rue  Basse", "", "", "481", "10", "0"}));
+        QCOMPARE(again.row(3), (QStringList{"Dupont Jean", "3", "Rue  Basse", "", "", "481", "10", "0", "0"}));
+    }
+
+    void modifierAndAjouter_refuseASellerThatWouldSplitOrFloodTheFiles_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        const auto splits = [](const char *label) {
+            return QStringLiteral("Le champ ") + QString::fromUtf8(label) +
+                   QStringLiteral(" ne peut contenir ni virgule ni retour à la ligne.");
+        };
+        const auto tooMany = [](const char *count) {
+            return QStringLiteral("Cette plage contient ") + QLatin1String(count) +
+                   QStringLiteral(" coupons : un vendeur ne peut en avoir plus de 100000.");
+        };
+        QTest::newRow("Modifier: address with a comma")
+            << "modifier" << "AdresseVendeur" << "Gare 3, case 12" << splits("Adresse");
+        QTest::newRow("Modifier: name on two lines") << "modifier" << "NomVendeur" << "Jean\nDupont" << splits("Nom");
+        QTest::newRow("Modifier: ramps with a CR") << "modifier" << "locrampes" << "2\r" << splits("Rampes (50cm)");
+        QTest::newRow("Ajouter: code with a comma") << "ajouter" << "CodeVendeur" << "13,5" << splits("Numéro");
+        QTest::newRow("Ajouter: locality with CR LF")
+            << "ajouter" << "VilleVendeur" << "Namur\r\n" << splits("Localité");
+        QTest::newRow("Ajouter: first coupon with a comma")
+            << "ajouter" << "CouponStart" << "481,5" << splits("Coupons de...");
+        // Jean Dupont's range starts at 1, the new seller's at the proposed 481.
+        QTest::newRow("Modifier: one coupon too many") << "modifier" << "CouponStop" << "100001" << tooMany("100001");
+        QTest::newRow("Ajouter: beyond the largest Integer")
+            << "ajouter" << "CouponStop" << "9999999999" << tooMany("2147483167");
+    }
+    void modifierAndAjouter_refuseASellerThatWouldSplitOrFloodTheFiles()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, kThreeSellers);
+        fixture.folder.write(kIndex, kStaleIndex);
+        EditorForm form;
+        const bool modifying = button == QLatin1String("modifier");
+        QVERIFY(form.step(modifying ? "select" : "nouveau"));
+        fixture.dialogs.messages.clear();
+        const QList<QStringList> rows = form.rows();
+        form.type(qPrintable(field), typed);
+        const QStringList texts = form.fieldTexts();
+
+        QVERIFY(form.press(button));
+        QCOMPARE(fixture.dialogs.messages, QStringList{message});
+        QCOMPARE(form.rows(), rows);
+        QCOMPARE(form.fieldTexts(), texts);
+        QCOMPARE(form.shown(), modifying ? kRowSelected : kNewSeller);
+
+        // Put right, the seller goes in and is saved.
+        const QString right = modifying ? form.row(0).value(EditorForm::fieldColumn(field)) : QStringLiteral("9");
+        form.type(qPrintable(field), right);
+        QVERIFY(form.press(button));
+        QCOMPARE(fixture.dialogs.messages.size(), 1);
+        QVERIFY(form.press("EnretQuit"));
+        QCOMPARE(fixture.folder.lines(kRegister).size(), modifying ? 3 : 4);
+        QCOMPARE(fixture.folder.read(kRegister).left(kThreeSellers.size()), kThreeSellers);
+    }
+
+    // A register written before ranges were checked: the save shows the
+    // seller and writes nothing until the range is put right.
+    void save_refusesALoadedRangeOfTooManyCoupons()
+    {
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, kThreeSellers + "Tout,8,,,,1,9999999999,0,0\n");
+        fixture.folder.write(kIndex, kStaleIndex);
+        EditorForm form;
+        QVERIFY(form.step("select"));
+        QVERIFY(form.press("abandonner"));
+        QVERIFY(form.press("EnretQuit"));
+        QCOMPARE(fixture.dialogs.messages,
+                 QStringList{QStringLiteral("Cette plage contient 2147483647 coupons : un vendeur ne peut en avoir plus "
+                                            "de 100000. Vendeur : Tout, numéro 8. Aucun des deux fichiers vendeurs "
+                                            "n'a été modifié.")});
+        QCOMPARE(fixture.folder.read(kRegister), kThreeSellers + "Tout,8,,,,1,9999999999,0,0\n");
+        QCOMPARE(fixture.folder.read(kIndex), kStaleIndex);
+        QCOMPARE(editwin::openInstance(), form.w);
+        QCOMPARE(form.list()->ListIndex(), 3);
+        QCOMPARE(form.shown(), kEdited);
+
+        QVERIFY(form.press("Selectioner"));
+        form.type("CouponStop", "600");
+        QVERIFY(form.press("modifier"));
+        QVERIFY(form.press("EnretQuit"));
+        QVERIFY(!editwin::openInstance());
+        QCOMPARE(fixture.folder.lines(kIndex), threeSellersIndex() + indexLines(1, 600, "Tout,8"));
+    }
+
+    void ajouter_takesARangeOfTheMostCoupons()
+    {
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, kThreeSellers);
+        EditorForm form;
+        QVERIFY(form.press("nouveau"));
+        form.type("NomVendeur", "Grand");
+        form.type("CouponStop", "100480"); // from the proposed 481
+        QVERIFY(form.press("ajouter"));
+        QVERIFY(form.press("EnretQuit"));
+        QCOMPARE(fixture.dialogs.messages, QStringList{kNewSellerMessage});
+        const QStringList index = fixture.folder.lines(kIndex);
+        QCOMPARE(index.size(), threeSellersIndex().size() + 100000);
+        QCOMPARE(index.last(), QStringLiteral("100480,Grand,13"));
+    }
+
+    void modifier_keepsFieldsLongerThanQtsOwnLimit()
+    {
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, kThreeSellers);
+        EditorForm form;
+        QVERIFY(form.step("select"));
+        const QString name(40000, QLatin1Char('n'));
+        const QString address(70000, QLatin1Char('a'));
+        form.type("NomVendeur", name);
+        form.type("AdresseVendeur", address);
+        QVERIFY(form.press("modifier"));
+        QCOMPARE(form.row(0).value(0), name);
+        QVERIFY(form.press("EnretQuit"));
+        QCOMPARE(fixture.folder.lines(kRegister).value(0), name + ",12," + address + ",4000,Liège,1,50,1,2");
+        QCOMPARE(fixture.folder.lines(kIndex).value(0), "1," + name + ",12");
+
+        EditorForm again;
+        QVERIFY(again.step("select"));
+        QCOMPARE(again.text("NomVendeur"), name);
+        QCOMPARE(again.text("AdresseVendeur"), address);
     }
 
     void save_thatCannotOpenAFile_keepsTheEditorAsItWas_data()

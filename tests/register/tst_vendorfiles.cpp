@@ -99,8 +99,6 @@ private slots:
         QTest::newRow("code with a blank after it") << "5" << "5" << "Martin" << "4 " << QStringList{"5,Martin,4 "};
         QTest::newRow("name and code as typed")
             << "5" << "5" << " Léa  Bo " << "x" << QStringList{QStringLiteral("5, Léa  Bo ,x")};
-        QTest::newRow("name with a comma")
-            << "5" << "6" << "Dupont, Jean" << "3" << QStringList{"5,Dupont, Jean,3", "6,Dupont, Jean,3"};
         QTest::newRow("ends at the largest Integer")
             << "2147483646" << "2147483647" << "M" << "4" << QStringList{"2147483646,M,4", "2147483647,M,4"};
         QTest::newRow("bounds beyond it stop there")
@@ -123,6 +121,102 @@ private slots:
         QCOMPARE(fixture.folder.lines(kRegister), QStringList{name + ',' + code + ",,,," + first + ',' + last + ",0,0"});
         QCOMPARE(fixture.folder.lines(kIndex), index);
         QCOMPARE(form.row(0), (QStringList{first, last, name, code}));
+    }
+
+    void ajouter_refusesASellerThatWouldSplitOrFloodTheFiles_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        const auto splits = [](const char *label) {
+            return QStringLiteral("Le champ ") + QString::fromUtf8(label) +
+                   QStringLiteral(" ne peut contenir ni virgule ni retour à la ligne.");
+        };
+        const auto tooMany = [](const char *count) {
+            return QStringLiteral("Cette plage contient ") + QLatin1String(count) +
+                   QStringLiteral(" coupons : un vendeur ne peut en avoir plus de 100000.");
+        };
+        QTest::newRow("name pasted on two lines") << "NomVendeur" << "Jean\nDupont" << splits("Nom");
+        QTest::newRow("name with a comma") << "NomVendeur" << "Dupont, Jean" << splits("Nom");
+        QTest::newRow("address with a comma") << "AdresseVendeur" << "Gare 3, case 12" << splits("Adresse");
+        QTest::newRow("postal code ending in CR LF") << "NumPostVendeur" << "4000\r\n" << splits("N° postal");
+        QTest::newRow("locality with a CR") << "VilleVendeur" << "Li\rège" << splits("Localité");
+        QTest::newRow("code") << "CodeVendeur" << "1,2" << splits("Numéro");
+        QTest::newRow("first coupon") << "CouponStart" << "1,5" << splits("Coupons de...");
+        QTest::newRow("last coupon") << "CouponStop" << "5\n" << splits("Coupons à...");
+        QTest::newRow("tanks") << "locaquariums" << "1,5" << splits("Aquariums");
+        QTest::newRow("ramps") << "locrampes" << "\n2" << splits("Rampes (50cm)");
+        // The range is 1 up to the last coupon.
+        QTest::newRow("one coupon too many") << "CouponStop" << "100001" << tooMany("100001");
+        QTest::newRow("up to the largest Integer") << "CouponStop" << "2147483647" << tooMany("2147483647");
+        QTest::newRow("beyond it: stops there") << "CouponStop" << "9999999999" << tooMany("2147483647");
+    }
+    void ajouter_refusesASellerThatWouldSplitOrFloodTheFiles()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        ProgramFixture fixture;
+        VendorForm form;
+        form.add({{"CouponStop", "2"}, {"NomVendeur", "A"}});
+        const QByteArray registerBefore = fixture.folder.read(kRegister);
+        const QByteArray indexBefore = fixture.folder.read(kIndex);
+
+        const char *names[] = {"CouponStart",    "CouponStop",   "NomVendeur",   "CodeVendeur", "AdresseVendeur",
+                               "NumPostVendeur", "VilleVendeur", "locaquariums", "locrampes"};
+        form.type("CouponStart", "1");
+        form.type("CouponStop", "4");
+        form.type("NomVendeur", "B");
+        form.type("AdresseVendeur", "Rue 1");
+        form.type(qPrintable(field), typed);
+        QStringList texts;
+        for (const char *name : names)
+            texts.append(form.text(name));
+        form.press("BevelButton1");
+
+        QCOMPARE(fixture.dialogs.messages, QStringList{message});
+        QCOMPARE(fixture.folder.read(kRegister), registerBefore);
+        QCOMPARE(fixture.folder.read(kIndex), indexBefore);
+        QCOMPARE(form.list()->ListCount(), 1);
+        QStringList after;
+        for (const char *name : names)
+            after.append(form.text(name));
+        QCOMPARE(after, texts);
+    }
+
+    void ajouter_takesARangeOfTheMostCoupons_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("1 to 100000") << "1" << "100000";
+        QTest::newRow("the last 100000 Integers") << "2147383648" << "2147483647";
+        QTest::newRow("the first 100000 Integers") << "-2147483648" << "-2147383649";
+    }
+    void ajouter_takesARangeOfTheMostCoupons()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        ProgramFixture fixture;
+        VendorForm form;
+        form.add({{"CouponStart", first}, {"CouponStop", last}, {"NomVendeur", "A"}});
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+        const QStringList index = fixture.folder.lines(kIndex);
+        QCOMPARE(index.size(), 100000);
+        QCOMPARE(index.first(), first + ",A,1");
+        QCOMPARE(index.last(), last + ",A,1");
+        QCOMPARE(form.list()->ListCount(), 1);
+    }
+
+    void ajouter_keepsFieldsLongerThanQtsOwnLimit()
+    {
+        ProgramFixture fixture;
+        VendorForm form;
+        const QString name(40000, QLatin1Char('n'));
+        const QString address(70000, QLatin1Char('a'));
+        form.add({{"CouponStop", "2"}, {"NomVendeur", name}, {"AdresseVendeur", address}});
+        QCOMPARE(fixture.folder.lines(kRegister), QStringList{name + ",1," + address + ",,,1,2,0,0"});
+        QCOMPARE(fixture.folder.lines(kIndex), (QStringList{"1," + name + ",1", "2," + name + ",1"}));
+        QCOMPARE(form.row(0).value(2), name);
     }
 
     void ajouter_proposesFromWhatWasJustTyped_data()

@@ -406,6 +406,50 @@ private slots:
         QCOMPARE(filesOfTheFolder(), before);
     }
 
+    void highestCodeBeyondTheMost_nothingWritten_windowStays_data()
+    {
+        QTest::addColumn<QByteArray>("sellers");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("one above") << QByteArray("A,1,R,1,V,1,2,0,0\nB,100001,R,1,V,3,4,0,0\n") << "100001";
+        QTest::newRow("largest Integer")
+            << QByteArray("A,2147483647,R,1,V,1,2,0,0\nB,2,R,1,V,3,4,0,0\n") << "2147483647";
+        QTest::newRow("beyond it: read as the largest") << QByteArray("A,99999999999,R,1,V,1,2,0,0\n") << "2147483647";
+    }
+    void highestCodeBeyondTheMost_nothingWritten_windowStays()
+    {
+        QFETCH(QByteArray, sellers);
+        QFETCH(QString, code);
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, sellers);
+        fixture.folder().write(kDocument, "ancien document\n");
+        const QStringList before = filesOfTheFolder();
+        utilities *tools = printResults();
+        QCOMPARE(fixture.messages(),
+                 QStringList{QStringLiteral("Le code vendeur ") + code +
+                             QStringLiteral(" dépasse 100000 : le fichier général n'est pas écrit. Corrigez ce code "
+                                            "dans le fichier des vendeurs.")});
+        QCOMPARE(utilities::openInstance(), tools);
+        QVERIFY(fixture.shell.calls.isEmpty());
+        QCOMPARE(fixture.folder().read(kDocument), QByteArray("ancien document\n"));
+        QCOMPARE(filesOfTheFolder(), before); // no placeholder sales file either
+    }
+
+    // The pages of 100000 codes take too long for a test: the bound itself.
+    void highestCodeRefusal_startsAboveTheMost_data()
+    {
+        QTest::addColumn<qint64>("highest");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("none") << qint64(0) << false;
+        QTest::newRow("the most") << qint64(100000) << false;
+        QTest::newRow("one above") << qint64(100001) << true;
+    }
+    void highestCodeRefusal_startsAboveTheMost()
+    {
+        QFETCH(qint64, highest);
+        QFETCH(bool, refused);
+        QCOMPARE(!statements::HighestCodeRefusal(highest).isEmpty(), refused);
+    }
+
     // The register gone while the pages are written: the unfinished document
     // is dropped, and the one printed before stays whole.
     void registerVanishesMidway_documentDropped_windowCloses()
