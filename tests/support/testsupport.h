@@ -87,6 +87,26 @@ private:
     void (*m_handler)(int) = nullptr;
 };
 
+// A real disk of a few bytes: a tmpfs mounted over a test's data folder
+// while it lives, where the system lets the tests mount one (root).
+class TinyDisk
+{
+public:
+    TinyDisk(const DataFolder &folder, int bytes);
+    ~TinyDisk();
+    TinyDisk(const TinyDisk &) = delete;
+    TinyDisk &operator=(const TinyDisk &) = delete;
+
+    bool mounted() const { return m_mounted; }
+    // Takes every free block left, so that a file grows only within the
+    // block it already has.
+    void fill() const;
+
+private:
+    QString m_path;
+    bool m_mounted = false;
+};
+
 // The caption of a label or a button; the empty text for other controls.
 QString captionOf(const QWidget *control);
 
