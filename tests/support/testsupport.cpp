@@ -23,6 +23,8 @@ void ScriptedDialogs::msgBox(const QString &text) { messages.append(text); }
 fw::DialogButton ScriptedDialogs::messageDialog(const fw::MessageDialogSpec &spec)
 {
     questions.append(spec);
+    if (whileAsked)
+        whileAsked(spec);
     return answers.isEmpty() ? fw::DialogButton::Action : answers.takeFirst();
 }
 

@@ -31,6 +31,9 @@ public:
     // Answers for the coming question dialogs, in order; once they run out,
     // every question is answered with its action button.
     void answer(fw::DialogButton button) { answers.append(button); }
+    // Runs while each question dialog is shown, before it is answered: what
+    // the user does meanwhile.
+    std::function<void(const fw::MessageDialogSpec &)> whileAsked;
 
     QStringList messages;                   // every MsgBox text, in order
     QList<fw::MessageDialogSpec> questions; // every question dialog, in order
