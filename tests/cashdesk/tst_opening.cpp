@@ -343,6 +343,41 @@ private slots:
         QCOMPARE(visited, (QStringList{"ValeurCoupon", "BevelButton1", "EntryCoupon"}));
     }
 
+    // The list takes no part in the keyboard: after a click in it, Tab goes to
+    // the coupon field and typed keys move no selection, so "Effacer" cancels
+    // the coupon that was clicked.
+    void list_afterAClick_keepsItsRowForTabAndTypedKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("tab") << int(Qt::Key_Tab) << "EntryCoupon";
+        QTest::newRow("digit of another row") << int(Qt::Key_2) << "ReferenceBox";
+    }
+    void list_afterAClick_keepsItsRowForTabAndTypedKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, focus);
+        ProgramFixture fixture;
+        fixture.folder.write(kJournal, kHeader + "10,1,Dupont,1\n12,1,Dupont,1\n20,1,Martin,2\n21,1,Martin,2\n");
+        Window1 *w = Window1::instance();
+        w->Show();
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        auto *list = control<fw::Listbox>(w, "ReferenceBox");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
+        QCOMPARE(QApplication::focusWidget(), list);
+        QCOMPARE(list->ListIndex(), 1);
+
+        QTest::keyClick(list, Qt::Key(key));
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QCOMPARE(list->ListIndex(), 1);
+        if (focus == QLatin1String("EntryCoupon")) {
+            // From there on, the designed order.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("ValeurCoupon"));
+        }
+    }
+
     void quit_fromButtonMenuOrWindowManager_writesNothing_data()
     {
         QTest::addColumn<QString>("way");
