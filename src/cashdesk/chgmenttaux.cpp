@@ -42,4 +42,4 @@ void ChgmentTaux::BevelButton1_Action()
 
 void ChgmentTaux::BevelButton2_Action() { Close(); }
 
-void ChgmentTaux::Event_Open() { ui->nveautaux->SetText(fw::Str(Module1::qvotaux * 100)); }
+void ChgmentTaux::Event_Open() { ui->nveautaux->SetText(cashdesk::RatePercentText(Module1::qvotaux)); }

@@ -4,6 +4,7 @@
 #include "framework/text.h"
 
 #include <QStringList>
+#include <charconv>
 
 namespace cashdesk {
 
@@ -25,6 +26,20 @@ bool WriteRateFile(double rate)
         return false;
     out->WriteLine(fw::Str(rate));
     return out->Close();
+}
+
+QString RatePercentText(double rate)
+{
+    const double percent = rate * 100;
+    for (int digits = 1; digits <= 17; ++digits) {
+        char buffer[64];
+        const auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, percent, std::chars_format::scientific, digits - 1);
+        const QString text = fw::Str(fw::Val(QString::fromLatin1(buffer, result.ptr - buffer)));
+        if (fw::Val(text) / 100 == rate)
+            return text;
+    }
+    return fw::Str(percent);
 }
 
 bool WriteJournal(const QString &name, const QString &myday, const QStringList &lines)

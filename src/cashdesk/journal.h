@@ -23,6 +23,11 @@ QString JournalHeader2();
 // when the file could not be written; the old file then stays whole.
 bool WriteRateFile(double rate);
 
+// The rate in percent as the rate dialog shows it: Str of the percent in the
+// fewest significant digits that the dialog turns back into the same rate
+// (typed text / 100), so 0.07 shows 7 and not 7.000000000000001.
+QString RatePercentText(double rate);
+
 // Creates or replaces the journal with its two header lines and the given
 // lines. False when it could not be written; the old file then stays whole.
 bool WriteJournal(const QString &name, const QString &myday, const QStringList &lines = {});

@@ -4,6 +4,7 @@
 #include "framework/files.h"
 #include "framework/text.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace cashdesk {
@@ -62,6 +63,8 @@ QString DuplicateMessage(int position) { return QStringLiteral("Coupon déjà sa
 
 bool IsHighAmount(const QString &amount) { return fw::Val(amount) > 151; }
 
+bool IsRecordableAmount(const QString &amount) { return std::isfinite(fw::Val(amount)); }
+
 QString SaleLine(const QString &coupon, const QString &amount) { return coupon + QLatin1Char(',') + amount; }
 
 QString JournalLine(const QString &coupon, const QString &amount, const CouponOwner &owner)
@@ -81,10 +84,13 @@ QString SaleNotWrittenMessage(const QString &salesFile)
            QStringLiteral(" : le coupon n'est pas enregistré.");
 }
 
-QString JournalNotWrittenMessage(const QString &journal, const QString &salesFile)
+QString JournalNotWrittenMessage(const QString &journal, const QString &salesFile, bool saleTakenBack)
 {
-    return QStringLiteral("Impossible d'écrire dans le journal ") + journal + QStringLiteral(" : le coupon est dans ") +
-           salesFile + QStringLiteral(" et dans la liste, mais pas dans le journal.");
+    QString text = QStringLiteral("Impossible d'écrire dans le journal ") + journal +
+                   QStringLiteral(" : le coupon n'est pas enregistré");
+    if (!saleTakenBack)
+        text += QStringLiteral(", mais sa ligne reste dans ") + salesFile;
+    return text + QLatin1Char('.');
 }
 
 } // namespace cashdesk

@@ -6,6 +6,30 @@
 #include "framework/runtime.h"
 
 #include <QAction>
+#include <QKeyEvent>
+
+namespace {
+
+// Typed keys never move the list's selection: "Effacer" asks nothing, so the
+// row selected must stay the one the cashier clicked.
+class NoKeyboardSearch final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const QString text = static_cast<QKeyEvent *>(event)->text();
+            if (!text.isEmpty() && text.front().isPrint())
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
 
 Window1::Window1() : ui(std::make_unique<Ui::Window1>())
 {
@@ -22,6 +46,7 @@ void Window1::CreateControls()
 {
     ui->setupUi(content());
     ui->Canvas1->setBackdrop(app::siglBourse());
+    ui->ReferenceBox->installEventFilter(new NoKeyboardSearch(ui->ReferenceBox));
     fw::OnAction(ui->PushButton3, [this] { PushButton3_Action(); });
     fw::OnAction(ui->PushButton4, [this] { PushButton4_Action(); });
     fw::OnAction(ui->PushButton5, [this] { PushButton5_Action(); });

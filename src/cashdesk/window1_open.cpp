@@ -32,7 +32,7 @@ fw::QuestionDialog startupWarning()
     return d;
 }
 
-// Stops the run before anything is written.
+// Stops the run; nothing more is written.
 void stopWith(const QString &message)
 {
     fw::MsgBox(message);
@@ -48,18 +48,13 @@ void Window1::Event_Open()
     Module1::thename = JournalName(today.year());
 
     // A file that is there but cannot be read is never replaced: the program
-    // stops before it writes anything.
-    std::unique_ptr<fw::TextInputStream> rate = fw::OpenAsTextFile(kRateFile);
-    if (!rate && fw::Exists(kRateFile))
-        return stopWith(UnreadableFileMessage(kRateFile));
-    std::unique_ptr<fw::TextInputStream> journal = fw::OpenAsTextFile(Module1::thename);
-    if (!journal && fw::Exists(Module1::thename))
-        return stopWith(UnreadableFileMessage(Module1::thename));
-
-    if (rate) {
+    // names it and stops.
+    if (std::unique_ptr<fw::TextInputStream> rate = fw::OpenAsTextFile(kRateFile)) {
         Module1::qvotaux = fw::Val(rate->ReadLine());
         rate->Close();
     } else {
+        if (fw::Exists(kRateFile))
+            return stopWith(UnreadableFileMessage(kRateFile));
         if (!WriteRateFile(fw::Val(kDefaultRate)))
             return stopWith(CannotCreateMessage(kRateFile));
         Module1::qvotaux = fw::Val(kDefaultRate);
@@ -70,6 +65,12 @@ void Window1::Event_Open()
     if (fw::MessageDialog(startupWarning()) == fw::DialogButton::Cancel)
         fw::Quit(); // the opening still runs to its end
 
+    // The journal is looked at only now: the warning invites the user to put
+    // the files right before answering. It is read whole at once, so the
+    // list and the turnover come from one state of the file.
+    std::unique_ptr<fw::TextInputStream> journal = fw::OpenAsTextFile(Module1::thename);
+    if (!journal && fw::Exists(Module1::thename))
+        return stopWith(UnreadableFileMessage(Module1::thename));
     if (journal) {
         Module1::grandtotal = 0;
         journal->ReadLine();

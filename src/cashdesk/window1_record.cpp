@@ -25,6 +25,8 @@ void Window1::BevelButton1_Action()
     }
 
     const QString amount = ui->ValeurCoupon->Text();
+    if (!IsRecordableAmount(amount))
+        return fw::MsgBox(kAmountOutOfRangeMessage);
     if (IsHighAmount(amount))
         fw::MsgBox(kHighAmountMessage);
 
@@ -36,18 +38,22 @@ void Window1::BevelButton1_Action()
     if (owner.name.isEmpty())
         return fw::MsgBox(kNoSellerMessage);
 
-    // Both files are opened before either is written, so that a sale is
-    // either recorded in both or, with a message, in neither.
+    // A sale is recorded in the sales file, the journal and the list, or,
+    // with a message, nowhere: both files are opened before either is
+    // written, and the screen changes only once both hold their line.
     const QString salesFile = app::SalesFileName(owner.codeText);
-    std::unique_ptr<fw::TextOutputStream> journal = fw::AppendToTextFile(Module1::thename);
+    std::unique_ptr<fw::AppendOutputStream> journal = fw::AppendToTextFile(Module1::thename);
     if (!journal)
         return fw::MsgBox(JournalNotOpenedMessage(Module1::thename));
-    std::unique_ptr<fw::TextOutputStream> sales = fw::AppendToTextFile(salesFile);
+    std::unique_ptr<fw::AppendOutputStream> sales = fw::AppendToTextFile(salesFile);
     if (!sales)
         return fw::MsgBox(kSalesFileMessage);
     sales->WriteLine(SaleLine(coupon, amount));
     if (!sales->Close())
         return fw::MsgBox(SaleNotWrittenMessage(salesFile));
+    journal->WriteLine(JournalLine(coupon, amount, owner));
+    if (!journal->Close())
+        return fw::MsgBox(JournalNotWrittenMessage(Module1::thename, salesFile, sales->TakeBack()));
 
     const double turnover = fw::Val(ui->ShowTotal->Text()) + fw::Val(amount);
     ui->ShowTotal->SetText(fw::Str(turnover));
@@ -58,10 +64,6 @@ void Window1::BevelButton1_Action()
     list.SetCell(list.LastIndex(), 1, amount);
     list.SetCell(list.LastIndex(), 2, owner.name);
     list.SetCell(list.LastIndex(), 3, owner.codeText);
-
-    journal->WriteLine(JournalLine(coupon, amount, owner));
-    if (!journal->Close())
-        fw::MsgBox(JournalNotWrittenMessage(Module1::thename, salesFile));
 
     ui->ValeurCoupon->SetText(QString());
     ui->EntryCoupon->SetText(QString());

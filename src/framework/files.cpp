@@ -43,20 +43,11 @@ protected:
             file->cancelWriting();
         return file->commit();
     }
-};
 
-class AppendStream final : public TextOutputStream
-{
-public:
-    explicit AppendStream(std::unique_ptr<QFile> file) : TextOutputStream(std::move(file)) {}
-
-protected:
-    bool finish() override
+    void abandon() override
     {
-        auto *file = static_cast<QFile *>(m_device.get());
-        const bool flushed = file->flush();
-        file->close();
-        return flushed && file->error() == QFileDevice::NoError;
+        static_cast<QSaveFile *>(m_device.get())->cancelWriting();
+        m_device->close();
     }
 };
 
@@ -111,8 +102,8 @@ TextOutputStream::TextOutputStream(std::unique_ptr<QFileDevice> device) : m_devi
 
 TextOutputStream::~TextOutputStream()
 {
-    // A stream dropped without Close leaves a replaced file untouched
-    // (QSaveFile discards its work) and an appended one as far as it got.
+    // A stream dropped without Close leaves a replaced file untouched:
+    // QSaveFile discards its work. An appending stream gives its file back itself.
     if (!m_closed && m_device && m_device->isOpen() && !dynamic_cast<QSaveFile *>(m_device.get()))
         m_device->close();
 }
@@ -133,9 +124,7 @@ bool TextOutputStream::Close()
         return m_ok;
     m_closed = true;
     if (!m_ok) {
-        if (auto *save = dynamic_cast<QSaveFile *>(m_device.get()))
-            save->cancelWriting();
-        m_device->close();
+        abandon();
         return false;
     }
     m_ok = finish();
@@ -143,6 +132,64 @@ bool TextOutputStream::Close()
 }
 
 bool TextOutputStream::finish() { return true; }
+
+void TextOutputStream::abandon() { m_device->close(); }
+
+AppendOutputStream::AppendOutputStream(std::unique_ptr<QFile> file, bool existed, qint64 size)
+    : TextOutputStream(std::move(file)), m_existed(existed), m_size(size)
+{
+    m_path = static_cast<QFile *>(m_device.get())->fileName();
+}
+
+AppendOutputStream::~AppendOutputStream()
+{
+    if (!m_closed) {
+        m_ok = false;
+        Close();
+    }
+}
+
+bool AppendOutputStream::finish()
+{
+    // Lines wait in Qt's buffer: a disk that fills up shows here, and
+    // whatever part of them reached the file must go again.
+    auto *file = static_cast<QFile *>(m_device.get());
+    const bool flushed = file->flush();
+    file->close();
+    if (flushed && file->error() == QFileDevice::NoError)
+        return true;
+    giveBack();
+    return false;
+}
+
+void AppendOutputStream::abandon()
+{
+    m_device->close();
+    giveBack();
+}
+
+bool AppendOutputStream::TakeBack()
+{
+    if (!m_closed) {
+        m_ok = false;
+        Close();
+        return m_givenBack;
+    }
+    return giveBack();
+}
+
+bool AppendOutputStream::giveBack()
+{
+    if (m_givenBack)
+        return true;
+    if (m_existed) {
+        // Only ever cut back: a file that became shorter is not lengthened.
+        const QFileInfo now(m_path);
+        m_givenBack = now.isFile() && (now.size() > m_size ? QFile::resize(m_path, m_size) : now.size() == m_size);
+    } else
+        m_givenBack = QFile::remove(m_path);
+    return m_givenBack;
+}
 
 std::unique_ptr<TextInputStream> OpenAsTextFile(const QString &name)
 {
@@ -169,12 +216,17 @@ std::unique_ptr<TextOutputStream> CreateTextFile(const QString &name)
     return std::make_unique<SaveStream>(std::move(file));
 }
 
-std::unique_ptr<TextOutputStream> AppendToTextFile(const QString &name)
+std::unique_ptr<AppendOutputStream> AppendToTextFile(const QString &name)
 {
     auto file = std::make_unique<QFile>(DataPath(name));
-    if (QFileInfo(*file).isDir() || !file->open(QIODevice::WriteOnly | QIODevice::Append))
+    const QFileInfo info(*file);
+    if (info.isDir())
         return nullptr;
-    return std::make_unique<AppendStream>(std::move(file));
+    const bool existed = info.exists() || info.isSymLink();
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Append))
+        return nullptr;
+    const qint64 size = file->size();
+    return std::make_unique<AppendOutputStream>(std::move(file), existed, size);
 }
 
 } // namespace fw

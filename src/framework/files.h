@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <memory>
 
+class QFile;
 class QFileDevice;
 
 // Data files: every file of the program lives in the data folder, the working
@@ -56,6 +57,8 @@ public:
 protected:
     explicit TextOutputStream(std::unique_ptr<QFileDevice> device);
     virtual bool finish();
+    // Closes the stream after a failed line.
+    virtual void abandon();
     std::unique_ptr<QFileDevice> m_device;
     bool m_ok = true;
     bool m_closed = false;
@@ -69,7 +72,35 @@ std::unique_ptr<TextInputStream> OpenAsTextFile(const QString &name);
 // whole; until then, and whenever writing fails, the old file stays as it was.
 std::unique_ptr<TextOutputStream> CreateTextFile(const QString &name);
 
+// A writer at the end of a file. Its lines reach the file all or none: when
+// one cannot be written whole, or the stream is dropped without Close, the
+// file is given back as it was when the stream was opened (a file the stream
+// created is removed), so a later line is never glued onto a fragment.
+class AppendOutputStream final : public TextOutputStream
+{
+public:
+    AppendOutputStream(std::unique_ptr<QFile> file, bool existed, qint64 size);
+    ~AppendOutputStream() override;
+
+    // Gives the file back as it was before this stream, also after a
+    // successful Close: for a change that must reach several files or none.
+    // False when the file could not be given back.
+    bool TakeBack();
+
+protected:
+    bool finish() override;
+    void abandon() override;
+
+private:
+    bool giveBack();
+
+    QString m_path;
+    bool m_existed;
+    qint64 m_size;
+    bool m_givenBack = false;
+};
+
 // A writer at the end of the file; a missing file is created.
-std::unique_ptr<TextOutputStream> AppendToTextFile(const QString &name);
+std::unique_ptr<AppendOutputStream> AppendToTextFile(const QString &name);
 
 } // namespace fw

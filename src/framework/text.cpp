@@ -122,11 +122,12 @@ QString Str(double value)
     if (std::isinf(value))
         return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
     if (value == 0.0)
-        return QStringLiteral("0");
-    std::string text = plain(toDecimal(std::fabs(value)));
-    if (value < 0 && text != "0")
-        text.insert(text.begin(), '-');
-    return QString::fromStdString(text);
+        return QStringLiteral("0"); // -0 too
+    // The fewest digits that read back as this very Double, always in plain
+    // decimal: the widest, the smallest subnormal, takes 327 characters.
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
 QString Str(int value) { return QString::number(value); }

@@ -16,7 +16,8 @@ namespace fw {
 double Val(QStringView text);
 
 // Plain decimal text of a Double: "." as decimal point, no exponent, no
-// thousands separator, at most 15 significant digits, no trailing zeros.
+// thousands separator; the shortest such text that Val reads back as the
+// same Double ("0.12", "12.5", "0.30000000000000004" for 0.1 + 0.2).
 QString Str(double value);
 QString Str(int value);
 QString Str(std::int64_t value);

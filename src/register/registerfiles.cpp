@@ -82,7 +82,24 @@ WriteFailure writeBoth(Opener open, const QVector<Seller> &sellers)
 
 WriteFailure EmptyRegisterFiles() { return RewriteRegister({}); }
 
-WriteFailure AppendSeller(const Seller &seller) { return writeBoth(fw::AppendToTextFile, {seller}); }
+WriteFailure AppendSeller(const Seller &seller)
+{
+    // All or nothing over the two files: a failed file gives itself back,
+    // and the register line goes again when the index fails.
+    auto registerOut = fw::AppendToTextFile(kRegisterFile);
+    if (!registerOut)
+        return {kRegisterFile, true};
+    auto indexOut = fw::AppendToTextFile(kCouponIndex);
+    if (!indexOut)
+        return {kCouponIndex, true};
+    registerOut->WriteLine(RegisterLine(seller));
+    if (!registerOut->Close())
+        return {kRegisterFile, false};
+    WriteCouponLines(*indexOut, seller);
+    if (!indexOut->Close())
+        return {kCouponIndex, false, !registerOut->TakeBack()};
+    return {};
+}
 
 WriteFailure RewriteRegister(const QVector<Seller> &sellers) { return writeBoth(fw::CreateTextFile, sellers); }
 

@@ -60,6 +60,7 @@ QString NextNumber(const QString &typed);
 struct WriteFailure {
     QString file;
     bool opening = false; // the file could not be opened, so nothing was written to it
+    bool registerKept = false; // an appended register line could not be taken back
 
     explicit operator bool() const { return !file.isEmpty(); }
 };
@@ -68,8 +69,8 @@ struct WriteFailure {
 // neither changes.
 WriteFailure EmptyRegisterFiles();
 
-// Appends the seller's register line, then its index lines. When either file
-// cannot be opened, neither gets a line.
+// Appends the seller's register line, then its index lines: both files get
+// the seller, or neither does (save when registerKept says otherwise).
 WriteFailure AppendSeller(const Seller &seller);
 
 // Replaces both files: each seller's register line, and its index lines in

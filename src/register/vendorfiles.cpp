@@ -21,10 +21,13 @@ QString cannotOpenMessage(const QString &file)
            QStringLiteral(" : le vendeur n'a pas été ajouté.");
 }
 
-QString cannotWriteMessage(const QString &file)
+QString cannotWriteMessage(const reg::WriteFailure &failure)
 {
-    return QStringLiteral("Impossible d'écrire dans le fichier ") + file +
-           QStringLiteral(" : ce vendeur y est peut-être incomplet.");
+    QString text = QStringLiteral("Impossible d'écrire dans le fichier ") + failure.file +
+                   QStringLiteral(" : le vendeur n'a pas été ajouté");
+    if (failure.registerKept)
+        text += QStringLiteral(", mais sa ligne reste dans ") + reg::kRegisterFile;
+    return text + QLatin1Char('.');
 }
 
 } // namespace
@@ -65,21 +68,19 @@ void VendorFiles::BevelButton1_Action()
     if (const QString refusal = reg::SellerRefusal(seller); !refusal.isEmpty())
         return fw::MsgBox(refusal);
 
-    // The list shows what the register file holds: a seller whose register
-    // line was not written is not listed, and the form keeps it for another try.
+    // The list shows what the files hold: a seller not written whole to both
+    // is not listed, and the form keeps it for another try.
     const reg::WriteFailure failure = reg::AppendSeller(seller);
     if (failure && failure.opening)
         return fw::MsgBox(cannotOpenMessage(failure.file));
-    if (failure && failure.file == reg::kRegisterFile)
-        return fw::MsgBox(cannotWriteMessage(failure.file));
+    if (failure)
+        return fw::MsgBox(cannotWriteMessage(failure));
 
     fw::Listbox &list = *ui->ListeVendeurs;
     list.AddRow(seller.CouponStart);
     list.SetCell(list.LastIndex(), 1, seller.CouponStop);
     list.SetCell(list.LastIndex(), 2, seller.NomVendeur);
     list.SetCell(list.LastIndex(), 3, seller.CodeVendeur);
-    if (failure)
-        fw::MsgBox(cannotWriteMessage(failure.file));
 
     ui->CouponStart->SetText(reg::NextNumber(seller.CouponStop));
     ui->CodeVendeur->SetText(reg::NextNumber(seller.CodeVendeur));

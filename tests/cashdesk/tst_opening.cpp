@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTest>
 
@@ -179,21 +181,83 @@ private slots:
     void unreadableFile_stopsWithNothingWritten_data()
     {
         QTest::addColumn<QString>("blocked");
-        QTest::newRow("rate file") << "ValComm.txt";
-        QTest::newRow("journal") << kJournal;
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QStringList>("written");
+        // The rate file is read before the warning and the journal after it.
+        QTest::newRow("rate file") << "ValComm.txt" << false << QStringList();
+        QTest::newRow("journal") << kJournal << true << QStringList{"ValComm.txt"};
     }
     void unreadableFile_stopsWithNothingWritten()
     {
         QFETCH(QString, blocked);
+        QFETCH(bool, asked);
+        QFETCH(QStringList, written);
         ProgramFixture fixture;
         fixture.folder.block(blocked);
         Window1::instance();
         QCOMPARE(fixture.dialogs.messages.size(), 1);
         QVERIFY(fixture.dialogs.messages.first().contains(blocked));
         QVERIFY(fw::QuitRequested());
-        QVERIFY(fixture.dialogs.questions.isEmpty());
-        // Nothing written: the other file was not created either.
-        QCOMPARE(QDir(fixture.folder.path(QString())).entryList(QDir::Files), QStringList());
+        QCOMPARE(fixture.dialogs.questions.size(), asked ? 1 : 0);
+        // Nothing written but the rate file that comes before the warning.
+        QCOMPARE(QDir(fixture.folder.path(QString())).entryList(QDir::Files), written);
+    }
+
+    // The warning invites the user to put the files right before answering:
+    // the journal is opened, read or created only after the answer.
+    void journal_isTakenAsItIsOnceTheWarningIsAnswered_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // empty: no journal before
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("copied in") << QByteArray() << "copy" << 2 << "12.50";
+        QTest::newRow("replaced") << QByteArray("1,99,Martin,2\n") << "copy" << 2 << "12.50";
+        QTest::newRow("deleted") << QByteArray("1,99,Martin,2\n2,1,Martin,2\n3,1,Martin,2\n") << "delete" << 0
+                                 << "0.00";
+        QTest::newRow("made unreadable") << QByteArray("1,99,Martin,2\n") << "block" << 0 << "0.00";
+    }
+    void journal_isTakenAsItIsOnceTheWarningIsAnswered()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, meanwhile);
+        QFETCH(int, rows);
+        QFETCH(QString, total);
+        ProgramFixture fixture;
+        fixture.folder.write("ValComm.txt", "0.12\n");
+        if (!before.isEmpty())
+            fixture.folder.write(kJournal, kHeader + before);
+        const QByteArray copied = kHeader + "5,10,Dupont,1\n6,2.5,Dupont,1\n";
+        fixture.dialogs.whileAsked = [&](const fw::QuestionDialog &) {
+            QFile::remove(fixture.folder.path(kJournal));
+            if (meanwhile == QLatin1String("copy"))
+                fixture.folder.write(kJournal, copied);
+            else if (meanwhile == QLatin1String("block"))
+                fixture.folder.block(kJournal);
+        };
+        Window1 *w = Window1::instance();
+        QCOMPARE(fixture.dialogs.questions.size(), 1);
+        auto *list = control<fw::Listbox>(w, "ReferenceBox");
+        QCOMPARE(list->ListCount(), rows);
+        QCOMPARE(control<fw::TextField>(w, "ShowTotal")->Text(), total);
+        if (meanwhile == QLatin1String("copy")) {
+            QCOMPARE(fixture.folder.read(kJournal), copied); // loaded, not replaced
+            QCOMPARE(row(w, 1), (QStringList{"6", "2.50", "Dupont", "1"}));
+            QCOMPARE(control<fw::TextField>(w, "ShowComm")->Text(), QStringLiteral("1.50"));
+            QVERIFY(!control<QPushButton>(w, "PushButton5")->isEnabled());
+            QVERIFY(!fw::QuitRequested());
+        } else if (meanwhile == QLatin1String("delete")) {
+            // A fresh journal with its header, so that its first coupons are kept.
+            QCOMPARE(fixture.folder.read(kJournal), QByteArray(kHeader).replace("1/3/2026", "7/3/2026"));
+            QCOMPARE(control<fw::TextField>(w, "ShowComm")->Text(), QString());
+            QVERIFY(control<QPushButton>(w, "PushButton5")->isEnabled());
+            QVERIFY(!fw::QuitRequested());
+        } else {
+            QCOMPARE(fixture.dialogs.messages.size(), 1);
+            QVERIFY(fixture.dialogs.messages.first().contains(kJournal));
+            QVERIFY(QFileInfo(fixture.folder.path(kJournal)).isDir()); // never replaced
+            QVERIFY(fw::QuitRequested());
+        }
     }
 
     void fileThatCannotBeCreated_stopsTheProgram()
@@ -277,6 +341,41 @@ private slots:
             visited.append(QApplication::focusWidget()->objectName());
         }
         QCOMPARE(visited, (QStringList{"ValeurCoupon", "BevelButton1", "EntryCoupon"}));
+    }
+
+    // The list takes no part in the keyboard: after a click in it, Tab goes to
+    // the coupon field and typed keys move no selection, so "Effacer" cancels
+    // the coupon that was clicked.
+    void list_afterAClick_keepsItsRowForTabAndTypedKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("tab") << int(Qt::Key_Tab) << "EntryCoupon";
+        QTest::newRow("digit of another row") << int(Qt::Key_2) << "ReferenceBox";
+    }
+    void list_afterAClick_keepsItsRowForTabAndTypedKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, focus);
+        ProgramFixture fixture;
+        fixture.folder.write(kJournal, kHeader + "10,1,Dupont,1\n12,1,Dupont,1\n20,1,Martin,2\n21,1,Martin,2\n");
+        Window1 *w = Window1::instance();
+        w->Show();
+        QApplication::setActiveWindow(w);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        auto *list = control<fw::Listbox>(w, "ReferenceBox");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
+        QCOMPARE(QApplication::focusWidget(), list);
+        QCOMPARE(list->ListIndex(), 1);
+
+        QTest::keyClick(list, Qt::Key(key));
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+        QCOMPARE(list->ListIndex(), 1);
+        if (focus == QLatin1String("EntryCoupon")) {
+            // From there on, the designed order.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("ValeurCoupon"));
+        }
     }
 
     void quit_fromButtonMenuOrWindowManager_writesNothing_data()

@@ -2,6 +2,7 @@
 
 #include "app/module1.h"
 #include "cashdesk/chgmenttaux.h"
+#include "framework/text.h"
 #include "framework/window.h"
 
 #include <QTimer>
@@ -82,6 +83,7 @@ private slots:
         QTest::newRow("0.125") << QByteArray("0.125\n") << "12.5";
         QTest::newRow("0.07") << QByteArray("0.07\n") << "7";
         QTest::newRow("zero") << QByteArray("0\n") << "0";
+        QTest::newRow("0.141") << QByteArray("0.141\n") << "14.1";
     }
     void dialog_showsRateInForceInPercent()
     {
@@ -92,6 +94,42 @@ private slots:
         QString field;
         QVERIFY(withRateDialog(desk, readThenAbandon(field)).shown);
         QCOMPARE(field, shown);
+    }
+
+    // Whatever the rate in force, saving what the dialog shows keeps it: the
+    // file's line and the rate in memory read back as the same Double.
+    void enregistrer_ofTheShownRate_keepsIt_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("33.3333333333333333") << "33.3333333333333333";
+        QTest::newRow("7") << "7";
+        QTest::newRow("0.1 + 0.2 in percent") << "30.000000000000004";
+        QTest::newRow("14.1") << "14.1";
+        QTest::newRow("2.675") << "2.675";
+    }
+    void enregistrer_ofTheShownRate_keepsIt()
+    {
+        QFETCH(QString, typed);
+        CashDesk desk;
+        desk.open(QByteArray());
+        QVERIFY(withRateDialog(desk, typeAndPress(typed, "BevelButton1")).shown);
+        const double rate = fw::Val(typed) / 100;
+        QCOMPARE(Module1::qvotaux, rate);
+        QCOMPARE(fw::Val(desk.folder().lines("ValComm.txt").value(0)), rate);
+
+        // Shown again and saved untouched, twice: the rate does not drift.
+        for (int i = 0; i < 2; ++i) {
+            const Session s = withRateDialog(desk, [](ChgmentTaux *dialog) {
+                desk::child<QAbstractButton>(dialog, "BevelButton1")->click();
+            });
+            QVERIFY(s.shown);
+            QCOMPARE(Module1::qvotaux, rate);
+            QCOMPARE(fw::Val(desk.folder().lines("ValComm.txt").value(0)), rate);
+        }
+        fw::Window::destroyAllForTesting();
+        Module1::reset();
+        Window1::instance();
+        QCOMPARE(Module1::qvotaux, rate);
     }
 
     void warning_beforeEveryOpening()

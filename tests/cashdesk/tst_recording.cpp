@@ -1,6 +1,8 @@
 #include "tst_recording_desk.h"
 
 #include <QDir>
+#include <QFile>
+#include <memory>
 #include <QTest>
 
 using namespace drivers;
@@ -257,13 +259,12 @@ private slots:
         QTest::addColumn<bool>("opens"); // false: a folder in its place; true: writes fail
         QTest::addColumn<QString>("message");
         QTest::addColumn<bool>("recorded");
-        // Nothing written anywhere unless the sale is in the sales file, and then
-        // the journal's failure is told.
+        // Nothing written anywhere: a sale is in both files or in neither.
         QTest::newRow("sales file not opened") << "vendeur_1.csv" << false << "Problem creating the text file!"
                                                << false;
         QTest::newRow("journal not opened") << kJournal << false << kJournal << false;
         QTest::newRow("sales line not written") << "vendeur_1.csv" << true << "vendeur_1.csv" << false;
-        QTest::newRow("journal line not written") << kJournal << true << kJournal << true;
+        QTest::newRow("journal line not written") << kJournal << true << kJournal << false;
     }
     void files_thatFail_stopOrAreNamed()
     {
@@ -290,8 +291,115 @@ private slots:
             QCOMPARE(fixture.folder.read(kJournal), journal);
         if (recorded)
             QCOMPARE(fixture.folder.lines("vendeur_1.csv"), QStringList{"12,2.50"});
-        if (failing == kJournal && !opens)
+        if (failing == kJournal)
             QCOMPARE(salesFiles(fixture.folder), QStringList()); // not even created empty
+    }
+
+    // A line that fails half-way, on a disk that fills up: the sales file and
+    // the journal are left exactly as they were, and so is the screen.
+    void record_thatCannotBeCompleted_leavesEverythingAsItWas_data()
+    {
+        QTest::addColumn<QString>("disk");     // "limit": the file-size limit; "tmpfs": a real full disk
+        QTest::addColumn<QString>("failing");  // the file whose line cannot be written whole
+        QTest::addColumn<QByteArray>("sales"); // vendeur_1.csv before; empty: none
+        QTest::addColumn<QString>("message");
+        const QByteArray one = "10,1.00\n";
+        const QString journalFailed = QStringLiteral("Impossible d'écrire dans le journal ") + kJournal +
+                                      QStringLiteral(" : le coupon n'est pas enregistré.");
+        const QString salesFailed = QStringLiteral(
+            "Impossible d'écrire dans le fichier vendeur_1.csv : le coupon n'est pas enregistré.");
+        QTest::newRow("limit, journal, first sale") << "limit" << kJournal << QByteArray() << journalFailed;
+        QTest::newRow("limit, journal, later sale") << "limit" << kJournal << one << journalFailed;
+        QTest::newRow("limit, sales file") << "limit" << "vendeur_1.csv" << QByteArray(6000, '#') << salesFailed;
+        QTest::newRow("full disk, journal") << "tmpfs" << kJournal << one << journalFailed;
+        QTest::newRow("full disk, new sales file") << "tmpfs" << "vendeur_1.csv" << QByteArray() << salesFailed;
+    }
+    void record_thatCannotBeCompleted_leavesEverythingAsItWas()
+    {
+        QFETCH(QString, disk);
+        QFETCH(QString, failing);
+        QFETCH(QByteArray, sales);
+        QFETCH(QString, message);
+        ProgramFixture fixture;
+        std::unique_ptr<TinyDisk> tiny;
+        if (disk == QLatin1String("tmpfs")) {
+            tiny = std::make_unique<TinyDisk>(fixture.folder, 5 * 4096);
+            if (!tiny->mounted())
+                QSKIP("no tmpfs can be mounted here");
+        }
+        // The journal ends 5 bytes before the end of its disk block: the line
+        // "12,12.50,Dupont,1" would leave the fragment "12,12".
+        const QByteArray header1 = "Bourse QVO du 1/3/2026";
+        const QByteArray rest = "\nNuméro de coupon,Valeur encaissée,Vendeur,code vendeur\n11,2.00,Dupont,1\n";
+        const QByteArray journal = header1 + QByteArray(4091 - header1.size() - rest.size(), ' ') + rest;
+        fixture.folder.write(kIndex, kIndexLines);
+        fixture.folder.write(kJournal, journal);
+        fixture.folder.write("ValComm.txt", "0.12\n");
+        if (!sales.isEmpty())
+            fixture.folder.write("vendeur_1.csv", sales);
+        Desk desk;
+        std::unique_ptr<FileSizeLimit> limit;
+        if (tiny)
+            tiny->fill();
+        else
+            limit = std::make_unique<FileSizeLimit>(failing == kJournal ? journal.size() + 5 : sales.size() + 5);
+
+        desk.record("12", "12.50");
+        QCOMPARE(fixture.dialogs.messages, QStringList{message});
+        QCOMPARE(fixture.folder.read(kJournal), journal);
+        QCOMPARE(fixture.folder.exists("vendeur_1.csv"), !sales.isEmpty());
+        QCOMPARE(fixture.folder.read("vendeur_1.csv"), sales);
+        QCOMPARE(desk.list()->ListCount(), 1);
+        QCOMPARE(desk.text("ShowTotal"), QStringLiteral("2.00"));
+        QCOMPARE(desk.text("ShowComm"), QStringLiteral("0.25"));
+        QCOMPARE(desk.text("EntryCoupon"), QStringLiteral("12"));
+        QCOMPARE(desk.text("ValeurCoupon"), QStringLiteral("12.50"));
+
+        // With room again, the same coupon is recorded on lines of its own.
+        limit.reset();
+        if (tiny)
+            QVERIFY(QFile::remove(fixture.folder.path("filler")));
+        desk.press("BevelButton1");
+        QCOMPARE(fixture.dialogs.messages.size(), 1);
+        QCOMPARE(fixture.folder.read(kJournal), journal + "12,12.50,Dupont,1\n");
+        QCOMPARE(fixture.folder.read("vendeur_1.csv"), sales + "12,12.50\n");
+        QCOMPARE(desk.row(1), (QStringList{"12", "12.50", "Dupont", "1"}));
+        QCOMPARE(desk.text("ShowTotal"), QStringLiteral("14.50"));
+    }
+
+    void amount_thatIsNoFiniteNumber_isRefused_data()
+    {
+        QTest::addColumn<QString>("amount");
+        QTest::newRow("1e400") << "1e400";
+        QTest::newRow("-1e400") << "-1e400";
+        QTest::newRow("1E309 and text") << "1E309 EUR";
+        QTest::newRow("400 digits") << QString(400, QLatin1Char('9'));
+    }
+    void amount_thatIsNoFiniteNumber_isRefused()
+    {
+        QFETCH(QString, amount);
+        ProgramFixture fixture;
+        const QByteArray journal = "1,10,Dupont,1\n";
+        prepare(fixture.folder, kIndexLines, &journal);
+        Desk desk;
+        const QByteArray journalBefore = fixture.folder.read(kJournal);
+        desk.record("12", amount);
+        // Refused before the warning of a high amount.
+        QCOMPARE(fixture.dialogs.messages,
+                 QStringList{QStringLiteral("Montant hors limites: le coupon n'est pas enregistré.")});
+        QCOMPARE(fixture.folder.read(kJournal), journalBefore);
+        QCOMPARE(salesFiles(fixture.folder), QStringList());
+        QCOMPARE(desk.list()->ListCount(), 1);
+        QCOMPARE(desk.text("ShowTotal"), QStringLiteral("10.00"));
+        QCOMPARE(desk.text("ShowComm"), QStringLiteral("1.20"));
+        QCOMPARE(desk.text("EntryCoupon"), QStringLiteral("12"));
+        QCOMPARE(desk.text("ValeurCoupon"), amount);
+
+        // A large finite amount is recorded as before, after its warning.
+        desk.type("ValeurCoupon", "1e300");
+        desk.press("BevelButton1");
+        QCOMPARE(fixture.dialogs.messages.last(), QStringLiteral("Info: Montant élevé"));
+        QCOMPARE(fixture.folder.lines(kJournal).last(), QStringLiteral("12,1e300,Dupont,1"));
     }
 };
 

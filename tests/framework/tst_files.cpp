@@ -132,6 +132,83 @@ private slots:
         QVERIFY(out->Close());
         QCOMPARE(folder.read("f.csv"), QByteArray("1,2\n3,4\n"));
     }
+
+    // Each way an append can end without completing, on a file that was there
+    // and on one the stream created.
+    void append_thatIsNotCompleted_leavesTheFileAsItWas_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // empty: no file before
+        QTest::addColumn<QString>("ending");
+        for (const char *ending : {"disk full mid-line", "dropped unclosed", "taken back", "taken back unclosed"}) {
+            QTest::newRow(qPrintable(QStringLiteral("existing, ") + ending)) << QByteArray("1,2\n") << ending;
+            QTest::newRow(qPrintable(QStringLiteral("new, ") + ending)) << QByteArray() << ending;
+        }
+    }
+    void append_thatIsNotCompleted_leavesTheFileAsItWas()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, ending);
+        DataFolder folder;
+        if (!before.isEmpty())
+            folder.write("f.csv", before);
+        {
+            auto out = fw::AppendToTextFile("f.csv");
+            QVERIFY(out);
+            out->WriteLine(QStringLiteral("3,4"));
+            out->WriteLine(QStringLiteral("42,12.50"));
+            if (ending == QLatin1String("disk full mid-line")) {
+                // Room for the first line and half the second: a fragment reaches the disk.
+                FileSizeLimit full(static_cast<unsigned long long>(before.size()) + 7);
+                QVERIFY(!out->Close());
+            } else if (ending == QLatin1String("taken back")) {
+                QVERIFY(out->Close());
+                QCOMPARE(folder.read("f.csv"), before + "3,4\n42,12.50\n");
+                QVERIFY(out->TakeBack());
+            } else if (ending == QLatin1String("taken back unclosed")) {
+                QVERIFY(out->TakeBack());
+            }
+        }
+        QCOMPARE(folder.exists("f.csv"), !before.isEmpty());
+        QCOMPARE(folder.read("f.csv"), before);
+
+        // The next line starts a line of its own.
+        auto out = fw::AppendToTextFile("f.csv");
+        QVERIFY(out);
+        out->WriteLine(QStringLiteral("5,6"));
+        QVERIFY(out->Close());
+        QCOMPARE(folder.read("f.csv"), before + "5,6\n");
+    }
+
+    void append_onAFullDisk_leavesNoFragment()
+    {
+        DataFolder folder;
+        TinyDisk disk(folder, 8192);
+        if (!disk.mounted())
+            QSKIP("no tmpfs can be mounted here");
+        // Five bytes left in the file's last block, then none anywhere.
+        const QByteArray before = QByteArray(4091, 'x');
+        folder.write("f.csv", before);
+        disk.fill();
+        auto out = fw::AppendToTextFile("f.csv");
+        QVERIFY(out);
+        out->WriteLine(QStringLiteral("42,12.50"));
+        QVERIFY(!out->Close());
+        QCOMPARE(folder.read("f.csv"), before);
+    }
+
+    void takeBack_ofAFileReplacedMeanwhile_fails()
+    {
+        DataFolder folder;
+        folder.write("f.csv", "1,2\n");
+        auto out = fw::AppendToTextFile("f.csv");
+        QVERIFY(out);
+        out->WriteLine(QStringLiteral("3,4"));
+        QVERIFY(out->Close());
+        QVERIFY(QFile::remove(folder.path("f.csv")));
+        folder.block("f.csv");
+        QVERIFY(!out->TakeBack());
+        QVERIFY(QFileInfo(folder.path("f.csv")).isDir());
+    }
 };
 
 VDL_TEST(TestFiles)

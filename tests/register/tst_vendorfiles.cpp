@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <memory>
 
 using namespace drivers;
 
@@ -352,10 +353,10 @@ private slots:
         QTest::addColumn<QString>("full");
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("nextFirst");
-        // Without its register line a seller is not listed and stays in the form;
-        // with it, it is listed even though its coupon lines are missing.
+        // A seller whose lines do not reach both files is in neither, is not
+        // listed and stays in the form.
         QTest::newRow("register") << kRegister << 0 << "1";
-        QTest::newRow("index") << kIndex << 1 << "6";
+        QTest::newRow("index") << kIndex << 0 << "1";
     }
     void ajouter_whoseLinesDoNotReachTheDisk_namesTheFile()
     {
@@ -374,7 +375,63 @@ private slots:
         if (full == kRegister)
             QCOMPARE(fixture.folder.read(kIndex), QByteArray());
         else
-            QCOMPARE(fixture.folder.lines(kRegister), QStringList{"B,1,,,,1,5,0,0"});
+            QCOMPARE(fixture.folder.read(kRegister), QByteArray());
+    }
+
+    // A disk that fills up half-way through a seller: both files are left
+    // exactly as they were, and the next try writes lines of their own.
+    void ajouter_thatCannotBeCompleted_leavesBothFilesAsTheyWere_data()
+    {
+        QTest::addColumn<QString>("disk"); // "limit": the file-size limit; "tmpfs": a real full disk
+        QTest::addColumn<QString>("failing");
+        QTest::newRow("limit, register") << "limit" << kRegister;
+        QTest::newRow("limit, index") << "limit" << kIndex;
+        QTest::newRow("full disk, index") << "tmpfs" << kIndex;
+    }
+    void ajouter_thatCannotBeCompleted_leavesBothFilesAsTheyWere()
+    {
+        QFETCH(QString, disk);
+        QFETCH(QString, failing);
+        ProgramFixture fixture;
+        std::unique_ptr<TinyDisk> tiny;
+        if (disk == QLatin1String("tmpfs")) {
+            tiny = std::make_unique<TinyDisk>(fixture.folder, 4 * 4096);
+            if (!tiny->mounted())
+                QSKIP("no tmpfs can be mounted here");
+        }
+        VendorForm form;
+        // The first seller's hundred index lines end 4 bytes before the end
+        // of a disk block.
+        form.add({{"CouponStop", "100"}, {"NomVendeur", QString(34, QLatin1Char('A'))}, {"CodeVendeur", "10"}});
+        QCOMPARE(fixture.folder.read(kIndex).size(), 4092);
+        const QByteArray registerBefore = fixture.folder.read(kRegister);
+        const QByteArray indexBefore = fixture.folder.read(kIndex);
+        QCOMPARE(form.list()->ListCount(), 1);
+
+        std::unique_ptr<FileSizeLimit> limit;
+        if (tiny)
+            tiny->fill();
+        else
+            limit = std::make_unique<FileSizeLimit>(
+                (failing == kRegister ? registerBefore.size() : indexBefore.size()) + 12);
+        form.add({{"CouponStop", "110"}, {"NomVendeur", "B"}, {"AdresseVendeur", "Gare 3"}});
+        QCOMPARE(fixture.dialogs.messages, QStringList{QStringLiteral("Impossible d'écrire dans le fichier ") + failing +
+                                                       QStringLiteral(" : le vendeur n'a pas été ajouté.")});
+        QCOMPARE(fixture.folder.read(kRegister), registerBefore);
+        QCOMPARE(fixture.folder.read(kIndex), indexBefore);
+        QCOMPARE(form.list()->ListCount(), 1);
+        QCOMPARE(form.text("CouponStart"), QStringLiteral("101"));
+        QCOMPARE(form.text("NomVendeur"), QStringLiteral("B"));
+        QCOMPARE(form.text("CodeVendeur"), QStringLiteral("11"));
+
+        limit.reset();
+        if (tiny)
+            QVERIFY(QFile::remove(fixture.folder.path("filler")));
+        form.press("BevelButton1");
+        QCOMPARE(fixture.dialogs.messages.size(), 1);
+        QCOMPARE(fixture.folder.lines(kRegister).last(), QStringLiteral("B,11,Gare 3,,,101,110,0,0"));
+        QCOMPARE(fixture.folder.read(kIndex), indexBefore + couponLines(101, 110, ",B,11").join('\n').toUtf8() + '\n');
+        QCOMPARE(form.row(1), (QStringList{"101", "110", "B", "11"}));
     }
 
     void tab_visitsTheFormInTheDesignedOrder()

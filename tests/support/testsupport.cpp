@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QTest>
 #include <csignal>
+#include <sys/mount.h>
 #include <sys/resource.h>
 
 ScriptedDialogs::ScriptedDialogs() { fw::setDialogSeam(this); }
@@ -22,6 +23,8 @@ void ScriptedDialogs::msgBox(const QString &text) { messages.append(text); }
 fw::DialogButton ScriptedDialogs::messageDialog(const fw::QuestionDialog &spec)
 {
     questions.append(spec);
+    if (whileAsked)
+        whileAsked(spec);
     return answers.isEmpty() ? fw::DialogButton::Action : answers.takeFirst();
 }
 
@@ -98,6 +101,30 @@ FileSizeLimit::~FileSizeLimit()
     limit.rlim_cur = m_old;
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, m_handler);
+}
+
+TinyDisk::TinyDisk(const DataFolder &folder, int bytes) : m_path(folder.path(QString()))
+{
+    const QByteArray options = "size=" + QByteArray::number(bytes);
+    m_mounted = ::mount("tmpfs", QFile::encodeName(m_path).constData(), "tmpfs", 0, options.constData()) == 0;
+    if (m_mounted)
+        QDir::setCurrent(m_path); // the folder now seen through the mount
+}
+
+TinyDisk::~TinyDisk()
+{
+    if (m_mounted)
+        ::umount2(QFile::encodeName(m_path).constData(), MNT_DETACH);
+}
+
+void TinyDisk::fill() const
+{
+    QFile filler(QDir(m_path).filePath(QStringLiteral("filler")));
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        qFatal("cannot fill the tiny disk");
+    const QByteArray block(512, 'x');
+    while (filler.write(block) == block.size()) {
+    }
 }
 
 QString captionOf(const QWidget *control)

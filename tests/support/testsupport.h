@@ -31,6 +31,9 @@ public:
     // Answers for the coming question dialogs, in order; once they run out,
     // every question is answered with its action button.
     void answer(fw::DialogButton button) { answers.append(button); }
+    // Runs while each question dialog is shown, before it is answered: what
+    // the user does meanwhile.
+    std::function<void(const fw::QuestionDialog &)> whileAsked;
 
     QStringList messages;                   // every MsgBox text, in order
     QList<fw::QuestionDialog> questions; // every question dialog, in order
@@ -85,6 +88,26 @@ public:
 private:
     unsigned long long m_old = 0;
     void (*m_handler)(int) = nullptr;
+};
+
+// A real disk of a few bytes: a tmpfs mounted over a test's data folder
+// while it lives, where the system lets the tests mount one (root).
+class TinyDisk
+{
+public:
+    TinyDisk(const DataFolder &folder, int bytes);
+    ~TinyDisk();
+    TinyDisk(const TinyDisk &) = delete;
+    TinyDisk &operator=(const TinyDisk &) = delete;
+
+    bool mounted() const { return m_mounted; }
+    // Takes every free block left, so that a file grows only within the
+    // block it already has.
+    void fill() const;
+
+private:
+    QString m_path;
+    bool m_mounted = false;
 };
 
 // The caption of a label or a button; the empty text for other controls.
