@@ -9,6 +9,7 @@
 // the opening time.
 
 #include "app/module1.h"
+#include "cashdesk/coupons.h"
 #include "cashdesk/journal.h"
 #include "cashdesk/recording.h"
 #include "cashdesk/window1.h"
@@ -175,7 +176,7 @@ void BM_DuplicateScan(benchmark::State &state)
     auto *list = control<fw::Listbox>(desk, "ReferenceBox");
     const QString coupon = fw::Str(kAlreadyRecorded + 1);
     for (auto _ : state)
-        benchmark::DoNotOptimize(cashdesk::DuplicatePosition(*list, coupon));
+        benchmark::DoNotOptimize(cashdesk::LastRowOf(*list, coupon));
     fw::Window::destroyAllForTesting();
 }
 

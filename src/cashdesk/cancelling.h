@@ -15,9 +15,6 @@ QStringList JournalLines(const QVector<QStringList> &rows, int skip);
 // The sum of the amounts (cell 1) of every row but `skip`.
 double Turnover(const QVector<QStringList> &rows, int skip);
 
-// The last row whose coupon (cell 0) is exactly `coupon`, or -1.
-int LastRowOf(const QVector<QStringList> &rows, const QString &coupon);
-
 // Replaces a seller sales file with one "coupon,amount" line per row. False
 // when it could not be written; the old file then stays whole.
 bool WriteSalesFile(const QString &name, const QVector<QStringList> &rows);

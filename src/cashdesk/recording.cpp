@@ -1,6 +1,5 @@
 #include "recording.h"
 
-#include "framework/controls.h"
 #include "framework/files.h"
 #include "framework/text.h"
 
@@ -49,28 +48,11 @@ CouponOwner FindCouponOwner(fw::TextInputStream &index, const QString &coupon)
     return owner;
 }
 
-int DuplicatePosition(const fw::Listbox &list, const QString &coupon)
-{
-    int position = 0;
-    const int count = list.ListCount();
-    for (int r = 0; r < count; ++r)
-        if (list.Cell(r, 0) == coupon) // a shared copy of the cell: no characters copied
-            position = r + 1;
-    return position;
-}
-
-QString DuplicateMessage(int position) { return QStringLiteral("Coupon déjà saisi, position ") + fw::Str(position); }
+QString DuplicateMessage(int row) { return QStringLiteral("Coupon déjà saisi, position ") + fw::Str(row + 1); }
 
 bool IsHighAmount(const QString &amount) { return fw::Val(amount) > 151; }
 
 bool IsRecordableAmount(const QString &amount) { return std::isfinite(fw::Val(amount)); }
-
-QString SaleLine(const QString &coupon, const QString &amount) { return coupon + QLatin1Char(',') + amount; }
-
-QString JournalLine(const QString &coupon, const QString &amount, const CouponOwner &owner)
-{
-    return SaleLine(coupon, amount) + QLatin1Char(',') + owner.name + QLatin1Char(',') + owner.codeText;
-}
 
 QString JournalNotOpenedMessage(const QString &journal)
 {

@@ -3,9 +3,8 @@
 #include <QString>
 
 namespace fw {
-class Listbox;
 class TextInputStream;
-} // namespace fw
+}
 
 // Recording a sold coupon: finding its seller in the coupon index, and the
 // lines and messages of a recording.
@@ -27,10 +26,8 @@ struct CouponOwner {
 };
 CouponOwner FindCouponOwner(fw::TextInputStream &index, const QString &coupon);
 
-// The position, counted from 1, of the last row of the list whose column 0 is
-// the coupon number; 0 when there is none.
-int DuplicatePosition(const fw::Listbox &list, const QString &coupon);
-QString DuplicateMessage(int position);
+// The message for a coupon already in the list at that row (counted from 0).
+QString DuplicateMessage(int row);
 
 // Above 151 the cashier is warned, and the coupon is recorded all the same.
 bool IsHighAmount(const QString &amount);
@@ -38,9 +35,6 @@ bool IsHighAmount(const QString &amount);
 // An amount Val reads as an infinity ("1e400") would make the turnover of
 // every later opening of the year meaningless: it is never recorded.
 bool IsRecordableAmount(const QString &amount);
-
-QString SaleLine(const QString &coupon, const QString &amount);
-QString JournalLine(const QString &coupon, const QString &amount, const CouponOwner &owner);
 
 // A recording is all or nothing: these messages tell that the coupon is not
 // recorded, because the journal cannot be opened, or a line did not reach

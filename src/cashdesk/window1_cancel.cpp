@@ -2,6 +2,7 @@
 #include "ui_window1.h"
 
 #include "cancelling.h"
+#include "coupons.h"
 #include "journal.h"
 
 #include "app/csvload.h"
@@ -54,9 +55,8 @@ void Window1::BevelButton3_Action()
         return;
     }
     app::CsvLoad(*in, sales);
-    in->Close();
 
-    const int found = LastRowOf(sales.Rows(), coupon);
+    const int found = LastRowOf(sales, coupon);
     if (found < 0)
         return;
     sales.RemoveRow(found);

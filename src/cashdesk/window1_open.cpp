@@ -51,7 +51,6 @@ void Window1::Event_Open()
     // names it and stops.
     if (std::unique_ptr<fw::TextInputStream> rate = fw::OpenAsTextFile(kRateFile)) {
         Module1::qvotaux = fw::Val(rate->ReadLine());
-        rate->Close();
     } else {
         if (fw::Exists(kRateFile))
             return stopWith(UnreadableFileMessage(kRateFile));
@@ -80,7 +79,6 @@ void Window1::Event_Open()
             Module1::grandtotal += fw::Val(row[1]);
         app::FormatAmounts(rows, *ui->fromat);
         ui->ReferenceBox->AppendRows(std::move(rows));
-        journal->Close();
         ui->PushButton5->setEnabled(false);
         ui->ShowTotal->SetText(fw::Str(Module1::grandtotal));
         ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, Module1::grandtotal)));

@@ -1,6 +1,7 @@
 #include "window1.h"
 #include "ui_window1.h"
 
+#include "coupons.h"
 #include "recording.h"
 
 #include "app/module1.h"
@@ -19,9 +20,9 @@ void Window1::BevelButton1_Action()
     if (coupon.isEmpty())
         return;
 
-    if (const int position = DuplicatePosition(*ui->ReferenceBox, coupon)) {
-        ui->ReferenceBox->SetListIndex(position - 1);
-        return fw::MsgBox(DuplicateMessage(position));
+    if (const int row = LastRowOf(*ui->ReferenceBox, coupon); row >= 0) {
+        ui->ReferenceBox->SetListIndex(row);
+        return fw::MsgBox(DuplicateMessage(row));
     }
 
     const QString amount = ui->ValeurCoupon->Text();
@@ -34,7 +35,6 @@ void Window1::BevelButton1_Action()
     if (!index)
         return fw::MsgBox(kNoIndexMessage);
     const CouponOwner owner = FindCouponOwner(*index, coupon);
-    index->Close();
     if (owner.name.isEmpty())
         return fw::MsgBox(kNoSellerMessage);
 
@@ -48,10 +48,11 @@ void Window1::BevelButton1_Action()
     std::unique_ptr<fw::AppendOutputStream> sales = fw::AppendToTextFile(salesFile);
     if (!sales)
         return fw::MsgBox(kSalesFileMessage);
-    sales->WriteLine(SaleLine(coupon, amount));
+    const QStringList row{coupon, amount, owner.name, owner.codeText};
+    sales->WriteLine(SaleLine(row));
     if (!sales->Close())
         return fw::MsgBox(SaleNotWrittenMessage(salesFile));
-    journal->WriteLine(JournalLine(coupon, amount, owner));
+    journal->WriteLine(JournalLine(row));
     if (!journal->Close())
         return fw::MsgBox(JournalNotWrittenMessage(Module1::thename, salesFile, sales->TakeBack()));
 
@@ -59,11 +60,7 @@ void Window1::BevelButton1_Action()
     ui->ShowTotal->SetText(fw::Str(turnover));
     ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, turnover)));
 
-    fw::Listbox &list = *ui->ReferenceBox;
-    list.AddRow(coupon);
-    list.SetCell(list.LastIndex(), 1, amount);
-    list.SetCell(list.LastIndex(), 2, owner.name);
-    list.SetCell(list.LastIndex(), 3, owner.codeText);
+    ui->ReferenceBox->AppendRows({row});
 
     ui->ValeurCoupon->SetText(QString());
     ui->EntryCoupon->SetText(QString());
