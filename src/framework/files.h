@@ -27,6 +27,8 @@ bool IsAscii(QByteArrayView bytes);
 // One text line of a data file decoded: UTF-8 when it is valid, else Windows-1252.
 QString DecodeLine(QByteArrayView bytes);
 
+// A reader over a file read whole when it was opened: the file is already
+// released, so there is nothing to close.
 class TextInputStream
 {
 public:
@@ -37,7 +39,6 @@ public:
     // The raw bytes of the next line, without its line end; for readers that
     // only compare and decode the lines they need.
     QByteArrayView ReadLineBytes();
-    void Close() {}
 
 private:
     QByteArray m_content;

@@ -203,6 +203,5 @@ void editwin::Event_Open()
     }
     // A line of fewer than nine fields leaves its last cells empty.
     app::CsvLoad(*in, *ui->ListeVendeurs2);
-    in->Close();
     showButtons(State::Browsing);
 }

@@ -66,6 +66,5 @@ void FeuilleVendeur::Event_Open()
         return;
     }
     Sales sales = ReadSales(*in);
-    in->Close();
     ShowAccount(AccountControlsOf(*ui, ui->CouponsVendeur), std::move(sales));
 }

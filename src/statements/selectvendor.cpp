@@ -66,5 +66,4 @@ void SelectVendor::Event_Open()
         return;
     }
     app::CsvLoad(*in, *ui->ListVendeurs);
-    in->Close();
 }

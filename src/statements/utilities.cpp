@@ -63,7 +63,6 @@ void utilities::BevelButton1_Action()
     }
     ui->Controlle->DeleteAllRows();
     const QVector<QStringList> sellers = app::ReadCsvRows(*in, ui->Controlle->ColumnCount());
-    in->Close();
     ui->Controlle->AppendRows(sellers);
 
     std::unique_ptr<fw::TextOutputStream> out = fw::CreateTextFile(kSignSheetFile);
@@ -142,7 +141,6 @@ utilities::PageOutcome utilities::writeStatementPage(fw::TextOutputStream &out, 
     if (!sellers)
         return PageOutcome::RegisterVanished;
     const reg::Seller seller = FindSeller(*sellers, code);
-    sellers->Close();
     takeSeller(seller);
     ui->EcceHomo->SetText(seller.NomVendeur);
 
@@ -158,7 +156,6 @@ utilities::PageOutcome utilities::writeStatementPage(fw::TextOutputStream &out, 
         return PageOutcome::NoSales;
     const AccountControls account = AccountControlsOf(*ui, ui->CoupinsVendeur);
     ShowAccount(account, ReadSales(*in));
-    in->Close();
     WriteStatementPage(out, PageOfAccount(account, codeText), PageForm::General);
 
     ui->CoupinsVendeur->DeleteAllRows();
