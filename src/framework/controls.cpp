@@ -181,18 +181,22 @@ void Listbox::AppendRows(QVector<QStringList> rows)
 
 QString Listbox::Cell(int row, int column) const { return m_model->cell(row, column); }
 
-QVector<QStringList> Listbox::Rows() const
+QStringList Listbox::Row(int row) const
 {
     const int columns = ColumnCount();
+    QStringList cells;
+    cells.reserve(columns);
+    for (int c = 0; c < columns; ++c)
+        cells.append(Cell(row, c));
+    return cells;
+}
+
+QVector<QStringList> Listbox::Rows() const
+{
     QVector<QStringList> rows;
     rows.reserve(ListCount());
-    for (int r = 0; r < ListCount(); ++r) {
-        QStringList cells;
-        cells.reserve(columns);
-        for (int c = 0; c < columns; ++c)
-            cells.append(Cell(r, c));
-        rows.append(std::move(cells));
-    }
+    for (int r = 0; r < ListCount(); ++r)
+        rows.append(Row(r));
     return rows;
 }
 

@@ -101,7 +101,8 @@ public:
     // Many rows at once: the loaders use it so that a large file loads quickly.
     void AppendRows(QVector<QStringList> rows);
     QString Cell(int row, int column) const;
-    // Every row, with one cell per column.
+    // One row, or every row, with one cell per column.
+    QStringList Row(int row) const;
     QVector<QStringList> Rows() const;
     void SetCell(int row, int column, const QString &text);
     int ListCount() const;

@@ -60,12 +60,12 @@ void editwin::CreateControls()
     fw::OnAction(ui->quitter, [this] { quitter_Action(); });
 }
 
-reg::Seller editwin::typedSeller() const
+QStringList editwin::typedCells() const
 {
     QStringList texts;
     for (const fw::TextField *field : fields())
         texts.append(field->Text());
-    return reg::SellerFromFields(texts);
+    return texts;
 }
 
 bool editwin::refused(const reg::Seller &seller) const
@@ -126,24 +126,21 @@ void editwin::modifier_Action()
     if (row < 0 || row >= list.ListCount())
         return;
     // A refused seller stays in the fields, to be put right; the row keeps its texts.
-    if (refused(typedSeller()))
+    const QStringList cells = typedCells();
+    if (refused(reg::SellerFromFields(cells)))
         return;
-    const auto texts = fields();
-    for (int column = 0; column < int(texts.size()); ++column)
-        list.SetCell(row, column, texts[column]->Text());
+    for (int column = 0; column < int(cells.size()); ++column)
+        list.SetCell(row, column, cells[column]);
     emptyFields();
     showButtons(State::Edited);
 }
 
 void editwin::ajouter_Action()
 {
-    if (refused(typedSeller()))
+    const QStringList cells = typedCells();
+    if (refused(reg::SellerFromFields(cells)))
         return;
-    fw::Listbox &list = *ui->ListeVendeurs2;
-    const auto texts = fields();
-    list.AddRow(texts[0]->Text());
-    for (int column = 1; column < int(texts.size()); ++column)
-        list.SetCell(list.LastIndex(), column, texts[column]->Text());
+    ui->ListeVendeurs2->AppendRows({cells});
     emptyFields();
     showButtons(State::Edited);
 }

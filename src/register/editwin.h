@@ -49,7 +49,8 @@ private:
     // The nine fields in the order of the list's columns.
     std::array<fw::TextField *, 9> fields() const;
     void emptyFields();
-    reg::Seller typedSeller() const;
+    // What the nine fields hold, in the order of the list's columns.
+    QStringList typedCells() const;
     // Shows why the seller cannot go into the list; false when it can.
     bool refused(const reg::Seller &seller) const;
 

@@ -76,11 +76,7 @@ void VendorFiles::BevelButton1_Action()
     if (failure)
         return fw::MsgBox(cannotWriteMessage(failure));
 
-    fw::Listbox &list = *ui->ListeVendeurs;
-    list.AddRow(seller.CouponStart);
-    list.SetCell(list.LastIndex(), 1, seller.CouponStop);
-    list.SetCell(list.LastIndex(), 2, seller.NomVendeur);
-    list.SetCell(list.LastIndex(), 3, seller.CodeVendeur);
+    ui->ListeVendeurs->AppendRows({{seller.CouponStart, seller.CouponStop, seller.NomVendeur, seller.CodeVendeur}});
 
     ui->CouponStart->SetText(reg::NextNumber(seller.CouponStop));
     ui->CodeVendeur->SetText(reg::NextNumber(seller.CodeVendeur));

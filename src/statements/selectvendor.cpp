@@ -44,13 +44,14 @@ void SelectVendor::BevelButton1_Action()
         fw::MsgBox(QStringLiteral("Aucun vendeur n'a été sélectionné!"));
         return;
     }
-    Module1::SonNom = sellers.Cell(row, 0);
-    Module1::vc2 = sellers.Cell(row, 1);
-    Module1::adresse2 = sellers.Cell(row, 2);
-    Module1::zip2 = sellers.Cell(row, 3);
-    Module1::localite2 = sellers.Cell(row, 4);
-    Module1::bacs2 = sellers.Cell(row, 7);
-    Module1::rampes2 = sellers.Cell(row, 8);
+    const reg::Seller seller = reg::SellerFromFields(sellers.Row(row));
+    Module1::SonNom = seller.NomVendeur;
+    Module1::vc2 = seller.CodeVendeur;
+    Module1::adresse2 = seller.AdresseVendeur;
+    Module1::zip2 = seller.NumPostVendeur;
+    Module1::localite2 = seller.VilleVendeur;
+    Module1::bacs2 = seller.locaquariums;
+    Module1::rampes2 = seller.locrampes;
     Module1::FindVendor = fw::ToInt32(fw::Val(Module1::vc2));
 
     FeuilleVendeur::instance()->Show();

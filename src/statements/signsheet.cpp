@@ -3,26 +3,24 @@
 #include "rtf.h"
 
 #include "framework/files.h"
-#include "framework/text.h"
 
 namespace statements {
 
-void WriteSign(fw::TextOutputStream &out, const QStringList &seller)
+void WriteSign(fw::TextOutputStream &out, const reg::Seller &seller)
 {
-    const auto field = [&](qsizetype i) { return fw::Field(seller, i); };
     const QString paragraph = QStringLiteral("{\\pard");
     const QString centred = QStringLiteral("\\qc");
     const QString end = QStringLiteral("\\par}");
     const QString lineBreak = QStringLiteral("\\line");
     const QString lines[] = {
-        paragraph, centred, QStringLiteral("\\b\\f0\\fs120"), RtfText(field(0)), end,
-        paragraph, centred, QStringLiteral("\\b\\f0\\fs50"), RtfText(field(2)), lineBreak,
-        RtfText(field(3) + QStringLiteral("  ") + field(4)), end,
+        paragraph, centred, QStringLiteral("\\b\\f0\\fs120"), RtfText(seller.NomVendeur), end,
+        paragraph, centred, QStringLiteral("\\b\\f0\\fs50"), RtfText(seller.AdresseVendeur), lineBreak,
+        RtfText(seller.NumPostVendeur + QStringLiteral("  ") + seller.VilleVendeur), end,
         paragraph, centred, QStringLiteral("\\b\\f0\\fs100"), lineBreak, QStringLiteral("Vendeur n\\'b0 "),
-        RtfPlainText(field(1)), lineBreak, end,
+        RtfPlainText(seller.CodeVendeur), lineBreak, end,
         paragraph, centred, QStringLiteral("\\b\\f0\\fs60"), QStringLiteral(" Coupons"), end,
         paragraph, centred, QStringLiteral("\\b\\f0\\fs160"),
-        RtfPlainText(field(5) + QStringLiteral(" - ") + field(6)), end,
+        RtfPlainText(seller.CouponStart + QStringLiteral(" - ") + seller.CouponStop), end,
         QStringLiteral("\\page"),
     };
     for (const QString &line : lines)
@@ -33,7 +31,7 @@ void WriteSignSheet(fw::TextOutputStream &out, const QVector<QStringList> &selle
 {
     WritePrologue(out, kSignFontTable, kLandscapePaper);
     for (const QStringList &seller : sellers)
-        WriteSign(out, seller);
+        WriteSign(out, reg::SellerFromFields(seller));
     out.WriteLine(QStringLiteral("}"));
 }
 

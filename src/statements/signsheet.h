@@ -1,5 +1,7 @@
 #pragma once
 
+#include "register/registerfiles.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -17,12 +19,11 @@ inline const QString kSignSheetNoRegister =
     QStringLiteral("Fichier introuvable! Créez d'abord le fichier des coupons et des vendeurs!");
 inline const QString kSignSheetNotCreated = QStringLiteral("Impossible de créer le fichier FichesVendeurs.rtf!");
 
-// The 31 lines of one sign, from the nine register fields in file order
-// (missing ones empty). Every text has its "\", "{" and "}" escaped; name,
+// The 31 lines of one seller's sign. Every text has its "\", "{" and "}" escaped; name,
 // street address and postal code with locality get the accent escape as well.
-void WriteSign(fw::TextOutputStream &out, const QStringList &seller);
+void WriteSign(fw::TextOutputStream &out, const reg::Seller &seller);
 
-// The prologue, a sign per seller in the order given, and the closing "}".
+// The prologue, a sign per register row in the order given, and the closing "}".
 void WriteSignSheet(fw::TextOutputStream &out, const QVector<QStringList> &sellers);
 
 } // namespace statements
