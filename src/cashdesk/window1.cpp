@@ -1,9 +1,17 @@
 #include "window1.h"
 #include "ui_window1.h"
 
+#include "chgmenttaux.h"
+#include "infowin.h"
+
 #include "app/menubar1.h"
 #include "app/pictures.h"
+#include "framework/dialogs.h"
 #include "framework/runtime.h"
+#include "framework/text.h"
+#include "register/vendorfiles.h"
+#include "statements/selectvendor.h"
+#include "statements/utilities.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -55,6 +63,38 @@ void Window1::CreateControls()
     fw::OnAction(ui->BevelButton3, [this] { BevelButton3_Action(); });
     fw::OnAction(ui->BevelButton4, [this] { BevelButton4_Action(); });
     fw::OnAction(ui->BevelButton5, [this] { BevelButton5_Action(); });
+}
+
+// The seller sheet and the utilities.
+void Window1::PushButton3_Action() { SelectVendor::instance()->Show(); }
+
+void Window1::BevelButton4_Action() { utilities::instance()->Show(); }
+
+// The rate dialog and the About window.
+void Window1::BevelButton2_Action()
+{
+    fw::MsgBox(QStringLiteral("Vous allez modifier définitivement le taux de commission utilisé par Vandrelico!") +
+               fw::EndOfLine() +
+               QStringLiteral("Si ce n'est pas ce que vous voulez faire cliquez sur \"Abandonner\"."));
+    ChgmentTaux::instance()->ShowModal();
+}
+
+void Window1::PushButton4_Action() { InfoWin::instance()->Show(); }
+
+// Starting a new fair's register.
+void Window1::PushButton5_Action()
+{
+    fw::QuestionDialog warning;
+    warning.icon = 1;
+    warning.actionCaption = QStringLiteral("Continuer");
+    warning.cancelCaption = QStringLiteral("Annuler");
+    warning.title = QStringLiteral("Attention! Cette fonction est en principe à n'utiliser qu'en début de Bourse! ");
+    warning.message = QStringLiteral("Vous allez mettre à zéro les fichiers ListeVendeurs.csv et couponsvendeurs.csv ");
+    warning.explanation = QStringLiteral("Si ce n'est pas ce que vous voulez faire pressez \"Annuler\".");
+    if (fw::MessageDialog(warning) == fw::DialogButton::Cancel)
+        return;
+    ui->PushButton5->setVisible(false);
+    VendorFiles::instance()->Show();
 }
 
 void Window1::BevelButton5_Action() { fw::Quit(); }

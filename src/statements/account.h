@@ -39,8 +39,8 @@ AccountControls AccountControlsOf(const Form &ui, fw::Listbox *coupons)
 // rentals and the commission rate of Module1.
 void ShowAccount(const AccountControls &account, Sales sales);
 
-// The statement page of what the controls show, the seller's address from
-// Module1 (left accent-escaped there, as printing a page always has).
+// The statement page of what the controls show, with the seller's address
+// from Module1 (see TakeSellerAddress).
 StatementPage PageOfAccount(const AccountControls &account, const QString &sellerNumber);
 
 } // namespace statements

@@ -67,8 +67,9 @@ struct StatementPage {
 };
 
 // Takes the current seller's address, postal code and locality and the date
-// from Module1 into the page, and leaves the address and the locality
-// accent-escaped in Module1, as printing a page always has.
+// from Module1 into the page. The address and the locality stay in Module1
+// accent-escaped, where the next page of the same seller finds them: escaping
+// them again changes nothing, so every print of that seller reads the same.
 void TakeSellerAddress(StatementPage &page);
 
 // The seller statement has an empty line after its date block; the general
