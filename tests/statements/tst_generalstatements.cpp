@@ -20,7 +20,6 @@ using statements::HighestSellerCode;
 
 namespace {
 
-const QString kRegister = QStringLiteral("ListeVendeurs.csv");
 const QString kDocument = QStringLiteral("Fichier_General_des_vendeurs.rtf");
 const QString kPlaceholder = QStringLiteral("vendeur_null.csv");
 const QString kVanished = QStringLiteral("Le fichier des vendeurs a disparu!!!");
@@ -130,7 +129,7 @@ private slots:
         fixture.folder().write(kRegister, kThreeSellers);
         writeSalesOfThreeSellers(fixture.folder());
         fixture.folder().write(kDocument, "ancien document\n");
-        press(Window1::instance(), "BevelButton4");
+        CashDesk().press("BevelButton4");
         QVERIFY(utilities::openInstance());
         printResults();
 

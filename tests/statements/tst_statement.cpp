@@ -282,7 +282,7 @@ private slots:
     void fromThePicker_toThePrintedStatement()
     {
         StatementsFixture fixture;
-        fixture.folder().write("ListeVendeurs.csv", "Jean Dupont,1,Rue,1000,Ville,1,50,0,0\n"
+        fixture.folder().write(kRegister, "Jean Dupont,1,Rue,1000,Ville,1,50,0,0\n"
                                                     " Hélène Müller , 12 , Chaussée de Liège 5 , 5000 , Namur-là ,51,100, 1 , 2 \n");
         fixture.folder().write("vendeur_12.csv", "12,10\n9,7.5\n10,3\n");
         Module1::myday = QStringLiteral("7/3/2026");
