@@ -28,7 +28,7 @@ const QStringList kNoSales{"Aucun fichier disponible pour ce vendeur!", "Je ferm
 const QString kWritten = QStringLiteral("Fichier créé (Fichier_General_des_vendeurs.rtf).");
 const QString kDate = QStringLiteral("7/3/2026");
 
-// Codes 1, 2 and 5; sales files for 1, 2 (the seller sheet's worked example),
+// Codes 1, 2 and 5; sales files for 1, 2 (coupons 12, 9 and 10: 20.50),
 // 3 and 5; none for 4.
 const QByteArray kThreeSellers = "Jean Dupont,1,Rue Haute 7,4000,Liège,1,50,0,1\n"
                                  "Marie Martin,2,Place Verte,5000,Namur,51,100,1,2\n"
