@@ -306,15 +306,8 @@ private slots:
     {
         ProgramFixture fixture;
         const CashDesk desk;
-        desk.w->Show();
-        QApplication::setActiveWindow(desk.w);
-        QVERIFY(QTest::qWaitForWindowActive(desk.w));
-        desk.control<QWidget>("EntryCoupon")->setFocus();
         QStringList visited;
-        for (int i = 0; i < 3; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited.append(QApplication::focusWidget()->objectName());
-        }
+        visitByTab(desk.w, "EntryCoupon", 3, visited);
         QCOMPARE(visited, (QStringList{"ValeurCoupon", "BevelButton1", "EntryCoupon"}));
     }
 

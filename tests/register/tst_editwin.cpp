@@ -814,15 +814,8 @@ private slots:
         ProgramFixture fixture;
         fixture.folder.write(kRegister, kThreeSellers);
         EditorForm form;
-        form.w->Show();
-        QApplication::setActiveWindow(form.w);
-        QVERIFY(QTest::qWaitForWindowActive(form.w));
-        form.control("CouponStart")->setFocus();
         QStringList visited;
-        for (int i = 0; i < 9; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited.append(QApplication::focusWidget()->objectName());
-        }
+        visitByTab(form.w, "CouponStart", 9, visited);
         QCOMPARE(visited, (QStringList{"CouponStop", "CodeVendeur", "NomVendeur", "AdresseVendeur", "NumPostVendeur",
                                        "VilleVendeur", "locaquariums", "locrampes", "CouponStart"}));
     }

@@ -436,15 +436,8 @@ private slots:
     {
         ProgramFixture fixture;
         VendorForm form;
-        form.w->Show();
-        QApplication::setActiveWindow(form.w);
-        QVERIFY(QTest::qWaitForWindowActive(form.w));
-        form.control("CouponStart")->setFocus();
         QStringList visited;
-        for (int i = 0; i < 8; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited.append(QApplication::focusWidget()->objectName());
-        }
+        visitByTab(form.w, "CouponStart", 8, visited);
         QCOMPARE(visited, (QStringList{"CouponStop", "NomVendeur", "AdresseVendeur", "NumPostVendeur", "VilleVendeur",
                                        "CodeVendeur", "BevelButton1", "CouponStart"}));
     }

@@ -8,9 +8,11 @@
 
 #include "cashdesk/window1.h"
 #include "framework/controls.h"
+#include "framework/window.h"
 #include "register/vendorfiles.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QStringList>
 #include <QTest>
 #include <initializer_list>
@@ -34,6 +36,20 @@ inline QString text(const QWidget *window, const char *field) { return child<fw:
 inline void type(const QWidget *window, const char *field, const QString &typed)
 {
     child<fw::TextField>(window, field)->setText(typed);
+}
+
+// Shows the window as the active one and presses Tab `steps` times from the
+// control `from`: the names of the controls visited, in order.
+inline void visitByTab(fw::Window *window, const char *from, int steps, QStringList &visited)
+{
+    window->Show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    child(window, from)->setFocus();
+    for (int i = 0; i < steps; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
 }
 
 // Reaches a window's controls by their design names.
