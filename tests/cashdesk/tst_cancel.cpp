@@ -1,12 +1,8 @@
-#include "tst_cancel_desk.h"
+#include "drivers.h"
 
 #include "app/module1.h"
 
 #include <QFileInfo>
-
-using desk::CashDesk;
-using desk::kJournal;
-using desk::kTodayHeader;
 
 namespace {
 
@@ -78,18 +74,19 @@ private slots:
         QFETCH(QByteArray, salesAfter);
         QFETCH(QStringList, workingList);
 
-        CashDesk desk;
+        ProgramFixture fixture;
         const QString martinFile = QStringLiteral("vendeur_2.csv");
-        desk.folder().write("vendeur_1.csv", kDupontSales);
+        fixture.folder.write("vendeur_1.csv", kDupontSales);
         if (sales == Sales::File)
-            desk.folder().write(martinFile, salesBefore);
+            fixture.folder.write(martinFile, salesBefore);
         else if (sales == Sales::Folder)
-            desk.folder().block(martinFile);
+            fixture.folder.block(martinFile);
         else if (sales == Sales::Unreplaceable)
-            QVERIFY(makeUnreplaceable(desk.folder(), martinFile, salesBefore));
-        desk.open(kThreeCoupons);
+            QVERIFY(makeUnreplaceable(fixture.folder, martinFile, salesBefore));
+        writeDeskFiles(fixture.folder, kThreeCoupons);
+        CashDesk desk;
         if (journalBlocked)
-            desk.replaceWithFolder(kJournal);
+            QVERIFY(blockNow(fixture.folder, kJournal));
         // The working list as an earlier cancellation left it.
         auto *working = desk.control<fw::Listbox>("ListCachee");
         working->AddRow("99");
@@ -97,9 +94,9 @@ private slots:
 
         desk.cancel(row);
 
-        QCOMPARE(desk.fixture.dialogs.messages, messages);
+        QCOMPARE(fixture.dialogs.messages, messages);
         if (cancelled) {
-            QCOMPARE(desk.folder().lines(kJournal),
+            QCOMPARE(fixture.folder.lines(kJournal),
                      (kTodayHeader + QStringList{"1,10.00,Dupont,1", "3,5.00,Dupont,1"}));
             QCOMPARE(desk.rows("ReferenceBox"), (QStringList{"1,10.00,Dupont,1", "3,5.00,Dupont,1"}));
             QCOMPARE(Module1::vc2, QStringLiteral("2"));
@@ -108,7 +105,7 @@ private slots:
             QCOMPARE(desk.commission(), QStringLiteral("1.80"));
         } else {
             if (!journalBlocked)
-                QCOMPARE(desk.folder().read(kJournal), desk::kEarlierHeader + kThreeCoupons);
+                QCOMPARE(fixture.folder.read(kJournal), kEarlierHeader + kThreeCoupons);
             QCOMPARE(desk.coupons()->ListCount(), 3);
             QCOMPARE(desk.coupons()->ListIndex(), row);
             QCOMPARE(Module1::vc2, QString());
@@ -117,8 +114,8 @@ private slots:
             QCOMPARE(desk.commission(), QStringLiteral("2.05"));
         }
         QCOMPARE(desk.rows("ListCachee"), workingList);
-        QCOMPARE(desk.folder().read("vendeur_1.csv"), kDupontSales);
-        const QFileInfo martin(desk.folder().path(martinFile));
+        QCOMPARE(fixture.folder.read("vendeur_1.csv"), kDupontSales);
+        const QFileInfo martin(fixture.folder.path(martinFile));
         switch (sales) {
         case Sales::Missing:
             QVERIFY(!martin.exists());
@@ -128,25 +125,26 @@ private slots:
             break;
         case Sales::File:
         case Sales::Unreplaceable:
-            QCOMPARE(desk.folder().read(martinFile), salesAfter);
+            QCOMPARE(fixture.folder.read(martinFile), salesAfter);
             break;
         }
     }
 
     void cancel_onlyCoupon_leavesHeaderAndEmptySalesFile()
     {
+        ProgramFixture fixture;
+        fixture.folder.write("vendeur_3.csv", "12,5\n");
+        writeDeskFiles(fixture.folder, "12,5,Dupont,3\n");
         CashDesk desk;
-        desk.folder().write("vendeur_3.csv", "12,5\n");
-        desk.open("12,5,Dupont,3\n");
         desk.cancel(0);
 
-        QVERIFY(desk.fixture.dialogs.messages.isEmpty());
-        QCOMPARE(desk.folder().lines(kJournal), kTodayHeader);
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+        QCOMPARE(fixture.folder.lines(kJournal), kTodayHeader);
         QCOMPARE(desk.coupons()->ListCount(), 0);
         QCOMPARE(desk.total(), QStringLiteral("0.00"));
         QCOMPARE(desk.commission(), QStringLiteral("0.00"));
-        QVERIFY(desk.folder().exists("vendeur_3.csv"));
-        QCOMPARE(desk.folder().read("vendeur_3.csv"), QByteArray());
+        QVERIFY(fixture.folder.exists("vendeur_3.csv"));
+        QCOMPARE(fixture.folder.read("vendeur_3.csv"), QByteArray());
     }
 
     // The seller's lines as cancelling coupon 12 writes them back.
@@ -166,12 +164,13 @@ private slots:
     {
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, after);
+        ProgramFixture fixture;
+        fixture.folder.write("vendeur_1.csv", before);
+        writeDeskFiles(fixture.folder, "12,5,Dupont,1\n");
         CashDesk desk;
-        desk.folder().write("vendeur_1.csv", before);
-        desk.open("12,5,Dupont,1\n");
         desk.cancel(0);
-        QVERIFY(desk.fixture.dialogs.messages.isEmpty());
-        QCOMPARE(desk.folder().read("vendeur_1.csv"), after);
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+        QCOMPARE(fixture.folder.read("vendeur_1.csv"), after);
     }
 
     // The code text names the file by its number and is kept as it was.
@@ -187,24 +186,26 @@ private slots:
     {
         QFETCH(QString, code);
         QFETCH(QString, file);
+        ProgramFixture fixture;
+        fixture.folder.write(file, "4,1\n5,3\n");
+        writeDeskFiles(fixture.folder, "1,10,Dupont,1\n");
         CashDesk desk;
-        desk.folder().write(file, "4,1\n5,3\n");
-        desk.open("1,10,Dupont,1\n");
         desk.addRow({"5", "3", "Martin", code});
         desk.cancel(1);
-        QVERIFY(desk.fixture.dialogs.messages.isEmpty());
+        QVERIFY(fixture.dialogs.messages.isEmpty());
         QCOMPARE(Module1::vc2, code);
-        QCOMPARE(desk.folder().read(file), QByteArray("4,1\n"));
+        QCOMPARE(fixture.folder.read(file), QByteArray("4,1\n"));
     }
 
     void cancel_writesListTextsUnchanged()
     {
+        ProgramFixture fixture;
+        fixture.folder.write("vendeur_1.csv", "1,10\n");
+        writeDeskFiles(fixture.folder, "1,10,Dupont,1\n");
         CashDesk desk;
-        desk.folder().write("vendeur_1.csv", "1,10\n");
-        desk.open("1,10,Dupont,1\n");
         desk.addRow({" 6 ", "2.1", QStringLiteral("Léon Martin "), " 07"});
         desk.cancel(0);
-        QCOMPARE(desk.folder().lines(kJournal),
+        QCOMPARE(fixture.folder.lines(kJournal),
                  kTodayHeader + QStringList{QStringLiteral(" 6 ,2.1,Léon Martin , 07")});
         QCOMPARE(desk.total(), QStringLiteral("2.10"));
         QCOMPARE(desk.commission(), QStringLiteral("0.25"));

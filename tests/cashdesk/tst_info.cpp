@@ -1,4 +1,4 @@
-#include "tst_cancel_desk.h"
+#include "drivers.h"
 
 #include "app/pictures.h"
 #include "cashdesk/infowin.h"
@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QImage>
 
-using desk::CashDesk;
-using desk::child;
 
 namespace {
 
@@ -39,8 +37,9 @@ class TestInfo : public QObject
 private slots:
     void info_twiceGivesOneModelessWindow()
     {
+        ProgramFixture fixture;
+        writeDeskFiles(fixture.folder, QByteArray());
         CashDesk desk;
-        desk.open(QByteArray());
         desk.press("PushButton4");
         InfoWin *about = InfoWin::openInstance();
         QVERIFY(about);
@@ -49,13 +48,14 @@ private slots:
         QCOMPARE(aboutWindowsShown(), 1);
         QCOMPARE(about->windowModality(), Qt::NonModal);
         QCOMPARE(version(about), kVersion);
-        QVERIFY(desk.fixture.dialogs.messages.isEmpty());
+        QVERIFY(fixture.dialogs.messages.isEmpty());
     }
 
     void fermer_closes_andInfoOpensAFreshWindow()
     {
+        ProgramFixture fixture;
+        writeDeskFiles(fixture.folder, QByteArray());
         CashDesk desk;
-        desk.open(QByteArray());
         desk.press("PushButton4");
         InfoWin *first = InfoWin::openInstance();
         child<fw::TextField>(first, "vversion")->setText(QStringLiteral("changed"));
@@ -72,8 +72,9 @@ private slots:
 
     void version_cannotBeEdited()
     {
+        ProgramFixture fixture;
+        writeDeskFiles(fixture.folder, QByteArray());
         CashDesk desk;
-        desk.open(QByteArray());
         desk.press("PushButton4");
         auto *field = child<fw::TextField>(InfoWin::openInstance(), "vversion");
         QTest::keyClicks(field, QStringLiteral("abc"));
@@ -91,23 +92,24 @@ private slots:
     void emblem_isTheClubLogo_orNothing()
     {
         QFETCH(bool, present);
-        CashDesk desk;
-        QDir().mkdir(desk.folder().path("Resources"));
+        ProgramFixture fixture;
+        QDir().mkdir(fixture.folder.path("Resources"));
         if (present) {
             QImage logo(21, 13, QImage::Format_RGB32);
             logo.fill(Qt::blue);
-            QVERIFY(logo.save(desk.folder().path("Resources/qvo-moyen.png")));
-            QImage(5, 5, QImage::Format_RGB32).save(desk.folder().path("Resources/siglBourse.png"));
+            QVERIFY(logo.save(fixture.folder.path("Resources/qvo-moyen.png")));
+            QImage(5, 5, QImage::Format_RGB32).save(fixture.folder.path("Resources/siglBourse.png"));
         }
-        app::setResourcesFolder(desk.folder().path("Resources"));
-        desk.open(QByteArray());
+        app::setResourcesFolder(fixture.folder.path("Resources"));
+        writeDeskFiles(fixture.folder, QByteArray());
+        CashDesk desk;
         desk.press("PushButton4");
         const QPixmap shown = child<fw::Canvas>(InfoWin::openInstance(), "Canvas1")->pixmap();
         app::setResourcesFolder(QString());
         QCOMPARE(shown.isNull(), !present);
         if (present)
             QCOMPARE(shown.size(), QSize(21, 13));
-        QVERIFY(desk.fixture.dialogs.messages.isEmpty());
+        QVERIFY(fixture.dialogs.messages.isEmpty());
     }
 
     void design_matchesTheAboutWindow_data()
@@ -128,15 +130,14 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, geometry);
         QFETCH(QString, caption);
+        ProgramFixture fixture;
+        writeDeskFiles(fixture.folder, QByteArray());
         CashDesk desk;
-        desk.open(QByteArray());
         desk.press("PushButton4");
         InfoWin *about = InfoWin::openInstance();
-        QCOMPARE(about->windowTitle(), QStringLiteral("Vandrelico Info"));
+        verifyFixedWindow(about, QStringLiteral("Vandrelico Info"), QSize(469, 434));
         QWidget *form = child<QWidget>(about, "Canvas1")->parentWidget();
-        QCOMPARE(form->size(), QSize(469, 434));
-        QCOMPARE(about->minimumSize(), about->maximumSize());
-        QVERIFY(!(about->windowFlags() & Qt::WindowCloseButtonHint));
+        QCOMPARE(form, about->form());
         QCOMPARE(form->palette().color(QPalette::Window), QColor(0xf5, 0xf3, 0xf3));
 
         QWidget *c = about->findChild<QWidget *>(name);
@@ -169,8 +170,9 @@ private slots:
         QFETCH(int, points);
         QFETCH(bool, bold);
         QFETCH(bool, italic);
+        ProgramFixture fixture;
+        writeDeskFiles(fixture.folder, QByteArray());
         CashDesk desk;
-        desk.open(QByteArray());
         desk.press("PushButton4");
         QWidget *c = InfoWin::openInstance()->findChild<QWidget *>(name);
         QVERIFY(c);

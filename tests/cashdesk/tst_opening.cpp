@@ -1,4 +1,4 @@
-#include "testsupport.h"
+#include "drivers.h"
 
 #include "app/module1.h"
 #include "app/pictures.h"
@@ -14,30 +14,6 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace {
-
-const QString kJournal = QStringLiteral("QVOB2026_main.csv");
-const QByteArray kHeader = "Bourse QVO du 1/3/2026\nNuméro de coupon,Valeur encaissée,Vendeur,code vendeur\n";
-
-template <class T>
-T *control(Window1 *w, const char *name)
-{
-    T *c = w->findChild<T *>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
-
-QStringList row(Window1 *w, int r)
-{
-    auto *list = control<fw::Listbox>(w, "ReferenceBox");
-    QStringList cells;
-    for (int c = 0; c < list->ColumnCount(); ++c)
-        cells.append(list->Cell(r, c));
-    return cells;
-}
-
-} // namespace
 
 class TestOpening : public QObject
 {
@@ -47,18 +23,17 @@ private slots:
     void firstRun_createsRateFileAndJournal()
     {
         ProgramFixture fixture;
-        Window1 *w = Window1::instance();
+        const CashDesk desk;
 
         QCOMPARE(fixture.folder.lines("ValComm.txt"), QStringList{"0.12"});
         QCOMPARE(Module1::qvotaux, 0.12);
         QCOMPARE(Module1::myday, QStringLiteral("7/3/2026"));
         QCOMPARE(Module1::thename, kJournal);
-        QCOMPARE(fixture.folder.lines(kJournal),
-                 (QStringList{"Bourse QVO du 7/3/2026", "Numéro de coupon,Valeur encaissée,Vendeur,code vendeur"}));
-        QCOMPARE(control<fw::Listbox>(w, "ReferenceBox")->ListCount(), 0);
-        QCOMPARE(control<fw::TextField>(w, "ShowTotal")->Text(), QStringLiteral("0.00"));
-        QCOMPARE(control<fw::TextField>(w, "ShowComm")->Text(), QString());
-        QVERIFY(control<QPushButton>(w, "PushButton5")->isEnabled());
+        QCOMPARE(fixture.folder.lines(kJournal), kTodayHeader);
+        QCOMPARE(desk.control<fw::Listbox>("ReferenceBox")->ListCount(), 0);
+        QCOMPARE(desk.control<fw::TextField>("ShowTotal")->Text(), QStringLiteral("0.00"));
+        QCOMPARE(desk.control<fw::TextField>("ShowComm")->Text(), QString());
+        QVERIFY(desk.control<QPushButton>("PushButton5")->isEnabled());
         QVERIFY(!fw::QuitRequested());
         QVERIFY(fixture.dialogs.messages.isEmpty());
     }
@@ -129,29 +104,29 @@ private slots:
         QFETCH(QString, total);
         QFETCH(QString, commission);
         ProgramFixture fixture;
-        fixture.folder.write(kJournal, kHeader + lines);
+        fixture.folder.write(kJournal, kEarlierHeader + lines);
         fixture.folder.write("ValComm.txt", "0.12\n");
-        Window1 *w = Window1::instance();
+        const CashDesk desk;
 
-        auto *list = control<fw::Listbox>(w, "ReferenceBox");
+        auto *list = desk.control<fw::Listbox>("ReferenceBox");
         QCOMPARE(list->ListCount(), rows.size());
         for (int r = 0; r < rows.size(); ++r)
-            QCOMPARE(row(w, r), rows[r]);
+            QCOMPARE(desk.row(r), rows[r]);
         QCOMPARE(list->ListIndex(), -1);
-        QCOMPARE(control<fw::TextField>(w, "ShowTotal")->Text(), total);
-        QCOMPARE(control<fw::TextField>(w, "ShowComm")->Text(), commission);
-        QVERIFY(!control<QPushButton>(w, "PushButton5")->isEnabled());
+        QCOMPARE(desk.control<fw::TextField>("ShowTotal")->Text(), total);
+        QCOMPARE(desk.control<fw::TextField>("ShowComm")->Text(), commission);
+        QVERIFY(!desk.control<QPushButton>("PushButton5")->isEnabled());
         // Reloading never rewrites the journal.
-        QCOMPARE(fixture.folder.read(kJournal), kHeader + lines);
+        QCOMPARE(fixture.folder.read(kJournal), kEarlierHeader + lines);
     }
 
     void journalWithoutHeader_losesItsFirstTwoLines()
     {
         ProgramFixture fixture;
         fixture.folder.write(kJournal, "1,2,A,1\n2,3,B,1\n3,4,C,1\n");
-        Window1 *w = Window1::instance();
-        QCOMPARE(control<fw::Listbox>(w, "ReferenceBox")->ListCount(), 1);
-        QCOMPARE(row(w, 0).first(), QStringLiteral("3"));
+        const CashDesk desk;
+        QCOMPARE(desk.control<fw::Listbox>("ReferenceBox")->ListCount(), 1);
+        QCOMPARE(desk.row(0).first(), QStringLiteral("3"));
         QCOMPARE(Module1::grandtotal, 4.0);
     }
 
@@ -171,11 +146,11 @@ private slots:
         QFETCH(double, rate);
         ProgramFixture fixture;
         fixture.folder.write("ValComm.txt", content);
-        fixture.folder.write(kJournal, kHeader + "1,100,A,1\n");
-        Window1 *w = Window1::instance();
+        fixture.folder.write(kJournal, kEarlierHeader + "1,100,A,1\n");
+        const CashDesk desk;
         QCOMPARE(Module1::qvotaux, rate);
         QCOMPARE(fixture.folder.read("ValComm.txt"), content);
-        QCOMPARE(control<fw::TextField>(w, "ShowComm")->Text(), fw::FormatAmount(fw::Round(rate * 100 * 20) / 20));
+        QCOMPARE(desk.control<fw::TextField>("ShowComm")->Text(), fw::FormatAmount(fw::Round(rate * 100 * 20) / 20));
     }
 
     void unreadableFile_stopsWithNothingWritten_data()
@@ -226,8 +201,8 @@ private slots:
         ProgramFixture fixture;
         fixture.folder.write("ValComm.txt", "0.12\n");
         if (!before.isEmpty())
-            fixture.folder.write(kJournal, kHeader + before);
-        const QByteArray copied = kHeader + "5,10,Dupont,1\n6,2.5,Dupont,1\n";
+            fixture.folder.write(kJournal, kEarlierHeader + before);
+        const QByteArray copied = kEarlierHeader + "5,10,Dupont,1\n6,2.5,Dupont,1\n";
         fixture.dialogs.whileAsked = [&](const fw::QuestionDialog &) {
             QFile::remove(fixture.folder.path(kJournal));
             if (meanwhile == QLatin1String("copy"))
@@ -235,22 +210,22 @@ private slots:
             else if (meanwhile == QLatin1String("block"))
                 fixture.folder.block(kJournal);
         };
-        Window1 *w = Window1::instance();
+        const CashDesk desk;
         QCOMPARE(fixture.dialogs.questions.size(), 1);
-        auto *list = control<fw::Listbox>(w, "ReferenceBox");
+        auto *list = desk.control<fw::Listbox>("ReferenceBox");
         QCOMPARE(list->ListCount(), rows);
-        QCOMPARE(control<fw::TextField>(w, "ShowTotal")->Text(), total);
+        QCOMPARE(desk.control<fw::TextField>("ShowTotal")->Text(), total);
         if (meanwhile == QLatin1String("copy")) {
             QCOMPARE(fixture.folder.read(kJournal), copied); // loaded, not replaced
-            QCOMPARE(row(w, 1), (QStringList{"6", "2.50", "Dupont", "1"}));
-            QCOMPARE(control<fw::TextField>(w, "ShowComm")->Text(), QStringLiteral("1.50"));
-            QVERIFY(!control<QPushButton>(w, "PushButton5")->isEnabled());
+            QCOMPARE(desk.row(1), (QStringList{"6", "2.50", "Dupont", "1"}));
+            QCOMPARE(desk.control<fw::TextField>("ShowComm")->Text(), QStringLiteral("1.50"));
+            QVERIFY(!desk.control<QPushButton>("PushButton5")->isEnabled());
             QVERIFY(!fw::QuitRequested());
         } else if (meanwhile == QLatin1String("delete")) {
             // A fresh journal with its header, so that its first coupons are kept.
-            QCOMPARE(fixture.folder.read(kJournal), QByteArray(kHeader).replace("1/3/2026", "7/3/2026"));
-            QCOMPARE(control<fw::TextField>(w, "ShowComm")->Text(), QString());
-            QVERIFY(control<QPushButton>(w, "PushButton5")->isEnabled());
+            QCOMPARE(fixture.folder.read(kJournal), QByteArray(kEarlierHeader).replace("1/3/2026", "7/3/2026"));
+            QCOMPARE(desk.control<fw::TextField>("ShowComm")->Text(), QString());
+            QVERIFY(desk.control<QPushButton>("PushButton5")->isEnabled());
             QVERIFY(!fw::QuitRequested());
         } else {
             QCOMPARE(fixture.dialogs.messages.size(), 1);
@@ -310,36 +285,29 @@ private slots:
         QFETCH(QRect, geometry);
         QFETCH(QString, caption);
         ProgramFixture fixture;
-        Window1 *w = Window1::instance();
-        verifyDesignedControl(w, name, geometry, caption);
+        const CashDesk desk;
+        verifyDesignedControl(desk.w, name, geometry, caption);
     }
 
     void window_isFixedWithoutCloseButton()
     {
         ProgramFixture fixture;
-        Window1 *w = Window1::instance();
-        w->Show();
-        verifyFixedWindow(w, QStringLiteral("Gestion de la Bourse QVO"), QSize(720, 486));
+        const CashDesk desk;
+        desk.w->Show();
+        verifyFixedWindow(desk.w, QStringLiteral("Gestion de la Bourse QVO"), QSize(720, 486));
         // The seller code column is never seen, the working lists never shown.
-        QVERIFY(control<fw::Listbox>(w, "ReferenceBox")->isColumnHidden(3));
-        QVERIFY(!control<fw::Listbox>(w, "ListCachee")->isVisible());
-        QVERIFY(!control<fw::TextField>(w, "fromat")->isVisible());
-        QVERIFY(control<fw::TextField>(w, "ShowTotal")->isReadOnly());
+        QVERIFY(desk.control<fw::Listbox>("ReferenceBox")->isColumnHidden(3));
+        QVERIFY(!desk.control<fw::Listbox>("ListCachee")->isVisible());
+        QVERIFY(!desk.control<fw::TextField>("fromat")->isVisible());
+        QVERIFY(desk.control<fw::TextField>("ShowTotal")->isReadOnly());
     }
 
     void tab_visitsEntryAmountAndAjouterOnly()
     {
         ProgramFixture fixture;
-        Window1 *w = Window1::instance();
-        w->Show();
-        QApplication::setActiveWindow(w);
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        control<QWidget>(w, "EntryCoupon")->setFocus();
+        const CashDesk desk;
         QStringList visited;
-        for (int i = 0; i < 3; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited.append(QApplication::focusWidget()->objectName());
-        }
+        visitByTab(desk.w, "EntryCoupon", 3, visited);
         QCOMPARE(visited, (QStringList{"ValeurCoupon", "BevelButton1", "EntryCoupon"}));
     }
 
@@ -358,12 +326,12 @@ private slots:
         QFETCH(int, key);
         QFETCH(QString, focus);
         ProgramFixture fixture;
-        fixture.folder.write(kJournal, kHeader + "10,1,Dupont,1\n12,1,Dupont,1\n20,1,Martin,2\n21,1,Martin,2\n");
-        Window1 *w = Window1::instance();
-        w->Show();
-        QApplication::setActiveWindow(w);
-        QVERIFY(QTest::qWaitForWindowActive(w));
-        auto *list = control<fw::Listbox>(w, "ReferenceBox");
+        fixture.folder.write(kJournal, kEarlierHeader + "10,1,Dupont,1\n12,1,Dupont,1\n20,1,Martin,2\n21,1,Martin,2\n");
+        const CashDesk desk;
+        desk.w->Show();
+        QApplication::setActiveWindow(desk.w);
+        QVERIFY(QTest::qWaitForWindowActive(desk.w));
+        auto *list = desk.control<fw::Listbox>("ReferenceBox");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(1, 0)).center());
         QCOMPARE(QApplication::focusWidget(), list);
         QCOMPARE(list->ListIndex(), 1);
@@ -390,22 +358,22 @@ private slots:
     {
         QFETCH(QString, way);
         ProgramFixture fixture;
-        Window1 *w = Window1::instance();
-        w->Show();
-        QApplication::setActiveWindow(w);
-        QVERIFY(QTest::qWaitForWindowActive(w));
+        const CashDesk desk;
+        desk.w->Show();
+        QApplication::setActiveWindow(desk.w);
+        QVERIFY(QTest::qWaitForWindowActive(desk.w));
         const QByteArray journal = fixture.folder.read(kJournal);
         QVERIFY(!fw::QuitRequested());
         if (way == "button")
-            control<QAbstractButton>(w, "BevelButton5")->click();
+            desk.control<QAbstractButton>("BevelButton5")->click();
         else if (way == "menu")
-            w->FileQuit()->trigger();
+            desk.w->FileQuit()->trigger();
         else if (way == "shortcut")
-            QTest::keyClick(w, Qt::Key_Q, Qt::ControlModifier);
+            QTest::keyClick(desk.w, Qt::Key_Q, Qt::ControlModifier);
         else
-            w->close();
+            desk.w->close();
         QVERIFY(fw::QuitRequested());
-        QVERIFY(w->isVisible());
+        QVERIFY(desk.w->isVisible());
         QVERIFY(fixture.dialogs.messages.isEmpty());
         QCOMPARE(fixture.folder.read(kJournal), journal);
     }
@@ -414,9 +382,9 @@ private slots:
     {
         ProgramFixture fixture;
         app::setResourcesFolder(fixture.folder.path("Resources"));
-        Window1 *w = Window1::instance();
+        const CashDesk desk;
         app::setResourcesFolder(QString());
-        QVERIFY(control<fw::Canvas>(w, "Canvas1")->pixmap().isNull());
+        QVERIFY(desk.control<fw::Canvas>("Canvas1")->pixmap().isNull());
         QVERIFY(fixture.dialogs.messages.isEmpty());
     }
 };

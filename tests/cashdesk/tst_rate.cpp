@@ -1,4 +1,4 @@
-#include "tst_cancel_desk.h"
+#include "drivers.h"
 
 #include "app/module1.h"
 #include "cashdesk/chgmenttaux.h"
@@ -8,7 +8,6 @@
 #include <QTimer>
 #include <functional>
 
-using desk::CashDesk;
 
 namespace {
 
@@ -24,7 +23,8 @@ struct Session {
 
 // Presses "Vériifer/Modifier" and, while the dialog is shown modally, runs
 // `use` on it. A dialog left open afterwards is closed so the test goes on.
-Session withRateDialog(CashDesk &desk, const std::function<void(ChgmentTaux *)> &use)
+Session withRateDialog(const ScriptedDialogs &dialogs, const CashDesk &desk,
+                       const std::function<void(ChgmentTaux *)> &use)
 {
     Session session;
     QTimer timer;
@@ -35,7 +35,7 @@ Session withRateDialog(CashDesk &desk, const std::function<void(ChgmentTaux *)> 
             return;
         session.shown = dialog->isVisible() && dialog->windowModality() == Qt::ApplicationModal;
         if (session.shown) {
-            session.messagesBefore = static_cast<int>(desk.fixture.dialogs.messages.size());
+            session.messagesBefore = static_cast<int>(dialogs.messages.size());
             use(dialog);
         }
         if (ChgmentTaux *left = ChgmentTaux::openInstance()) {
@@ -48,14 +48,14 @@ Session withRateDialog(CashDesk &desk, const std::function<void(ChgmentTaux *)> 
     return session;
 }
 
-fw::TextField *rateField(ChgmentTaux *dialog) { return desk::child<fw::TextField>(dialog, "nveautaux"); }
+fw::TextField *rateField(ChgmentTaux *dialog) { return child<fw::TextField>(dialog, "nveautaux"); }
 
 // Types the rate and presses a button of the dialog.
 std::function<void(ChgmentTaux *)> typeAndPress(const QString &typed, const char *button)
 {
     return [typed, button](ChgmentTaux *dialog) {
-        rateField(dialog)->setText(typed);
-        desk::child<QAbstractButton>(dialog, button)->click();
+        type(dialog, "nveautaux", typed);
+        child<QAbstractButton>(dialog, button)->click();
     };
 }
 
@@ -64,7 +64,7 @@ std::function<void(ChgmentTaux *)> readThenAbandon(QString &shown)
 {
     return [&shown](ChgmentTaux *dialog) {
         shown = rateField(dialog)->Text();
-        desk::child<QAbstractButton>(dialog, "BevelButton2")->click();
+        child<QAbstractButton>(dialog, "BevelButton2")->click();
     };
 }
 
@@ -89,10 +89,11 @@ private slots:
     {
         QFETCH(QByteArray, rateFile);
         QFETCH(QString, shown);
+        ProgramFixture fixture;
+        writeDeskFiles(fixture.folder, QByteArray(), rateFile);
         CashDesk desk;
-        desk.open(QByteArray(), rateFile);
         QString field;
-        QVERIFY(withRateDialog(desk, readThenAbandon(field)).shown);
+        QVERIFY(withRateDialog(fixture.dialogs, desk, readThenAbandon(field)).shown);
         QCOMPARE(field, shown);
     }
 
@@ -110,21 +111,22 @@ private slots:
     void enregistrer_ofTheShownRate_keepsIt()
     {
         QFETCH(QString, typed);
+        ProgramFixture fixture;
+        writeDeskFiles(fixture.folder, QByteArray());
         CashDesk desk;
-        desk.open(QByteArray());
-        QVERIFY(withRateDialog(desk, typeAndPress(typed, "BevelButton1")).shown);
+        QVERIFY(withRateDialog(fixture.dialogs, desk, typeAndPress(typed, "BevelButton1")).shown);
         const double rate = fw::Val(typed) / 100;
         QCOMPARE(Module1::qvotaux, rate);
-        QCOMPARE(fw::Val(desk.folder().lines("ValComm.txt").value(0)), rate);
+        QCOMPARE(fw::Val(fixture.folder.lines("ValComm.txt").value(0)), rate);
 
         // Shown again and saved untouched, twice: the rate does not drift.
         for (int i = 0; i < 2; ++i) {
-            const Session s = withRateDialog(desk, [](ChgmentTaux *dialog) {
-                desk::child<QAbstractButton>(dialog, "BevelButton1")->click();
+            const Session s = withRateDialog(fixture.dialogs, desk, [](ChgmentTaux *dialog) {
+                child<QAbstractButton>(dialog, "BevelButton1")->click();
             });
             QVERIFY(s.shown);
             QCOMPARE(Module1::qvotaux, rate);
-            QCOMPARE(fw::Val(desk.folder().lines("ValComm.txt").value(0)), rate);
+            QCOMPARE(fw::Val(fixture.folder.lines("ValComm.txt").value(0)), rate);
         }
         fw::Window::destroyAllForTesting();
         Module1::reset();
@@ -134,15 +136,16 @@ private slots:
 
     void warning_beforeEveryOpening()
     {
+        ProgramFixture fixture;
+        writeDeskFiles(fixture.folder, QByteArray());
         CashDesk desk;
-        desk.open(QByteArray());
-        const Session first = withRateDialog(desk, typeAndPress("15", "BevelButton1"));
+        const Session first = withRateDialog(fixture.dialogs, desk, typeAndPress("15", "BevelButton1"));
         QString field;
-        const Session second = withRateDialog(desk, readThenAbandon(field));
+        const Session second = withRateDialog(fixture.dialogs, desk, readThenAbandon(field));
         QVERIFY(first.shown && second.shown);
         QCOMPARE(first.messagesBefore, 1);
         QCOMPARE(second.messagesBefore, 2);
-        QCOMPARE(desk.fixture.dialogs.messages, (QStringList{kWarning, kWarning}));
+        QCOMPARE(fixture.dialogs.messages, (QStringList{kWarning, kWarning}));
         QCOMPARE(field, QStringLiteral("15")); // a fresh dialog, with the rate then in force
     }
 
@@ -164,15 +167,16 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(double, rate);
         QFETCH(QString, line);
+        ProgramFixture fixture;
+        writeDeskFiles(fixture.folder, QByteArray());
         CashDesk desk;
-        desk.open(QByteArray());
-        const Session s = withRateDialog(desk, typeAndPress(typed, "BevelButton1"));
+        const Session s = withRateDialog(fixture.dialogs, desk, typeAndPress(typed, "BevelButton1"));
         QVERIFY(s.shown);
         QVERIFY(!s.stayedOpen);
         QVERIFY(!ChgmentTaux::openInstance());
-        QCOMPARE(desk.fixture.dialogs.messages, QStringList{kWarning});
+        QCOMPARE(fixture.dialogs.messages, QStringList{kWarning});
         QCOMPARE(Module1::qvotaux, rate);
-        QCOMPARE(desk.folder().lines("ValComm.txt"), QStringList{line});
+        QCOMPARE(fixture.folder.lines("ValComm.txt"), QStringList{line});
 
         // The next start reads the same rate back.
         fw::Window::destroyAllForTesting();
@@ -183,11 +187,12 @@ private slots:
 
     void newRate_commissionWaitsForNextCancellation()
     {
+        ProgramFixture fixture;
+        fixture.folder.write("vendeur_2.csv", "2,2.10\n");
+        writeDeskFiles(fixture.folder, "1,10,Dupont,1\n2,2.10,Martin,2\n3,5,Dupont,1\n");
         CashDesk desk;
-        desk.folder().write("vendeur_2.csv", "2,2.10\n");
-        desk.open("1,10,Dupont,1\n2,2.10,Martin,2\n3,5,Dupont,1\n");
         QCOMPARE(desk.commission(), QStringLiteral("2.05"));
-        QVERIFY(withRateDialog(desk, typeAndPress("15", "BevelButton1")).shown);
+        QVERIFY(withRateDialog(fixture.dialogs, desk, typeAndPress("15", "BevelButton1")).shown);
         QCOMPARE(desk.commission(), QStringLiteral("2.05"));
         QCOMPARE(desk.total(), QStringLiteral("17.10"));
         desk.cancel(1);
@@ -196,29 +201,31 @@ private slots:
 
     void abandonner_changesNothing()
     {
+        ProgramFixture fixture;
+        writeDeskFiles(fixture.folder, QByteArray(), "0.12\n");
         CashDesk desk;
-        desk.open(QByteArray(), "0.12\n");
-        const Session s = withRateDialog(desk, typeAndPress("15", "BevelButton2"));
+        const Session s = withRateDialog(fixture.dialogs, desk, typeAndPress("15", "BevelButton2"));
         QVERIFY(s.shown);
         QVERIFY(!s.stayedOpen);
         QCOMPARE(Module1::qvotaux, 0.12);
-        QCOMPARE(desk.folder().read("ValComm.txt"), QByteArray("0.12\n"));
+        QCOMPARE(fixture.folder.read("ValComm.txt"), QByteArray("0.12\n"));
     }
 
     void rateFileNotWritable_keepsRateAndDialog()
     {
+        ProgramFixture fixture;
+        writeDeskFiles(fixture.folder, QByteArray(), "0.12\n");
         CashDesk desk;
-        desk.open(QByteArray(), "0.12\n");
-        desk.replaceWithFolder(QStringLiteral("ValComm.txt"));
+        QVERIFY(blockNow(fixture.folder, QStringLiteral("ValComm.txt")));
         QString fieldAfter;
-        const Session s = withRateDialog(desk, [&](ChgmentTaux *dialog) {
+        const Session s = withRateDialog(fixture.dialogs, desk, [&](ChgmentTaux *dialog) {
             typeAndPress("15", "BevelButton1")(dialog);
             fieldAfter = rateField(dialog)->Text();
         });
         QVERIFY(s.shown);
         QVERIFY(s.stayedOpen);
-        QCOMPARE(desk.fixture.dialogs.messages.size(), 2);
-        QVERIFY(desk.fixture.dialogs.messages.last().contains(QStringLiteral("ValComm.txt")));
+        QCOMPARE(fixture.dialogs.messages.size(), 2);
+        QVERIFY(fixture.dialogs.messages.last().contains(QStringLiteral("ValComm.txt")));
         QCOMPARE(Module1::qvotaux, 0.12);
         QCOMPARE(fieldAfter, QStringLiteral("15")); // what was typed, to try again or abandon
     }
@@ -237,13 +244,14 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QRect, geometry);
         QFETCH(QString, caption);
+        ProgramFixture fixture;
+        writeDeskFiles(fixture.folder, QByteArray());
         CashDesk desk;
-        desk.open(QByteArray());
         QRect found;
         QString text;
         QString title;
         QSize size;
-        const Session s = withRateDialog(desk, [&](ChgmentTaux *dialog) {
+        const Session s = withRateDialog(fixture.dialogs, desk, [&](ChgmentTaux *dialog) {
             title = dialog->windowTitle();
             size = rateField(dialog)->parentWidget()->size();
             if (QWidget *c = dialog->findChild<QWidget *>(name)) {

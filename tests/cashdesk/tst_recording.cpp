@@ -1,15 +1,12 @@
-#include "tst_recording_desk.h"
+#include "drivers.h"
 
 #include <QDir>
 #include <QFile>
 #include <memory>
 #include <QTest>
 
-using namespace drivers;
-
 namespace {
 
-const QByteArray kHeader = "Bourse QVO du 1/3/2026\nNuméro de coupon,Valeur encaissée,Vendeur,code vendeur\n";
 const QByteArray kIndexLines = "10,Dupont,1\n11,Dupont,1\n12,Dupont,1\n20,Martin,07\n";
 const QString kNoSeller = QStringLiteral("Ce coupon n'a pas de vendeur");
 
@@ -19,7 +16,7 @@ void prepare(const DataFolder &folder, const QByteArray &index, const QByteArray
 {
     folder.write(kIndex, index);
     if (journalLines)
-        folder.write(kJournal, kHeader + *journalLines);
+        folder.write(kJournal, kEarlierHeader + *journalLines);
 }
 
 QStringList salesFiles(const DataFolder &folder)
@@ -38,13 +35,13 @@ private slots:
     {
         ProgramFixture fixture;
         prepare(fixture.folder, kIndexLines);
-        Desk desk;
+        CashDesk desk;
         desk.record("12", "2.50");
         QCOMPARE(fixture.folder.lines("vendeur_1.csv"), QStringList{"12,2.50"});
         QCOMPARE(fixture.folder.lines(kJournal).mid(2), QStringList{"12,2.50,Dupont,1"});
-        QCOMPARE(desk.list()->ListCount(), 1);
+        QCOMPARE(desk.coupons()->ListCount(), 1);
         QCOMPARE(desk.row(0), (QStringList{"12", "2.50", "Dupont", "1"}));
-        QCOMPARE(desk.list()->ListIndex(), -1);
+        QCOMPARE(desk.coupons()->ListIndex(), -1);
         QCOMPARE(desk.text("ShowTotal"), QStringLiteral("2.50"));
         QCOMPARE(desk.text("ShowComm"), QStringLiteral("0.30"));
         QCOMPARE(desk.text("EntryCoupon"), QString());
@@ -60,7 +57,7 @@ private slots:
         const QByteArray journal = fixture.folder.read(kJournal);
         desk.press("BevelButton1");
         QCOMPARE(fixture.folder.read(kJournal), journal);
-        QCOMPARE(desk.list()->ListCount(), 2);
+        QCOMPARE(desk.coupons()->ListCount(), 2);
         QVERIFY(fixture.dialogs.messages.isEmpty());
     }
 
@@ -90,7 +87,7 @@ private slots:
         ProgramFixture fixture;
         const QByteArray journal = "1,10,Dupont,1\n";
         prepare(fixture.folder, kIndexLines, &journal);
-        Desk desk;
+        CashDesk desk;
         desk.record("12", amount);
         QCOMPARE(fixture.dialogs.messages, messages);
         QCOMPARE(fixture.folder.lines("vendeur_1.csv"), QStringList{"12," + amount});
@@ -105,7 +102,7 @@ private slots:
         ProgramFixture fixture;
         const QByteArray journal = "1,0.004,A,1\n2,0.004,A,1\n"; // 0.008, shown 0.01
         prepare(fixture.folder, kIndexLines, &journal);
-        Desk desk;
+        CashDesk desk;
         desk.record("12", "1");
         QCOMPARE(desk.text("ShowTotal"), QStringLiteral("1.01"));
     }
@@ -134,13 +131,13 @@ private slots:
         QFETCH(int, selected);
         ProgramFixture fixture;
         prepare(fixture.folder, kIndexLines, &journal);
-        Desk desk;
-        const int rows = desk.list()->ListCount();
+        CashDesk desk;
+        const int rows = desk.coupons()->ListCount();
         desk.record(coupon, "200");
         QCOMPARE(fixture.dialogs.messages, messages);
-        QCOMPARE(desk.list()->ListIndex(), selected);
-        QCOMPARE(desk.list()->ListCount(), rows);
-        QCOMPARE(fixture.folder.read(kJournal), kHeader + journal);
+        QCOMPARE(desk.coupons()->ListIndex(), selected);
+        QCOMPARE(desk.coupons()->ListCount(), rows);
+        QCOMPARE(fixture.folder.read(kJournal), kEarlierHeader + journal);
         QCOMPARE(salesFiles(fixture.folder), QStringList());
         QCOMPARE(desk.text("EntryCoupon"), coupon);
         QCOMPARE(desk.text("ValeurCoupon"), QStringLiteral("200"));
@@ -200,11 +197,11 @@ private slots:
         QFETCH(QString, code);
         ProgramFixture fixture;
         prepare(fixture.folder, index);
-        Desk desk;
+        CashDesk desk;
         desk.record(coupon, "1");
         if (salesFile.isEmpty()) {
             QCOMPARE(fixture.dialogs.messages, QStringList{kNoSeller});
-            QCOMPARE(desk.list()->ListCount(), 0);
+            QCOMPARE(desk.coupons()->ListCount(), 0);
             QCOMPARE(fixture.folder.lines(kJournal).size(), 2);
             QCOMPARE(salesFiles(fixture.folder), QStringList());
             QCOMPARE(desk.text("EntryCoupon"), coupon);
@@ -221,7 +218,7 @@ private slots:
     {
         ProgramFixture fixture;
         prepare(fixture.folder, kIndexLines);
-        Desk desk;
+        CashDesk desk;
         const QByteArray journal = fixture.folder.read(kJournal);
         desk.record("", "300");
         QVERIFY(fixture.dialogs.messages.isEmpty());
@@ -242,13 +239,13 @@ private slots:
         ProgramFixture fixture;
         if (folderInstead)
             fixture.folder.block(kIndex);
-        Desk desk;
+        CashDesk desk;
         desk.record("12", "1");
         desk.record("12", "1"); // at every recording until the index exists
         const QString message = QStringLiteral(
             "Avez-vous créé les fichiers vendeurs? Si ce n'est pas le cas utilisez \"Gestion des vendeurs\".");
         QCOMPARE(fixture.dialogs.messages, (QStringList{message, message}));
-        QCOMPARE(desk.list()->ListCount(), 0);
+        QCOMPARE(desk.coupons()->ListCount(), 0);
         QCOMPARE(fixture.folder.lines(kJournal).size(), 2);
         QCOMPARE(desk.text("EntryCoupon"), QStringLiteral("12"));
     }
@@ -274,7 +271,7 @@ private slots:
         QFETCH(bool, recorded);
         ProgramFixture fixture;
         prepare(fixture.folder, kIndexLines);
-        Desk desk;
+        CashDesk desk;
         const QByteArray journal = fixture.folder.read(kJournal);
         if (!opens)
             blockNow(fixture.folder, failing);
@@ -284,7 +281,7 @@ private slots:
         desk.record("12", "2.50");
         QCOMPARE(fixture.dialogs.messages.size(), 1);
         QVERIFY2(fixture.dialogs.messages.first().contains(message), qPrintable(fixture.dialogs.messages.first()));
-        QCOMPARE(desk.list()->ListCount(), recorded ? 1 : 0);
+        QCOMPARE(desk.coupons()->ListCount(), recorded ? 1 : 0);
         QCOMPARE(desk.text("ShowTotal"), recorded ? QStringLiteral("2.50") : QStringLiteral("0.00"));
         QCOMPARE(desk.text("EntryCoupon"), recorded ? QString() : QStringLiteral("12"));
         if (failing != kJournal)
@@ -337,7 +334,7 @@ private slots:
         fixture.folder.write("ValComm.txt", "0.12\n");
         if (!sales.isEmpty())
             fixture.folder.write("vendeur_1.csv", sales);
-        Desk desk;
+        CashDesk desk;
         std::unique_ptr<FileSizeLimit> limit;
         if (tiny)
             tiny->fill();
@@ -349,7 +346,7 @@ private slots:
         QCOMPARE(fixture.folder.read(kJournal), journal);
         QCOMPARE(fixture.folder.exists("vendeur_1.csv"), !sales.isEmpty());
         QCOMPARE(fixture.folder.read("vendeur_1.csv"), sales);
-        QCOMPARE(desk.list()->ListCount(), 1);
+        QCOMPARE(desk.coupons()->ListCount(), 1);
         QCOMPARE(desk.text("ShowTotal"), QStringLiteral("2.00"));
         QCOMPARE(desk.text("ShowComm"), QStringLiteral("0.25"));
         QCOMPARE(desk.text("EntryCoupon"), QStringLiteral("12"));
@@ -381,7 +378,7 @@ private slots:
         ProgramFixture fixture;
         const QByteArray journal = "1,10,Dupont,1\n";
         prepare(fixture.folder, kIndexLines, &journal);
-        Desk desk;
+        CashDesk desk;
         const QByteArray journalBefore = fixture.folder.read(kJournal);
         desk.record("12", amount);
         // Refused before the warning of a high amount.
@@ -389,7 +386,7 @@ private slots:
                  QStringList{QStringLiteral("Montant hors limites: le coupon n'est pas enregistré.")});
         QCOMPARE(fixture.folder.read(kJournal), journalBefore);
         QCOMPARE(salesFiles(fixture.folder), QStringList());
-        QCOMPARE(desk.list()->ListCount(), 1);
+        QCOMPARE(desk.coupons()->ListCount(), 1);
         QCOMPARE(desk.text("ShowTotal"), QStringLiteral("10.00"));
         QCOMPARE(desk.text("ShowComm"), QStringLiteral("1.20"));
         QCOMPARE(desk.text("EntryCoupon"), QStringLiteral("12"));

@@ -1,9 +1,7 @@
-#include "tst_recording_desk.h"
+#include "drivers.h"
 
 #include <QPushButton>
 #include <QTest>
-
-using namespace drivers;
 
 namespace {
 
@@ -24,7 +22,7 @@ private slots:
         ProgramFixture fixture;
         fixture.folder.write(kRegister, kOldRegister);
         fixture.folder.write(kIndex, kOldIndex);
-        Desk desk;
+        CashDesk desk;
         auto *button = desk.control<QPushButton>("PushButton5");
         fixture.dialogs.answer(fw::DialogButton::Cancel);
         fixture.dialogs.answer(fw::DialogButton::Cancel);
@@ -51,7 +49,7 @@ private slots:
         ProgramFixture fixture;
         fixture.folder.write(kRegister, kOldRegister);
         fixture.folder.write(kIndex, kOldIndex);
-        Desk desk;
+        CashDesk desk;
         desk.w->Show();
         auto *button = desk.control<QPushButton>("PushButton5");
         button->click();
@@ -91,7 +89,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, code);
         ProgramFixture fixture;
-        Desk desk;
+        CashDesk desk;
         desk.control<QPushButton>("PushButton5")->click();
         VendorForm form(VendorFiles::openInstance());
         form.add({{"CouponStart", "101"}, {"CouponStop", "150"}, {"NomVendeur", "Dupont"}});
@@ -109,7 +107,7 @@ private slots:
         desk.record(coupon, "3");
         if (salesFile.isEmpty()) {
             QCOMPARE(fixture.dialogs.messages, QStringList{"Ce coupon n'a pas de vendeur"});
-            QCOMPARE(desk.list()->ListCount(), 0);
+            QCOMPARE(desk.coupons()->ListCount(), 0);
             return;
         }
         QVERIFY(fixture.dialogs.messages.isEmpty());

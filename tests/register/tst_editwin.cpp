@@ -8,8 +8,6 @@
 #include <QLabel>
 #include <QTest>
 
-using namespace drivers;
-
 namespace {
 
 const QStringList kBrowsing{"Selectioner", "nouveau", "quitter"};
@@ -797,10 +795,8 @@ private slots:
         fixture.folder.write(kRegister, kThreeSellers);
         EditorForm form;
         form.w->Show();
-        QCOMPARE(form.w->windowTitle(), QStringLiteral("Edition du fichier des vendeurs"));
-        QCOMPARE(form.list()->parentWidget()->size(), QSize(1060, 400));
-        QCOMPARE(form.w->minimumSize(), form.w->maximumSize());
-        QVERIFY(!(form.w->windowFlags() & Qt::WindowCloseButtonHint));
+        verifyFixedWindow(form.w, QStringLiteral("Edition du fichier des vendeurs"), QSize(1060, 400));
+        QCOMPARE(form.list()->parentWidget(), form.w->form());
         QVERIFY(!form.w->isModal());
         QCOMPARE(form.list()->ColumnCount(), 9);
         QCOMPARE(form.list()->columnWidths(), QStringLiteral("25%,5%,20%,5%,25%,5%,5%,5%,5%"));
@@ -818,15 +814,8 @@ private slots:
         ProgramFixture fixture;
         fixture.folder.write(kRegister, kThreeSellers);
         EditorForm form;
-        form.w->Show();
-        QApplication::setActiveWindow(form.w);
-        QVERIFY(QTest::qWaitForWindowActive(form.w));
-        form.control("CouponStart")->setFocus();
         QStringList visited;
-        for (int i = 0; i < 9; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited.append(QApplication::focusWidget()->objectName());
-        }
+        visitByTab(form.w, "CouponStart", 9, visited);
         QCOMPARE(visited, (QStringList{"CouponStop", "CodeVendeur", "NomVendeur", "AdresseVendeur", "NumPostVendeur",
                                        "VilleVendeur", "locaquariums", "locrampes", "CouponStart"}));
     }

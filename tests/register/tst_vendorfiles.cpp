@@ -7,8 +7,6 @@
 #include <QTest>
 #include <memory>
 
-using namespace drivers;
-
 namespace {
 
 QStringList couponLines(int first, int last, const QString &rest)
@@ -438,15 +436,8 @@ private slots:
     {
         ProgramFixture fixture;
         VendorForm form;
-        form.w->Show();
-        QApplication::setActiveWindow(form.w);
-        QVERIFY(QTest::qWaitForWindowActive(form.w));
-        form.control("CouponStart")->setFocus();
         QStringList visited;
-        for (int i = 0; i < 8; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited.append(QApplication::focusWidget()->objectName());
-        }
+        visitByTab(form.w, "CouponStart", 8, visited);
         QCOMPARE(visited, (QStringList{"CouponStop", "NomVendeur", "AdresseVendeur", "NumPostVendeur", "VilleVendeur",
                                        "CodeVendeur", "BevelButton1", "CouponStart"}));
     }
@@ -483,10 +474,8 @@ private slots:
         ProgramFixture fixture;
         VendorForm form;
         form.w->Show();
-        QCOMPARE(form.w->windowTitle(), QStringLiteral("Création des fichies vendeurs"));
-        QCOMPARE(form.list()->parentWidget()->size(), QSize(524, 309));
-        QCOMPARE(form.w->minimumSize(), form.w->maximumSize());
-        QVERIFY(!(form.w->windowFlags() & Qt::WindowCloseButtonHint));
+        verifyFixedWindow(form.w, QStringLiteral("Création des fichies vendeurs"), QSize(524, 309));
+        QCOMPARE(form.list()->parentWidget(), form.w->form());
         QCOMPARE(form.list()->ColumnCount(), 4);
         const QFont heading = form.control<QLabel>("StaticText13")->font();
         QVERIFY(heading.bold() && heading.italic() && heading.underline());

@@ -1,15 +1,14 @@
 #pragma once
 
-// What the statement tests share: a recording document viewer, the windows'
-// controls by name, and the lines a document must hold, typed out from the
-// layout of the pages.
+// What the statement tests share: a recording document viewer, and the lines
+// a document must hold, typed out from the layout of the pages.
 
+#include "drivers.h"
 #include "testsupport.h"
 
 #include "framework/controls.h"
 #include "framework/shell.h"
 
-#include <QAbstractButton>
 #include <QList>
 #include <QStringList>
 #include <QTest>
@@ -45,19 +44,6 @@ struct StatementsFixture {
     const DataFolder &folder() const { return program.folder; }
     const QStringList &messages() const { return program.dialogs.messages; }
 };
-
-template <class T = QWidget>
-T *child(const QWidget *window, const char *name)
-{
-    T *c = window->findChild<T *>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no control %s", name);
-    return c;
-}
-
-inline void press(const QWidget *window, const char *button) { child<QAbstractButton>(window, button)->click(); }
-
-inline QString text(const QWidget *window, const char *field) { return child<fw::TextField>(window, field)->Text(); }
 
 // The control that Tab moves to from this one.
 inline QWidget *nextTabStop(QWidget *from)

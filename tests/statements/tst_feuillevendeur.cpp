@@ -42,9 +42,9 @@ private slots:
         QTest::addColumn<QString>("ramps");
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QStringList>("shown"); // tanks, ramps, fees, gross, commission, net
-        QTest::newRow("worked example") << QByteArray("12,10\n9,7.5\n10,3\n") << "1" << "2"
-                                        << QStringList{"9,7.50", "10,3.00", "12,10.00"}
-                                        << QStringList{"1", "2", "15.00", "20.50", "2.45", "3.05"};
+        QTest::newRow("seller 12: three coupons, one tank, two ramps")
+            << QByteArray("12,10\n9,7.5\n10,3\n") << "1" << "2" << QStringList{"9,7.50", "10,3.00", "12,10.00"}
+            << QStringList{"1", "2", "15.00", "20.50", "2.45", "3.05"};
         QTest::newRow("sales file without a line")
             << QByteArray() << "1" << "2" << QStringList{} << QStringList{"1", "2", "15.00", "0.00", "0.00", "-15.00"};
         QTest::newRow("increasing number, not text order")

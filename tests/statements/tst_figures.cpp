@@ -19,7 +19,7 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QVector<QStringList>>("rows");
         QTest::addColumn<double>("gross");
-        QTest::newRow("worked example, file order")
+        QTest::newRow("three coupons, file order")
             << QByteArray("12,10\n9,7.5\n10,3\n") << QVector<QStringList>{{"12", "10"}, {"9", "7.5"}, {"10", "3"}}
             << 20.5;
         QTest::newRow("no line") << QByteArray() << QVector<QStringList>{} << 0.0;
@@ -55,7 +55,7 @@ private slots:
         QTest::addColumn<QString>("commission");
         QTest::addColumn<QString>("fees");
         QTest::addColumn<QString>("net");
-        QTest::newRow("worked example") << 0.12 << 20.5 << "1" << "2" << "2.45" << "15.00" << "3.05";
+        QTest::newRow("20.50 at 0.12, one tank, two ramps") << 0.12 << 20.5 << "1" << "2" << "2.45" << "15.00" << "3.05";
         QTest::newRow("nothing sold, rentals owed") << 0.12 << 0.0 << "1" << "2" << "0.00" << "15.00" << "-15.00";
         // On the gross, rounded to the nearest 0.05: 0.12 x 12.1 x 20 = 29.04.
         QTest::newRow("commission to 0.05") << 0.12 << 12.1 << "0" << "0" << "1.45" << "0.00" << "10.65";

@@ -20,7 +20,6 @@ using statements::HighestSellerCode;
 
 namespace {
 
-const QString kRegister = QStringLiteral("ListeVendeurs.csv");
 const QString kDocument = QStringLiteral("Fichier_General_des_vendeurs.rtf");
 const QString kPlaceholder = QStringLiteral("vendeur_null.csv");
 const QString kVanished = QStringLiteral("Le fichier des vendeurs a disparu!!!");
@@ -29,7 +28,7 @@ const QStringList kNoSales{"Aucun fichier disponible pour ce vendeur!", "Je ferm
 const QString kWritten = QStringLiteral("Fichier créé (Fichier_General_des_vendeurs.rtf).");
 const QString kDate = QStringLiteral("7/3/2026");
 
-// Codes 1, 2 and 5; sales files for 1, 2 (the seller sheet's worked example),
+// Codes 1, 2 and 5; sales files for 1, 2 (coupons 12, 9 and 10: 20.50),
 // 3 and 5; none for 4.
 const QByteArray kThreeSellers = "Jean Dupont,1,Rue Haute 7,4000,Liège,1,50,0,1\n"
                                  "Marie Martin,2,Place Verte,5000,Namur,51,100,1,2\n"
@@ -130,7 +129,7 @@ private slots:
         fixture.folder().write(kRegister, kThreeSellers);
         writeSalesOfThreeSellers(fixture.folder());
         fixture.folder().write(kDocument, "ancien document\n");
-        press(Window1::instance(), "BevelButton4");
+        CashDesk().press("BevelButton4");
         QVERIFY(utilities::openInstance());
         printResults();
 

@@ -20,7 +20,7 @@ const QString kStatement = QStringLiteral("vendeur_{12}.rtf");
 
 // Codes 1, 2 and 5}: the last counts as 5 for the general document, which
 // thus has five pages, and matches none of its codes.
-const QByteArray kRegister = "François Œuvray-Müller,1,Rue des Écoles 3,B-{50\\},Çà et là,1,50,1,0\n"
+const QByteArray kRegisterLines = "François Œuvray-Müller,1,Rue des Écoles 3,B-{50\\},Çà et là,1,50,1,0\n"
                              "Łucja Ålund,2,Straße 1 {bis},1000,São Tomé,51,60,0,0\n"
                              "Zoé Martin,5},Rue Haute 7,4000,Liège,{61},\\70},0,0\n";
 
@@ -90,7 +90,7 @@ private slots:
     void threeDocuments_readAsDrawn()
     {
         StatementsFixture fixture;
-        fixture.folder().write("ListeVendeurs.csv", kRegister);
+        fixture.folder().write(kRegister, kRegisterLines);
         fixture.folder().write("vendeur_1.csv", "3,4\n1,2\n");
         fixture.folder().write("vendeur_2.csv", "55,1\n");
         Module1::myday = QStringLiteral("7/3/2026");

@@ -10,7 +10,6 @@
 
 namespace {
 
-const QString kRegister = QStringLiteral("ListeVendeurs.csv");
 
 const QByteArray kTwoSellers = "Jean Dupont,12,Rue Haute 5,4000,Liège,1,50,1,2\n"
                                "Marie Martin,07,Place Verte,5000,Namur,51,100,0,1\n";
@@ -72,8 +71,8 @@ private slots:
     {
         StatementsFixture fixture;
         fixture.folder().write(kRegister, kTwoSellers);
-        Window1 *desk = Window1::instance();
-        press(desk, "PushButton3");
+        const CashDesk desk;
+        desk.press("PushButton3");
         SelectVendor *picker = SelectVendor::openInstance();
         QVERIFY(picker);
         QVERIFY(picker->isVisible());
@@ -83,7 +82,7 @@ private slots:
 
         // Pressed again while it is open: the same picker, not read again.
         fixture.folder().write(kRegister, "Autre,3,,,,1,2,0,0\n");
-        press(desk, "PushButton3");
+        desk.press("PushButton3");
         QCOMPARE(SelectVendor::openInstance(), picker);
         QCOMPARE(sellers(picker)->ListCount(), 2);
         QVERIFY(fixture.messages().isEmpty());

@@ -7,7 +7,6 @@
 
 namespace {
 
-const QString kRegister = QStringLiteral("ListeVendeurs.csv");
 const QString kSheet = QStringLiteral("FichesVendeurs.rtf");
 const QString kNoRegister =
     QStringLiteral("Fichier introuvable! Créez d'abord le fichier des coupons et des vendeurs!");
@@ -42,7 +41,7 @@ private slots:
         StatementsFixture fixture;
         fixture.folder().write(kRegister, kTwoSellers);
         fixture.folder().write(kSheet, "ancienne feuille\n");
-        press(Window1::instance(), "BevelButton4");
+        CashDesk().press("BevelButton4");
         utilities *tools = utilities::openInstance();
         QVERIFY(tools);
         press(tools, "BevelButton1");
@@ -157,7 +156,7 @@ private slots:
         QCOMPARE(fixture.folder().read(kSheet), QByteArray("ancienne feuille\n"));
 
         // "Utilitaires" again: a fresh window, with nothing loaded.
-        press(Window1::instance(), "BevelButton4");
+        CashDesk().press("BevelButton4");
         utilities *fresh = utilities::openInstance();
         QVERIFY(fresh);
         QVERIFY(fresh->isVisible());

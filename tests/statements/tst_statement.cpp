@@ -13,8 +13,9 @@ namespace {
 const QString kStatement = QStringLiteral("vendeur_12.rtf");
 const QString kCannotCreate = QStringLiteral("Impossible de créer un fichier pour ce vendeur!");
 
-// The worked example's seller, as the picker leaves it, and the sheet opened on it.
-FeuilleVendeur *openWorkedExample(const DataFolder &folder, const QByteArray &sales = "12,10\n9,7.5\n10,3\n")
+// Seller 12, Hélène Müller, as the picker leaves her: one tank, two ramps, a rate
+// of 0.12 and by default coupons 12, 9 and 10 sold; and her sheet opened on it.
+FeuilleVendeur *openSeller12Sheet(const DataFolder &folder, const QByteArray &sales = "12,10\n9,7.5\n10,3\n")
 {
     folder.write("vendeur_12.csv", sales);
     Module1::SonNom = QStringLiteral("Hélène Müller");
@@ -32,7 +33,8 @@ FeuilleVendeur *openWorkedExample(const DataFolder &folder, const QByteArray &sa
     return sheet;
 }
 
-expected::Page workedExamplePage()
+// Seller 12's statement page: 20.50 for the three coupons, 15.00 of rentals.
+expected::Page seller12Page()
 {
     return {R"(H\'e9l\'e8ne M\'fcller)",
             R"(Chauss\'e9e de Li\'e8ge 5)",
@@ -57,13 +59,13 @@ class TestStatement : public QObject
     Q_OBJECT
 
 private slots:
-    void workedExample_isWrittenAndOpened()
+    void seller12Statement_isWrittenAndOpened()
     {
         StatementsFixture fixture;
-        FeuilleVendeur *sheet = openWorkedExample(fixture.folder());
+        FeuilleVendeur *sheet = openSeller12Sheet(fixture.folder());
         print(sheet);
 
-        COMPARE_LINES(fixture.folder().lines(kStatement), expected::statement(workedExamplePage()));
+        COMPARE_LINES(fixture.folder().lines(kStatement), expected::statement(seller12Page()));
 #if !defined(Q_OS_WIN)
         QCOMPARE(fixture.shell.calls.size(), 1);
         QCOMPARE(fixture.shell.calls[0].program, expected::kViewerProgram);
@@ -95,8 +97,8 @@ private slots:
         QFETCH(QByteArray, sales);
         QFETCH(QVector<QStringList>, printed);
         StatementsFixture fixture;
-        FeuilleVendeur *sheet = openWorkedExample(fixture.folder(), sales);
-        expected::Page page = workedExamplePage();
+        FeuilleVendeur *sheet = openSeller12Sheet(fixture.folder(), sales);
+        expected::Page page = seller12Page();
         page.gross = text(sheet, "TotalBrut");
         page.commission = text(sheet, "Kommision");
         page.net = text(sheet, "TotalNet");
@@ -112,13 +114,13 @@ private slots:
     void printsWhatTheSheetShows()
     {
         StatementsFixture fixture;
-        FeuilleVendeur *sheet = openWorkedExample(fixture.folder());
+        FeuilleVendeur *sheet = openSeller12Sheet(fixture.folder());
         auto *fees = child<fw::TextField>(sheet, "fraise");
         fees->clear();
         QTest::keyClicks(fees, QStringLiteral("7"));
         Module1::vc2 = QStringLiteral("012"); // a cancellation at the cash desk sets it
         print(sheet);
-        expected::Page page = workedExamplePage();
+        expected::Page page = seller12Page();
         page.fees = QStringLiteral("7");
         page.number = QStringLiteral("012");
         COMPARE_LINES(fixture.folder().lines("vendeur_012.rtf"), expected::statement(page));
@@ -129,7 +131,7 @@ private slots:
     {
         StatementsFixture fixture;
         fixture.shell.status = 1;
-        FeuilleVendeur *sheet = openWorkedExample(fixture.folder());
+        FeuilleVendeur *sheet = openSeller12Sheet(fixture.folder());
         print(sheet);
 #if !defined(Q_OS_WIN)
         QCOMPARE(fixture.messages(), QStringList{expected::viewerFailure(kStatement)});
@@ -137,7 +139,7 @@ private slots:
         QVERIFY(sheet->isVisible());
 #endif
         const QByteArray first = fixture.folder().read(kStatement);
-        COMPARE_LINES(fixture.folder().lines(kStatement), expected::statement(workedExamplePage()));
+        COMPARE_LINES(fixture.folder().lines(kStatement), expected::statement(seller12Page()));
 
         // Printed again from the escaped globals: the same document, replaced.
         fixture.shell.status = 0;
@@ -221,7 +223,7 @@ private slots:
     void document_readsBackAsTyped()
     {
         StatementsFixture fixture;
-        FeuilleVendeur *sheet = openWorkedExample(fixture.folder(), "12,10\n9,7.5\n");
+        FeuilleVendeur *sheet = openSeller12Sheet(fixture.folder(), "12,10\n9,7.5\n");
         Module1::vc2 = QStringLiteral("{12}");
         Module1::adresse2 = QStringLiteral("Rue des Écoles 3 {bis}");
         Module1::zip2 = QStringLiteral("B-{50\\}");
@@ -232,7 +234,7 @@ private slots:
         QTest::keyClicks(fees, QStringLiteral("{7}"));
         print(sheet);
 
-        expected::Page page = workedExamplePage();
+        expected::Page page = seller12Page();
         page.name = R"(Fran\'e7ois \'8cuvray-M\'fcller)";
         page.address = R"(Rue des \'c9coles 3 \{bis\})";
         page.zip = R"(B-\{50\\\})";
@@ -251,7 +253,7 @@ private slots:
     void statementCannotBeCreated_sheetCloses()
     {
         StatementsFixture fixture;
-        FeuilleVendeur *sheet = openWorkedExample(fixture.folder());
+        FeuilleVendeur *sheet = openSeller12Sheet(fixture.folder());
         fixture.folder().block(kStatement);
         print(sheet);
         QCOMPARE(fixture.messages(), QStringList{kCannotCreate});
@@ -265,7 +267,7 @@ private slots:
     void statementNotWrittenWhole_isNotOpened()
     {
         StatementsFixture fixture;
-        FeuilleVendeur *sheet = openWorkedExample(fixture.folder());
+        FeuilleVendeur *sheet = openSeller12Sheet(fixture.folder());
         fixture.folder().write(kStatement, "ancien\n");
         {
             FileSizeLimit full(64);
@@ -282,7 +284,7 @@ private slots:
     void fromThePicker_toThePrintedStatement()
     {
         StatementsFixture fixture;
-        fixture.folder().write("ListeVendeurs.csv", "Jean Dupont,1,Rue,1000,Ville,1,50,0,0\n"
+        fixture.folder().write(kRegister, "Jean Dupont,1,Rue,1000,Ville,1,50,0,0\n"
                                                     " Hélène Müller , 12 , Chaussée de Liège 5 , 5000 , Namur-là ,51,100, 1 , 2 \n");
         fixture.folder().write("vendeur_12.csv", "12,10\n9,7.5\n10,3\n");
         Module1::myday = QStringLiteral("7/3/2026");
@@ -294,7 +296,7 @@ private slots:
         FeuilleVendeur *sheet = FeuilleVendeur::openInstance();
         QVERIFY(sheet);
         print(sheet);
-        COMPARE_LINES(fixture.folder().lines(kStatement), expected::statement(workedExamplePage()));
+        COMPARE_LINES(fixture.folder().lines(kStatement), expected::statement(seller12Page()));
         QVERIFY(!FeuilleVendeur::openInstance());
         QVERIFY(fixture.messages().isEmpty());
     }

@@ -33,15 +33,15 @@ private slots:
     void utilitaires_showsTheWindow_fermerClosesIt()
     {
         StatementsFixture fixture;
-        Window1 *desk = Window1::instance();
+        const CashDesk desk;
         const QStringList before = QDir().entryList(QDir::Files);
-        press(desk, "BevelButton4");
+        desk.press("BevelButton4");
         utilities *tools = utilities::openInstance();
         QVERIFY(tools);
         QVERIFY(tools->isVisible());
         QCOMPARE(tools->windowModality(), Qt::NonModal);
 
-        press(desk, "BevelButton4");
+        desk.press("BevelButton4");
         QCOMPARE(utilities::openInstance(), tools);
 
         press(tools, "BevelButton3");
@@ -51,7 +51,7 @@ private slots:
         QVERIFY(fixture.messages().isEmpty());
         QVERIFY(fixture.shell.calls.isEmpty());
 
-        press(desk, "BevelButton4");
+        desk.press("BevelButton4");
         QVERIFY(utilities::openInstance());
         QVERIFY(utilities::openInstance() != tools);
     }
@@ -61,7 +61,7 @@ private slots:
     void editer_showsTheRegisterEditor()
     {
         StatementsFixture fixture;
-        fixture.folder().write("ListeVendeurs.csv", "Jean Dupont,1,Rue,1000,Ville,1,50,0,0\n");
+        fixture.folder().write(kRegister, "Jean Dupont,1,Rue,1000,Ville,1,50,0,0\n");
         utilities *tools = utilities::instance();
         press(tools, "BevelButton4");
         editwin *editor = editwin::openInstance();
@@ -69,7 +69,7 @@ private slots:
         QVERIFY(editor->isVisible());
         QCOMPARE(child<fw::Listbox>(editor, "ListeVendeurs2")->ListCount(), 1);
 
-        fixture.folder().write("ListeVendeurs.csv", QByteArray());
+        fixture.folder().write(kRegister, QByteArray());
         press(tools, "BevelButton4");
         QCOMPARE(editwin::openInstance(), editor);
         QCOMPARE(child<fw::Listbox>(editor, "ListeVendeurs2")->ListCount(), 1);
