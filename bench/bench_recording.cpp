@@ -137,8 +137,9 @@ void BM_Recording(benchmark::State &state)
     writeJournal(kAlreadyRecorded);
     Window1 *desk = openDesk();
     desk->Show();
-    auto *coupon = control<fw::TextField>(desk, "EntryCoupon");
-    auto *amount = control<fw::TextField>(desk, "ValeurCoupon");
+    // Typed, as the cashier does: QLineEdit's own setText keeps the text as it is.
+    QLineEdit *coupon = control<fw::TextField>(desk, "EntryCoupon");
+    QLineEdit *amount = control<fw::TextField>(desk, "ValeurCoupon");
     auto *ajouter = control<QAbstractButton>(desk, "BevelButton1");
     auto *list = control<fw::Listbox>(desk, "ReferenceBox");
     const int rowsBefore = list->ListCount();

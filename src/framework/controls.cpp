@@ -24,7 +24,7 @@ QString TextField::formatted(const QString &text) const
     return text;
 }
 
-void TextField::SetText(const QString &text) { setText(formatted(text)); }
+void TextField::SetText(const QString &text) { QLineEdit::setText(formatted(text)); }
 
 BevelButton::BevelButton(QWidget *parent) : QPushButton(parent) {}
 

@@ -24,7 +24,11 @@ public:
     explicit TextField(QWidget *parent = nullptr);
 
     QString Text() const { return text(); }
+    // Puts the text into the field's format, as every text the program sets;
+    // the design sets its texts through setText, which does the same. Typing
+    // goes through QLineEdit and keeps the text as typed.
     void SetText(const QString &text);
+    void setText(const QString &text) { SetText(text); }
 
     // The text the field would show for this text.
     QString formatted(const QString &text) const;

@@ -21,6 +21,9 @@ public:
     void ShowModal();
     // Ends this instance: naming the class again makes a fresh one.
     void Close();
+    // Qt's close() only asks, and a window of the program ignores the request
+    // unless it says otherwise: the program's own code ends a window with Close().
+    bool close() = delete;
     bool isClosed() const { return m_closed; }
     // The widget that carries the window's design.
     QWidget *form() const { return m_content; }

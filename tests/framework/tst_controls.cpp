@@ -28,6 +28,11 @@ private slots:
         field.SetText(text);
         QCOMPARE(field.Text(), shown);
 
+        fw::TextField designed; // the design sets its texts through setText
+        designed.setFormat(QStringLiteral("-####.00"));
+        designed.setText(text);
+        QCOMPARE(designed.Text(), shown);
+
         fw::TextField typed;
         typed.setFormat(QStringLiteral("-####.00"));
         QTest::keyClicks(&typed, text);

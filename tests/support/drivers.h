@@ -32,10 +32,12 @@ inline void press(const QWidget *window, const char *button) { child<QAbstractBu
 
 inline QString text(const QWidget *window, const char *field) { return child<fw::TextField>(window, field)->Text(); }
 
-// What typing gives: the text as typed, never put into a field's format.
+// What typing gives: the text as typed, never put into a field's format, as
+// QLineEdit itself takes it.
 inline void type(const QWidget *window, const char *field, const QString &typed)
 {
-    child<fw::TextField>(window, field)->setText(typed);
+    QLineEdit *edit = child<fw::TextField>(window, field);
+    edit->setText(typed);
 }
 
 // Shows the window as the active one and presses Tab `steps` times from the
