@@ -145,10 +145,7 @@ public:
     // A row as "Ajouter" leaves it, texts as typed.
     void addRow(const QStringList &cells) const
     {
-        fw::Listbox *list = coupons();
-        list->AddRow(cells.value(0));
-        for (int c = 1; c < cells.size(); ++c)
-            list->SetCell(list->LastIndex(), c, cells[c]);
+        coupons()->AppendRows({cells});
     }
 
     fw::Listbox *coupons() const { return control<fw::Listbox>("ReferenceBox"); }
