@@ -504,27 +504,19 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        const auto splits = [](const char *label) {
-            return QStringLiteral("Le champ ") + QString::fromUtf8(label) +
-                   QStringLiteral(" ne peut contenir ni virgule ni retour à la ligne.");
-        };
-        const auto tooMany = [](const char *count) {
-            return QStringLiteral("Cette plage contient ") + QLatin1String(count) +
-                   QStringLiteral(" coupons : un vendeur ne peut en avoir plus de 100000.");
-        };
         QTest::newRow("Modifier: address with a comma")
-            << "modifier" << "AdresseVendeur" << "Gare 3, case 12" << splits("Adresse");
-        QTest::newRow("Modifier: name on two lines") << "modifier" << "NomVendeur" << "Jean\nDupont" << splits("Nom");
-        QTest::newRow("Modifier: ramps with a CR") << "modifier" << "locrampes" << "2\r" << splits("Rampes (50cm)");
-        QTest::newRow("Ajouter: code with a comma") << "ajouter" << "CodeVendeur" << "13,5" << splits("Numéro");
+            << "modifier" << "AdresseVendeur" << "Gare 3, case 12" << splitRefusal("Adresse");
+        QTest::newRow("Modifier: name on two lines") << "modifier" << "NomVendeur" << "Jean\nDupont" << splitRefusal("Nom");
+        QTest::newRow("Modifier: ramps with a CR") << "modifier" << "locrampes" << "2\r" << splitRefusal("Rampes (50cm)");
+        QTest::newRow("Ajouter: code with a comma") << "ajouter" << "CodeVendeur" << "13,5" << splitRefusal("Numéro");
         QTest::newRow("Ajouter: locality with CR LF")
-            << "ajouter" << "VilleVendeur" << "Namur\r\n" << splits("Localité");
+            << "ajouter" << "VilleVendeur" << "Namur\r\n" << splitRefusal("Localité");
         QTest::newRow("Ajouter: first coupon with a comma")
-            << "ajouter" << "CouponStart" << "481,5" << splits("Coupons de...");
+            << "ajouter" << "CouponStart" << "481,5" << splitRefusal("Coupons de...");
         // Jean Dupont's range starts at 1, the new seller's at the proposed 481.
-        QTest::newRow("Modifier: one coupon too many") << "modifier" << "CouponStop" << "100001" << tooMany("100001");
+        QTest::newRow("Modifier: one coupon too many") << "modifier" << "CouponStop" << "100001" << rangeRefusal("100001");
         QTest::newRow("Ajouter: beyond the largest Integer")
-            << "ajouter" << "CouponStop" << "9999999999" << tooMany("2147483167");
+            << "ajouter" << "CouponStop" << "9999999999" << rangeRefusal("2147483167");
     }
     void modifierAndAjouter_refuseASellerThatWouldSplitOrFloodTheFiles()
     {

@@ -127,28 +127,20 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        const auto splits = [](const char *label) {
-            return QStringLiteral("Le champ ") + QString::fromUtf8(label) +
-                   QStringLiteral(" ne peut contenir ni virgule ni retour à la ligne.");
-        };
-        const auto tooMany = [](const char *count) {
-            return QStringLiteral("Cette plage contient ") + QLatin1String(count) +
-                   QStringLiteral(" coupons : un vendeur ne peut en avoir plus de 100000.");
-        };
-        QTest::newRow("name pasted on two lines") << "NomVendeur" << "Jean\nDupont" << splits("Nom");
-        QTest::newRow("name with a comma") << "NomVendeur" << "Dupont, Jean" << splits("Nom");
-        QTest::newRow("address with a comma") << "AdresseVendeur" << "Gare 3, case 12" << splits("Adresse");
-        QTest::newRow("postal code ending in CR LF") << "NumPostVendeur" << "4000\r\n" << splits("N° postal");
-        QTest::newRow("locality with a CR") << "VilleVendeur" << "Li\rège" << splits("Localité");
-        QTest::newRow("code") << "CodeVendeur" << "1,2" << splits("Numéro");
-        QTest::newRow("first coupon") << "CouponStart" << "1,5" << splits("Coupons de...");
-        QTest::newRow("last coupon") << "CouponStop" << "5\n" << splits("Coupons à...");
-        QTest::newRow("tanks") << "locaquariums" << "1,5" << splits("Aquariums");
-        QTest::newRow("ramps") << "locrampes" << "\n2" << splits("Rampes (50cm)");
+        QTest::newRow("name pasted on two lines") << "NomVendeur" << "Jean\nDupont" << splitRefusal("Nom");
+        QTest::newRow("name with a comma") << "NomVendeur" << "Dupont, Jean" << splitRefusal("Nom");
+        QTest::newRow("address with a comma") << "AdresseVendeur" << "Gare 3, case 12" << splitRefusal("Adresse");
+        QTest::newRow("postal code ending in CR LF") << "NumPostVendeur" << "4000\r\n" << splitRefusal("N° postal");
+        QTest::newRow("locality with a CR") << "VilleVendeur" << "Li\rège" << splitRefusal("Localité");
+        QTest::newRow("code") << "CodeVendeur" << "1,2" << splitRefusal("Numéro");
+        QTest::newRow("first coupon") << "CouponStart" << "1,5" << splitRefusal("Coupons de...");
+        QTest::newRow("last coupon") << "CouponStop" << "5\n" << splitRefusal("Coupons à...");
+        QTest::newRow("tanks") << "locaquariums" << "1,5" << splitRefusal("Aquariums");
+        QTest::newRow("ramps") << "locrampes" << "\n2" << splitRefusal("Rampes (50cm)");
         // The range is 1 up to the last coupon.
-        QTest::newRow("one coupon too many") << "CouponStop" << "100001" << tooMany("100001");
-        QTest::newRow("up to the largest Integer") << "CouponStop" << "2147483647" << tooMany("2147483647");
-        QTest::newRow("beyond it: stops there") << "CouponStop" << "9999999999" << tooMany("2147483647");
+        QTest::newRow("one coupon too many") << "CouponStop" << "100001" << rangeRefusal("100001");
+        QTest::newRow("up to the largest Integer") << "CouponStop" << "2147483647" << rangeRefusal("2147483647");
+        QTest::newRow("beyond it: stops there") << "CouponStop" << "9999999999" << rangeRefusal("2147483647");
     }
     void ajouter_refusesASellerThatWouldSplitOrFloodTheFiles()
     {

@@ -93,6 +93,19 @@ public:
     W *w;
 };
 
+
+// What the register windows answer a seller they refuse: a field that would
+// split its line, and a range of too many coupons.
+inline QString splitRefusal(const char *label)
+{
+    return QStringLiteral("Le champ ") + QString::fromUtf8(label) +
+           QStringLiteral(" ne peut contenir ni virgule ni retour à la ligne.");
+}
+inline QString rangeRefusal(const char *count)
+{
+    return QStringLiteral("Cette plage contient ") + QLatin1String(count) +
+           QStringLiteral(" coupons : un vendeur ne peut en avoir plus de 100000.");
+}
 // The register creation window, as the organiser uses it.
 class VendorForm : public FormDriver<VendorFiles>
 {
