@@ -93,7 +93,6 @@ public:
     W *w;
 };
 
-
 // What the register windows answer a seller they refuse: a field that would
 // split its line, and a range of too many coupons.
 inline QString splitRefusal(const char *label)
@@ -106,6 +105,7 @@ inline QString rangeRefusal(const char *count)
     return QStringLiteral("Cette plage contient ") + QLatin1String(count) +
            QStringLiteral(" coupons : un vendeur ne peut en avoir plus de 100000.");
 }
+
 // The register creation window, as the organiser uses it.
 class VendorForm : public FormDriver<VendorFiles>
 {
