@@ -52,7 +52,11 @@ QString DuplicateMessage(int row) { return QStringLiteral("Coupon déjà saisi, 
 
 bool IsHighAmount(const QString &amount) { return fw::Val(amount) > 151; }
 
-bool IsRecordableAmount(const QString &amount) { return std::isfinite(fw::Val(amount)); }
+bool IsRecordableAmount(const QString &amount, double turnover)
+{
+    const double value = fw::Val(amount);
+    return std::isfinite(value) && std::isfinite(turnover + value);
+}
 
 QString JournalNotOpenedMessage(const QString &journal)
 {

@@ -2,6 +2,7 @@
 #include "ui_window1.h"
 
 #include "coupons.h"
+#include "journal.h"
 #include "recording.h"
 
 #include "app/module1.h"
@@ -26,7 +27,7 @@ void Window1::BevelButton1_Action()
     }
 
     const QString amount = ui->ValeurCoupon->Text();
-    if (!IsRecordableAmount(amount))
+    if (!IsRecordableAmount(amount, fw::Val(ui->ShowTotal->Text())))
         return fw::MsgBox(kAmountOutOfRangeMessage);
     if (IsHighAmount(amount))
         fw::MsgBox(kHighAmountMessage);
@@ -45,6 +46,12 @@ void Window1::BevelButton1_Action()
     std::unique_ptr<fw::AppendOutputStream> journal = fw::AppendToTextFile(Module1::thename);
     if (!journal)
         return fw::MsgBox(JournalNotOpenedMessage(Module1::thename));
+    // A journal removed since the opening starts again with its header, which
+    // the next opening skips: without it, two coupons would be lost there.
+    if (journal->Created()) {
+        journal->WriteLine(JournalHeader1(Module1::myday));
+        journal->WriteLine(JournalHeader2());
+    }
     std::unique_ptr<fw::AppendOutputStream> sales = fw::AppendToTextFile(salesFile);
     if (!sales)
         return fw::MsgBox(kSalesFileMessage);

@@ -87,6 +87,8 @@ public:
     // successful Close: for a change that must reach several files or none.
     // False when the file could not be given back.
     bool TakeBack();
+    // True when the file was not there before this stream.
+    bool Created() const { return !m_existed; }
 
 protected:
     bool finish() override;

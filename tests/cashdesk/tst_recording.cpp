@@ -398,6 +398,52 @@ private slots:
         QCOMPARE(fixture.dialogs.messages.last(), QStringLiteral("Info: Montant élevé"));
         QCOMPARE(fixture.folder.lines(kJournal).last(), QStringLiteral("12,1e300,Dupont,1"));
     }
+
+    // 1e308 twice is beyond a Double: the turnover would read 0.00 at every
+    // later opening of the year.
+    void amount_thatWouldMakeTheTurnoverInfinite_isRefused()
+    {
+        ProgramFixture fixture;
+        const QByteArray journal = "1,1e308,Dupont,1\n";
+        prepare(fixture.folder, kIndexLines, &journal);
+        CashDesk desk;
+        const QByteArray journalBefore = fixture.folder.read(kJournal);
+        const QString totalBefore = desk.text("ShowTotal");
+        desk.record("12", "1e308");
+        QCOMPARE(fixture.dialogs.messages,
+                 QStringList{QStringLiteral("Montant hors limites: le coupon n'est pas enregistré.")});
+        QCOMPARE(fixture.folder.read(kJournal), journalBefore);
+        QCOMPARE(salesFiles(fixture.folder), QStringList());
+        QCOMPARE(desk.coupons()->ListCount(), 1);
+        QCOMPARE(desk.text("ShowTotal"), totalBefore);
+
+        // Taking the turnover back down is an amount like any other.
+        fixture.dialogs.messages.clear();
+        desk.record("12", "-1e308");
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+        QCOMPARE(desk.coupons()->ListCount(), 2);
+    }
+
+    // The journal removed while the desk is open: the next opening skips two
+    // header lines, so the journal begun again must have them.
+    void journalRemovedSinceTheOpening_startsAgainWithItsHeader()
+    {
+        ProgramFixture fixture;
+        prepare(fixture.folder, kIndexLines);
+        {
+            CashDesk desk;
+            QVERIFY(QFile::remove(fixture.folder.path(kJournal)));
+            desk.record("12", "2.50");
+            desk.record("10", "1");
+            QVERIFY(fixture.dialogs.messages.isEmpty());
+        }
+        QCOMPARE(fixture.folder.lines(kJournal), kTodayHeader + QStringList({"12,2.50,Dupont,1", "10,1,Dupont,1"}));
+
+        fw::Window::destroyAllForTesting();
+        CashDesk again;
+        QCOMPARE(again.coupons()->ListCount(), 2);
+        QCOMPARE(again.text("ShowTotal"), QStringLiteral("3.50"));
+    }
 };
 
 VDL_TEST(TestRecording)
