@@ -1,0 +1,140 @@
+// The end-of-fair documents on a large fair: 1,000 sellers of 100 sold
+// coupons each. "Imprimer les résultats" writes one page per seller code,
+// reading the register once per code; "Imprimer les fiches vendeurs" one
+// sign per register line.
+//
+//   build/bin/bench_statements
+
+#include "app/module1.h"
+#include "framework/application.h"
+#include "framework/dialogs.h"
+#include "framework/files.h"
+#include "framework/runtime.h"
+#include "framework/shell.h"
+#include "framework/text.h"
+#include "framework/window.h"
+#include "register/registerfiles.h"
+#include "statements/utilities.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kSellers = 1000;
+constexpr int kCouponsPerSeller = 100;
+
+class Quiet final : public fw::DialogSeam
+{
+public:
+    void msgBox(const QString &text) override { last = text; }
+    fw::DialogButton messageDialog(const fw::QuestionDialog &) override { return fw::DialogButton::Action; }
+    QString last;
+};
+
+// The viewer is never started.
+class NoViewer final : public fw::ShellSeam
+{
+public:
+    int execute(const QString &, const QStringList &) override { return 0; }
+};
+
+Quiet g_dialogs;
+NoViewer g_viewer;
+
+class DataFolder
+{
+public:
+    DataFolder() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_dir.path()); }
+    ~DataFolder() { QDir::setCurrent(m_previous); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_previous;
+};
+
+// Seller k owns the coupons (k - 1) * 100 + 1 to k * 100 and sold them all,
+// in the reverse order, so that every page sorts its list.
+void writeFair()
+{
+    QVector<reg::Seller> sellers;
+    for (int k = 1; k <= kSellers; ++k) {
+        reg::Seller s;
+        s.NomVendeur = QStringLiteral("Vendeur ") + fw::Str(k);
+        s.CodeVendeur = fw::Str(k);
+        s.AdresseVendeur = QStringLiteral("Rue des Écoles ") + fw::Str(k);
+        s.NumPostVendeur = QStringLiteral("1000");
+        s.VilleVendeur = QStringLiteral("Lausanne");
+        s.CouponStart = fw::Str((k - 1) * kCouponsPerSeller + 1);
+        s.CouponStop = fw::Str(k * kCouponsPerSeller);
+        s.locaquariums = s.locrampes = QStringLiteral("1");
+        sellers.append(s);
+        QByteArray sales;
+        for (int n = k * kCouponsPerSeller; n > (k - 1) * kCouponsPerSeller; --n)
+            sales += QByteArray::number(n) + ",2.50\n";
+        QFile file(QStringLiteral("vendeur_") + fw::Str(k) + QStringLiteral(".csv"));
+        if (!file.open(QIODevice::WriteOnly) || file.write(sales) != sales.size())
+            std::fprintf(stderr, "cannot write a sales file\n");
+    }
+    if (reg::RewriteRegister(sellers))
+        std::fprintf(stderr, "cannot write the register\n");
+}
+
+void press(const char *button)
+{
+    utilities::instance()->findChild<QAbstractButton *>(QString::fromLatin1(button))->click();
+}
+
+void BM_GeneralStatements(benchmark::State &state)
+{
+    DataFolder folder;
+    writeFair();
+    Module1::qvotaux = 0.12;
+    for (auto _ : state) {
+        g_dialogs.last.clear();
+        press("BevelButton2");
+    }
+    if (g_dialogs.last != QStringLiteral("Fichier créé (Fichier_General_des_vendeurs.rtf)."))
+        state.SkipWithError(("the document was not written: " + g_dialogs.last.toStdString()).c_str());
+    fw::Window::destroyAllForTesting();
+}
+
+void BM_SignSheet(benchmark::State &state)
+{
+    DataFolder folder;
+    writeFair();
+    g_dialogs.last.clear();
+    for (auto _ : state)
+        press("BevelButton1");
+    // The sheet says nothing when it is written and opened.
+    if (!g_dialogs.last.isEmpty())
+        state.SkipWithError(("the sheet was not written: " + g_dialogs.last.toStdString()).c_str());
+    fw::Window::destroyAllForTesting();
+}
+
+BENCHMARK(BM_GeneralStatements)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SignSheet)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    fw::Application application(argc, argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
+    fw::setDialogSeam(&g_dialogs);
+    fw::setShellSeam(&g_viewer);
+    benchmark::RunSpecifiedBenchmarks();
+    fw::setShellSeam(nullptr);
+    fw::setDialogSeam(nullptr);
+    benchmark::Shutdown();
+    return 0;
+}
