@@ -1,7 +1,7 @@
 // The end-of-fair documents on a large fair: 1,000 sellers of 100 sold
 // coupons each. "Imprimer les résultats" writes one page per seller code,
-// reading the register once per code; "Imprimer les fiches vendeurs" one
-// sign per register line.
+// reading the register once per code, also for a highest code far above the
+// number of sellers; "Imprimer les fiches vendeurs" one sign per register line.
 //
 //   build/bin/bench_statements
 
@@ -61,14 +61,17 @@ private:
 };
 
 // Seller k owns the coupons (k - 1) * 100 + 1 to k * 100 and sold them all,
-// in the reverse order, so that every page sorts its list.
-void writeFair()
+// in the reverse order, so that every page sorts its list. Seller k has the
+// code k, but the last seller has `lastCode`: above 1,000, every code between
+// has a page without sales.
+void writeFair(int lastCode = kSellers)
 {
     QVector<reg::Seller> sellers;
     for (int k = 1; k <= kSellers; ++k) {
         reg::Seller s;
         s.NomVendeur = QStringLiteral("Vendeur ") + fw::Str(k);
-        s.CodeVendeur = fw::Str(k);
+        const int code = k == kSellers ? lastCode : k;
+        s.CodeVendeur = fw::Str(code);
         s.AdresseVendeur = QStringLiteral("Rue des Écoles ") + fw::Str(k);
         s.NumPostVendeur = QStringLiteral("1000");
         s.VilleVendeur = QStringLiteral("Lausanne");
@@ -79,7 +82,7 @@ void writeFair()
         QByteArray sales;
         for (int n = k * kCouponsPerSeller; n > (k - 1) * kCouponsPerSeller; --n)
             sales += QByteArray::number(n) + ",2.50\n";
-        QFile file(QStringLiteral("vendeur_") + fw::Str(k) + QStringLiteral(".csv"));
+        QFile file(QStringLiteral("vendeur_") + fw::Str(code) + QStringLiteral(".csv"));
         if (!file.open(QIODevice::WriteOnly) || file.write(sales) != sales.size())
             std::fprintf(stderr, "cannot write a sales file\n");
     }
@@ -95,7 +98,7 @@ void press(const char *button)
 void BM_GeneralStatements(benchmark::State &state)
 {
     DataFolder folder;
-    writeFair();
+    writeFair(static_cast<int>(state.range(0)));
     Module1::qvotaux = 0.12;
     for (auto _ : state) {
         g_dialogs.last.clear();
@@ -119,7 +122,7 @@ void BM_SignSheet(benchmark::State &state)
     fw::Window::destroyAllForTesting();
 }
 
-BENCHMARK(BM_GeneralStatements)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GeneralStatements)->Arg(kSellers)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SignSheet)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -105,8 +105,9 @@ void utilities::BevelButton2_Action()
     if (!out)
         return cannotCreate();
     WriteGeneralStatementsStart(*out);
+    bool placeholderWritten = false;
     for (std::int64_t code = 1; code <= highest; ++code) {
-        switch (writeStatementPage(*out, code)) {
+        switch (writeStatementPage(*out, code, placeholderWritten)) {
         case PageOutcome::Written:
             break;
         case PageOutcome::RegisterVanished:
@@ -134,7 +135,8 @@ void utilities::BevelButton2_Action()
         Close();
 }
 
-utilities::PageOutcome utilities::writeStatementPage(fw::TextOutputStream &out, std::int64_t code)
+utilities::PageOutcome utilities::writeStatementPage(fw::TextOutputStream &out, std::int64_t code,
+                                                     bool &placeholderWritten)
 {
     takeSeller({});
     std::unique_ptr<fw::TextInputStream> sellers = fw::OpenAsTextFile(reg::kRegisterFile);
@@ -147,8 +149,11 @@ utilities::PageOutcome utilities::writeStatementPage(fw::TextOutputStream &out, 
     const QString codeText = fw::Str(code);
     QString salesFile = app::SalesFileName(codeText);
     if (!fw::Exists(salesFile)) {
-        if (!WritePlaceholderSalesFile())
+        // One placeholder serves every code without sales of the document:
+        // rewritten per code, each a synced write, sparse codes took minutes.
+        if (!placeholderWritten && !WritePlaceholderSalesFile())
             return PageOutcome::NoSales;
+        placeholderWritten = true;
         salesFile = kPlaceholderSalesFile;
     }
     std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(salesFile);

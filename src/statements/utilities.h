@@ -34,7 +34,8 @@ private:
 
     // One seller code's page of the general statements, or why there is none.
     enum class PageOutcome { Written, RegisterVanished, NoSales };
-    PageOutcome writeStatementPage(fw::TextOutputStream &out, std::int64_t code);
+    // placeholderWritten: whether this document has written vendeur_null.csv yet.
+    PageOutcome writeStatementPage(fw::TextOutputStream &out, std::int64_t code, bool &placeholderWritten);
 
     std::unique_ptr<Ui::utilities> ui;
 };
