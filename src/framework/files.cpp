@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <utility>
 
 namespace fw {
 
@@ -50,6 +51,16 @@ protected:
         m_device->close();
     }
 };
+
+// The last byte of a file of that size; none when it cannot be read.
+char lastByte(const QString &path, qint64 size)
+{
+    QFile file(path);
+    char byte = 0;
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(size - 1) || !file.getChar(&byte))
+        return 0;
+    return byte;
+}
 
 } // namespace
 
@@ -112,7 +123,7 @@ bool TextOutputStream::WriteLine(const QString &text)
 {
     if (m_closed || !m_ok)
         return false;
-    QByteArray bytes = text.toUtf8();
+    QByteArray bytes = std::exchange(m_lead, {}) + text.toUtf8();
     bytes.append('\n');
     m_ok = m_device->write(bytes) == bytes.size();
     return m_ok;
@@ -139,6 +150,8 @@ AppendOutputStream::AppendOutputStream(std::unique_ptr<QFile> file, bool existed
     : TextOutputStream(std::move(file)), m_existed(existed), m_size(size)
 {
     m_path = static_cast<QFile *>(m_device.get())->fileName();
+    if (m_size > 0 && lastByte(m_path, m_size) != '\n')
+        m_lead = "\n";
 }
 
 AppendOutputStream::~AppendOutputStream()

@@ -61,6 +61,8 @@ protected:
     // Closes the stream after a failed line.
     virtual void abandon();
     std::unique_ptr<QFileDevice> m_device;
+    // Written before the first line: the line end that a file's last line lacks.
+    QByteArray m_lead;
     bool m_ok = true;
     bool m_closed = false;
 };
@@ -103,7 +105,9 @@ private:
     bool m_givenBack = false;
 };
 
-// A writer at the end of the file; a missing file is created.
+// A writer at the end of the file; a missing file is created. A file whose
+// last line has no line end (saved so by hand) gets one before the first
+// line, so that line is never glued onto the last.
 std::unique_ptr<AppendOutputStream> AppendToTextFile(const QString &name);
 
 } // namespace fw

@@ -359,7 +359,8 @@ private slots:
         desk.press("BevelButton1");
         QCOMPARE(fixture.dialogs.messages.size(), 1);
         QCOMPARE(fixture.folder.read(kJournal), journal + "12,12.50,Dupont,1\n");
-        QCOMPARE(fixture.folder.read("vendeur_1.csv"), sales + "12,12.50\n");
+        const QByteArray lineEnd = sales.isEmpty() || sales.endsWith('\n') ? "" : "\n";
+        QCOMPARE(fixture.folder.read("vendeur_1.csv"), sales + lineEnd + "12,12.50\n");
         QCOMPARE(desk.row(1), (QStringList{"12", "12.50", "Dupont", "1"}));
         QCOMPARE(desk.text("ShowTotal"), QStringLiteral("14.50"));
     }
@@ -422,6 +423,48 @@ private slots:
         desk.record("12", "-1e308");
         QVERIFY(fixture.dialogs.messages.isEmpty());
         QCOMPARE(desk.coupons()->ListCount(), 2);
+    }
+
+    // A file last saved by hand, in an editor that leaves no line end after
+    // its last line: the sale goes on a line of its own, or the seller would
+    // be owed "512" for coupon 11 and the journal would lose a coupon.
+    void record_afterALastLineWithoutLineEnd_startsALineOfItsOwn_data()
+    {
+        QTest::addColumn<QByteArray>("journalLines");
+        QTest::addColumn<QByteArray>("sales");
+        QTest::addColumn<QByteArray>("journalAfter");
+        QTest::addColumn<QByteArray>("salesAfter");
+        QTest::newRow("journal") << QByteArray("11,5,Dupont,1") << QByteArray("11,5\n")
+                                 << QByteArray("11,5,Dupont,1\n12,2.50,Dupont,1\n") << QByteArray("11,5\n12,2.50\n");
+        QTest::newRow("sales file") << QByteArray("11,5,Dupont,1\n") << QByteArray("11,5")
+                                    << QByteArray("11,5,Dupont,1\n12,2.50,Dupont,1\n") << QByteArray("11,5\n12,2.50\n");
+        QTest::newRow("both, CRLF") << QByteArray("11,5,Dupont,1\r\n11b,1,Dupont,1") << QByteArray("11,5\r\n11b,1")
+                                    << QByteArray("11,5,Dupont,1\r\n11b,1,Dupont,1\n12,2.50,Dupont,1\n")
+                                    << QByteArray("11,5\r\n11b,1\n12,2.50\n");
+    }
+    void record_afterALastLineWithoutLineEnd_startsALineOfItsOwn()
+    {
+        QFETCH(QByteArray, journalLines);
+        QFETCH(QByteArray, sales);
+        QFETCH(QByteArray, journalAfter);
+        QFETCH(QByteArray, salesAfter);
+        ProgramFixture fixture;
+        prepare(fixture.folder, kIndexLines, &journalLines);
+        fixture.folder.write("vendeur_1.csv", sales);
+        const int before = journalLines.count('\n') + (journalLines.endsWith('\n') ? 0 : 1);
+        {
+            CashDesk desk;
+            QCOMPARE(desk.coupons()->ListCount(), before);
+            desk.record("12", "2.50");
+            QVERIFY(fixture.dialogs.messages.isEmpty());
+        }
+        QCOMPARE(fixture.folder.read(kJournal), kEarlierHeader + journalAfter);
+        QCOMPARE(fixture.folder.read("vendeur_1.csv"), salesAfter);
+
+        fw::Window::destroyAllForTesting();
+        CashDesk again;
+        QCOMPARE(again.coupons()->ListCount(), before + 1);
+        QCOMPARE(again.row(before), (QStringList{"12", "2.50", "Dupont", "1"}));
     }
 
     // The journal removed while the desk is open: the next opening skips two
