@@ -89,8 +89,8 @@ public:
     // successful Close: for a change that must reach several files or none.
     // False when the file could not be given back.
     bool TakeBack();
-    // True when the file was not there before this stream.
-    bool Created() const { return !m_existed; }
+    // True when the file held nothing before this stream, or was not there.
+    bool WasEmpty() const { return m_size == 0; }
 
 protected:
     bool finish() override;

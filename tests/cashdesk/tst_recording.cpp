@@ -467,15 +467,29 @@ private slots:
         QCOMPARE(again.row(before), (QStringList{"12", "2.50", "Dupont", "1"}));
     }
 
-    // The journal removed while the desk is open: the next opening skips two
-    // header lines, so the journal begun again must have them.
+    // The journal removed or emptied by hand, while the desk is open or
+    // before: the next opening skips two header lines, so the journal begun
+    // again must have them.
+    void journalRemovedSinceTheOpening_startsAgainWithItsHeader_data()
+    {
+        QTest::addColumn<QString>("when");
+        QTest::newRow("removed while open") << "removed";
+        QTest::newRow("emptied while open") << "emptied";
+        QTest::newRow("empty at the opening") << "empty";
+    }
     void journalRemovedSinceTheOpening_startsAgainWithItsHeader()
     {
+        QFETCH(QString, when);
         ProgramFixture fixture;
         prepare(fixture.folder, kIndexLines);
+        if (when == QLatin1String("empty"))
+            fixture.folder.write(kJournal, QByteArray());
         {
             CashDesk desk;
-            QVERIFY(QFile::remove(fixture.folder.path(kJournal)));
+            if (when == QLatin1String("removed"))
+                QVERIFY(QFile::remove(fixture.folder.path(kJournal)));
+            else if (when == QLatin1String("emptied"))
+                fixture.folder.write(kJournal, QByteArray());
             desk.record("12", "2.50");
             desk.record("10", "1");
             QVERIFY(fixture.dialogs.messages.isEmpty());
