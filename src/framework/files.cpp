@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <cstring>
 #include <utility>
 
 namespace fw {
@@ -98,10 +99,20 @@ QByteArrayView TextInputStream::ReadLineBytes()
 {
     if (Eof())
         return {};
-    const qsizetype end = m_content.indexOf('\n', m_pos);
-    const qsizetype stop = end < 0 ? m_content.size() : end;
-    QByteArrayView line(m_content.constData() + m_pos, stop - m_pos);
-    m_pos = end < 0 ? m_content.size() : end + 1;
+    // "\n", "\r\n", or a lone "\r" as a spreadsheet saves "CSV (Macintosh)":
+    // read as one line, such a file would give only its first seller or coupon.
+    const qsizetype lf = m_content.indexOf('\n', m_pos);
+    const qsizetype stop = lf < 0 ? m_content.size() : lf;
+    const char *begin = m_content.constData() + m_pos;
+    if (const void *cr = std::memchr(begin, '\r', static_cast<size_t>(stop - m_pos))) {
+        const qsizetype length = static_cast<const char *>(cr) - begin;
+        if (m_pos + length + 1 != lf) {
+            m_pos += length + 1;
+            return QByteArrayView(begin, length);
+        }
+    }
+    QByteArrayView line(begin, stop - m_pos);
+    m_pos = lf < 0 ? m_content.size() : lf + 1;
     if (line.endsWith('\r'))
         line.chop(1);
     return line;

@@ -10,7 +10,7 @@ class QFileDevice;
 
 // Data files: every file of the program lives in the data folder, the working
 // directory the program was started from, under a fixed name. Files are
-// written in UTF-8 with "\n" line ends; reading also takes "\r\n" and lines in
+// written in UTF-8 with "\n" line ends; reading also takes "\r\n" or "\r" and lines in
 // Windows-1252 (a file saved by a spreadsheet elsewhere).
 namespace fw {
 

@@ -167,6 +167,7 @@ private slots:
             << QByteArray("5,Dupont, Jean,3\n") << "5" << "vendeur_0.csv" << "Dupont" << " Jean";
         QTest::newRow("windows line ends") << QByteArray("5,A,3\r\n6,B,4\r\n") << "5" << "vendeur_3.csv" << "A"
                                            << "3";
+        QTest::newRow("CR line ends") << QByteArray("4,A,1\r5,B,2\r6,C,3\r") << "5" << "vendeur_2.csv" << "B" << "2";
         QTest::newRow("Windows-1252 name")
             << QByteArray("5,L\xe9" "a,3\n") << "5" << "vendeur_3.csv" << QStringLiteral("Léa") << "3";
         QTest::newRow("UTF-8 name")
