@@ -53,14 +53,15 @@ protected:
     }
 };
 
-// The last byte of a file of that size; none when it cannot be read.
-char lastByte(const QString &path, qint64 size)
+// True when the file's last line has no line end. A file that cannot be read
+// back is taken as ended: an empty line would be worse than none.
+bool lastLineOpen(const QString &path, qint64 size)
 {
     QFile file(path);
-    char byte = 0;
-    if (!file.open(QIODevice::ReadOnly) || !file.seek(size - 1) || !file.getChar(&byte))
-        return 0;
-    return byte;
+    char byte = '\n';
+    if (size <= 0 || !file.open(QIODevice::ReadOnly) || !file.seek(size - 1) || !file.getChar(&byte))
+        return false;
+    return byte != '\n';
 }
 
 } // namespace
@@ -161,7 +162,7 @@ AppendOutputStream::AppendOutputStream(std::unique_ptr<QFile> file, bool existed
     : TextOutputStream(std::move(file)), m_existed(existed), m_size(size)
 {
     m_path = static_cast<QFile *>(m_device.get())->fileName();
-    if (m_size > 0 && lastByte(m_path, m_size) != '\n')
+    if (lastLineOpen(m_path, m_size))
         m_lead = "\n";
 }
 
