@@ -46,9 +46,10 @@ void Window1::BevelButton1_Action()
     std::unique_ptr<fw::AppendOutputStream> journal = fw::AppendToTextFile(Module1::thename);
     if (!journal)
         return fw::MsgBox(JournalNotOpenedMessage(Module1::thename));
-    // A journal removed since the opening starts again with its header, which
-    // the next opening skips: without it, two coupons would be lost there.
-    if (journal->Created()) {
+    // A journal removed or emptied since it was made starts again with its
+    // header, which the next opening skips: without it, two coupons would be
+    // lost there.
+    if (journal->WasEmpty()) {
         journal->WriteLine(JournalHeader1(Module1::myday));
         journal->WriteLine(JournalHeader2());
     }

@@ -220,7 +220,15 @@ void Listbox::SetListIndex(int row)
     scrollTo(m_model->index(row, 0));
 }
 
-void Listbox::RemoveRow(int row) { m_model->removeRowAt(row); }
+void Listbox::RemoveRow(int row)
+{
+    // Qt would select the row that takes the removed one's place: "Effacer",
+    // pressed again, would then cancel a coupon nobody chose.
+    const bool wasSelected = ListIndex() == row;
+    m_model->removeRowAt(row);
+    if (wasSelected)
+        clearSelection();
+}
 
 void Listbox::MoveRow(int from, int to)
 {

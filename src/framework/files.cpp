@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <cstring>
+#include <utility>
 
 namespace fw {
 
@@ -51,6 +53,17 @@ protected:
     }
 };
 
+// True when the file's last line has no line end. A file that cannot be read
+// back is taken as ended: an empty line would be worse than none.
+bool lastLineOpen(const QString &path, qint64 size)
+{
+    QFile file(path);
+    char byte = '\n';
+    if (size <= 0 || !file.open(QIODevice::ReadOnly) || !file.seek(size - 1) || !file.getChar(&byte))
+        return false;
+    return byte != '\n';
+}
+
 } // namespace
 
 QString DataPath(const QString &name) { return QDir::current().filePath(name); }
@@ -87,10 +100,20 @@ QByteArrayView TextInputStream::ReadLineBytes()
 {
     if (Eof())
         return {};
-    const qsizetype end = m_content.indexOf('\n', m_pos);
-    const qsizetype stop = end < 0 ? m_content.size() : end;
-    QByteArrayView line(m_content.constData() + m_pos, stop - m_pos);
-    m_pos = end < 0 ? m_content.size() : end + 1;
+    // "\n", "\r\n", or a lone "\r" as a spreadsheet saves "CSV (Macintosh)":
+    // read as one line, such a file would give only its first seller or coupon.
+    const qsizetype lf = m_content.indexOf('\n', m_pos);
+    const qsizetype stop = lf < 0 ? m_content.size() : lf;
+    const char *begin = m_content.constData() + m_pos;
+    if (const void *cr = std::memchr(begin, '\r', static_cast<size_t>(stop - m_pos))) {
+        const qsizetype length = static_cast<const char *>(cr) - begin;
+        if (m_pos + length + 1 != lf) {
+            m_pos += length + 1;
+            return QByteArrayView(begin, length);
+        }
+    }
+    QByteArrayView line(begin, stop - m_pos);
+    m_pos = lf < 0 ? m_content.size() : lf + 1;
     if (line.endsWith('\r'))
         line.chop(1);
     return line;
@@ -112,7 +135,7 @@ bool TextOutputStream::WriteLine(const QString &text)
 {
     if (m_closed || !m_ok)
         return false;
-    QByteArray bytes = text.toUtf8();
+    QByteArray bytes = std::exchange(m_lead, {}) + text.toUtf8();
     bytes.append('\n');
     m_ok = m_device->write(bytes) == bytes.size();
     return m_ok;
@@ -139,6 +162,8 @@ AppendOutputStream::AppendOutputStream(std::unique_ptr<QFile> file, bool existed
     : TextOutputStream(std::move(file)), m_existed(existed), m_size(size)
 {
     m_path = static_cast<QFile *>(m_device.get())->fileName();
+    if (lastLineOpen(m_path, m_size))
+        m_lead = "\n";
 }
 
 AppendOutputStream::~AppendOutputStream()

@@ -10,7 +10,7 @@ class QFileDevice;
 
 // Data files: every file of the program lives in the data folder, the working
 // directory the program was started from, under a fixed name. Files are
-// written in UTF-8 with "\n" line ends; reading also takes "\r\n" and lines in
+// written in UTF-8 with "\n" line ends; reading also takes "\r\n" or "\r" and lines in
 // Windows-1252 (a file saved by a spreadsheet elsewhere).
 namespace fw {
 
@@ -61,6 +61,8 @@ protected:
     // Closes the stream after a failed line.
     virtual void abandon();
     std::unique_ptr<QFileDevice> m_device;
+    // Written before the first line: the line end that a file's last line lacks.
+    QByteArray m_lead;
     bool m_ok = true;
     bool m_closed = false;
 };
@@ -87,8 +89,8 @@ public:
     // successful Close: for a change that must reach several files or none.
     // False when the file could not be given back.
     bool TakeBack();
-    // True when the file was not there before this stream.
-    bool Created() const { return !m_existed; }
+    // True when the file held nothing before this stream, or was not there.
+    bool WasEmpty() const { return m_size == 0; }
 
 protected:
     bool finish() override;
@@ -103,7 +105,9 @@ private:
     bool m_givenBack = false;
 };
 
-// A writer at the end of the file; a missing file is created.
+// A writer at the end of the file; a missing file is created. A file whose
+// last line has no line end (saved so by hand) gets one before the first
+// line, so that line is never glued onto the last.
 std::unique_ptr<AppendOutputStream> AppendToTextFile(const QString &name);
 
 } // namespace fw

@@ -197,6 +197,42 @@ private slots:
         QCOMPARE(fixture.folder.read(file), QByteArray("4,1\n"));
     }
 
+    // The cashier clicks a coupon and presses "Effacer" twice: only the
+    // coupon clicked is cancelled, whichever row takes its place.
+    void cancel_pressedAgain_cancelsNothingMore_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<QByteArray>("dupontSales");
+        QTest::newRow("first") << 0 << QStringList{"2,2.10,Martin,2", "3,5.00,Dupont,1"} << QByteArray("3,5\n");
+        QTest::newRow("middle") << 1 << QStringList{"1,10.00,Dupont,1", "3,5.00,Dupont,1"} << kDupontSales;
+        QTest::newRow("last") << 2 << QStringList{"1,10.00,Dupont,1", "2,2.10,Martin,2"} << QByteArray("1,10\n");
+    }
+    void cancel_pressedAgain_cancelsNothingMore()
+    {
+        QFETCH(int, row);
+        QFETCH(QStringList, left);
+        QFETCH(QByteArray, dupontSales);
+        ProgramFixture fixture;
+        writeDeskFiles(fixture.folder, kThreeCoupons);
+        fixture.folder.write("vendeur_1.csv", kDupontSales);
+        fixture.folder.write("vendeur_2.csv", "2,2.10\n");
+        const CashDesk desk;
+        desk.w->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(desk.w));
+        auto *list = desk.coupons();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
+        QCOMPARE(list->ListIndex(), row);
+
+        desk.press("BevelButton3");
+        QCOMPARE(list->ListIndex(), -1);
+        desk.press("BevelButton3");
+        QCOMPARE(fixture.dialogs.messages, QStringList{kNothingSelected});
+        QCOMPARE(desk.rows("ReferenceBox"), left);
+        QCOMPARE(fixture.folder.lines(kJournal), kTodayHeader + left);
+        QCOMPARE(fixture.folder.read("vendeur_1.csv"), dupontSales);
+    }
+
     void cancel_writesListTextsUnchanged()
     {
         ProgramFixture fixture;

@@ -167,6 +167,7 @@ private slots:
             << QByteArray("5,Dupont, Jean,3\n") << "5" << "vendeur_0.csv" << "Dupont" << " Jean";
         QTest::newRow("windows line ends") << QByteArray("5,A,3\r\n6,B,4\r\n") << "5" << "vendeur_3.csv" << "A"
                                            << "3";
+        QTest::newRow("CR line ends") << QByteArray("4,A,1\r5,B,2\r6,C,3\r") << "5" << "vendeur_2.csv" << "B" << "2";
         QTest::newRow("Windows-1252 name")
             << QByteArray("5,L\xe9" "a,3\n") << "5" << "vendeur_3.csv" << QStringLiteral("Léa") << "3";
         QTest::newRow("UTF-8 name")
@@ -359,7 +360,8 @@ private slots:
         desk.press("BevelButton1");
         QCOMPARE(fixture.dialogs.messages.size(), 1);
         QCOMPARE(fixture.folder.read(kJournal), journal + "12,12.50,Dupont,1\n");
-        QCOMPARE(fixture.folder.read("vendeur_1.csv"), sales + "12,12.50\n");
+        const QByteArray lineEnd = sales.isEmpty() || sales.endsWith('\n') ? "" : "\n";
+        QCOMPARE(fixture.folder.read("vendeur_1.csv"), sales + lineEnd + "12,12.50\n");
         QCOMPARE(desk.row(1), (QStringList{"12", "12.50", "Dupont", "1"}));
         QCOMPARE(desk.text("ShowTotal"), QStringLiteral("14.50"));
     }
@@ -424,15 +426,71 @@ private slots:
         QCOMPARE(desk.coupons()->ListCount(), 2);
     }
 
-    // The journal removed while the desk is open: the next opening skips two
-    // header lines, so the journal begun again must have them.
-    void journalRemovedSinceTheOpening_startsAgainWithItsHeader()
+    // A file last saved by hand, in an editor that leaves no line end after
+    // its last line: the sale goes on a line of its own, or the seller would
+    // be owed "512" for coupon 11 and the journal would lose a coupon.
+    void record_afterALastLineWithoutLineEnd_startsALineOfItsOwn_data()
     {
+        QTest::addColumn<QByteArray>("journalLines");
+        QTest::addColumn<QByteArray>("sales");
+        QTest::addColumn<QByteArray>("journalAfter");
+        QTest::addColumn<QByteArray>("salesAfter");
+        QTest::newRow("journal") << QByteArray("11,5,Dupont,1") << QByteArray("11,5\n")
+                                 << QByteArray("11,5,Dupont,1\n12,2.50,Dupont,1\n") << QByteArray("11,5\n12,2.50\n");
+        QTest::newRow("sales file") << QByteArray("11,5,Dupont,1\n") << QByteArray("11,5")
+                                    << QByteArray("11,5,Dupont,1\n12,2.50,Dupont,1\n") << QByteArray("11,5\n12,2.50\n");
+        QTest::newRow("both, CRLF") << QByteArray("11,5,Dupont,1\r\n11b,1,Dupont,1") << QByteArray("11,5\r\n11b,1")
+                                    << QByteArray("11,5,Dupont,1\r\n11b,1,Dupont,1\n12,2.50,Dupont,1\n")
+                                    << QByteArray("11,5\r\n11b,1\n12,2.50\n");
+    }
+    void record_afterALastLineWithoutLineEnd_startsALineOfItsOwn()
+    {
+        QFETCH(QByteArray, journalLines);
+        QFETCH(QByteArray, sales);
+        QFETCH(QByteArray, journalAfter);
+        QFETCH(QByteArray, salesAfter);
         ProgramFixture fixture;
-        prepare(fixture.folder, kIndexLines);
+        prepare(fixture.folder, kIndexLines, &journalLines);
+        fixture.folder.write("vendeur_1.csv", sales);
+        const int before = journalLines.count('\n') + (journalLines.endsWith('\n') ? 0 : 1);
         {
             CashDesk desk;
-            QVERIFY(QFile::remove(fixture.folder.path(kJournal)));
+            QCOMPARE(desk.coupons()->ListCount(), before);
+            desk.record("12", "2.50");
+            QVERIFY(fixture.dialogs.messages.isEmpty());
+        }
+        QCOMPARE(fixture.folder.read(kJournal), kEarlierHeader + journalAfter);
+        QCOMPARE(fixture.folder.read("vendeur_1.csv"), salesAfter);
+
+        fw::Window::destroyAllForTesting();
+        CashDesk again;
+        QCOMPARE(again.coupons()->ListCount(), before + 1);
+        QCOMPARE(again.row(before), (QStringList{"12", "2.50", "Dupont", "1"}));
+    }
+
+    // The journal removed or emptied by hand, while the desk is open or
+    // before: the next opening skips two header lines, so the journal begun
+    // again must have them.
+    void journalRemovedSinceTheOpening_startsAgainWithItsHeader_data()
+    {
+        QTest::addColumn<QString>("when");
+        QTest::newRow("removed while open") << "removed";
+        QTest::newRow("emptied while open") << "emptied";
+        QTest::newRow("empty at the opening") << "empty";
+    }
+    void journalRemovedSinceTheOpening_startsAgainWithItsHeader()
+    {
+        QFETCH(QString, when);
+        ProgramFixture fixture;
+        prepare(fixture.folder, kIndexLines);
+        if (when == QLatin1String("empty"))
+            fixture.folder.write(kJournal, QByteArray());
+        {
+            CashDesk desk;
+            if (when == QLatin1String("removed"))
+                QVERIFY(QFile::remove(fixture.folder.path(kJournal)));
+            else if (when == QLatin1String("emptied"))
+                fixture.folder.write(kJournal, QByteArray());
             desk.record("12", "2.50");
             desk.record("10", "1");
             QVERIFY(fixture.dialogs.messages.isEmpty());

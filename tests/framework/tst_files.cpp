@@ -16,6 +16,9 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("unix") << QByteArray("a\nb\n") << QStringList{"a", "b"};
         QTest::newRow("windows") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+        QTest::newRow("mac") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+        QTest::newRow("mac, empty line kept") << QByteArray("a\r\rb") << QStringList{"a", "", "b"};
+        QTest::newRow("mixed line ends") << QByteArray("a\r\nb\rc\nd") << QStringList{"a", "b", "c", "d"};
         QTest::newRow("no last line end") << QByteArray("a\nb") << QStringList{"a", "b"};
         QTest::newRow("empty line kept") << QByteArray("a\n\nb\n") << QStringList{"a", "", "b"};
         QTest::newRow("empty file") << QByteArray() << QStringList();

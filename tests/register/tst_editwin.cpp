@@ -169,6 +169,31 @@ private slots:
         QVERIFY(fixture.dialogs.messages.isEmpty());
     }
 
+    // A register saved by a spreadsheet: every seller is loaded, and the
+    // save writes every one back.
+    void register_withOtherLineEnds_keepsEverySeller_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("CR (CSV Macintosh)") << QByteArray("A,1,R,1000,V,1,2,0,0\rB,2,S,2000,W,3,3,1,0\r");
+        QTest::newRow("CRLF") << QByteArray("A,1,R,1000,V,1,2,0,0\r\nB,2,S,2000,W,3,3,1,0\r\n");
+        QTest::newRow("CR, no last line end") << QByteArray("A,1,R,1000,V,1,2,0,0\rB,2,S,2000,W,3,3,1,0");
+        QTest::newRow("mixed") << QByteArray("A,1,R,1000,V,1,2,0,0\r\nB,2,S,2000,W,3,3,1,0\n");
+    }
+    void register_withOtherLineEnds_keepsEverySeller()
+    {
+        QFETCH(QByteArray, content);
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, content);
+        EditorForm form;
+        QCOMPARE(form.rows(), (QList<QStringList>{{"A", "1", "R", "1000", "V", "1", "2", "0", "0"},
+                                                  {"B", "2", "S", "2000", "W", "3", "3", "1", "0"}}));
+        QVERIFY(form.step("select"));
+        QVERIFY(form.press("abandonner"));
+        QVERIFY(form.press("EnretQuit"));
+        QCOMPARE(fixture.folder.read(kRegister), QByteArray("A,1,R,1000,V,1,2,0,0\nB,2,S,2000,W,3,3,1,0\n"));
+        QCOMPARE(fixture.folder.lines(kIndex), (QStringList{"1,A,1", "2,A,1", "3,B,2"}));
+    }
+
     void save_rewritesBothFilesFromTheListAndNothingElse()
     {
         ProgramFixture fixture;
