@@ -13,7 +13,6 @@
 #include "cashdesk/journal.h"
 #include "cashdesk/recording.h"
 #include "cashdesk/window1.h"
-#include "framework/application.h"
 #include "framework/controls.h"
 #include "framework/dialogs.h"
 #include "framework/files.h"
@@ -21,12 +20,11 @@
 #include "framework/text.h"
 #include "register/registerfiles.h"
 
+#include "benchsupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QAbstractButton>
-#include <QDir>
-#include <QLoggingCategory>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <fstream>
@@ -41,35 +39,9 @@ constexpr int kCouponsPerSeller = 100; // an index of 100,000 lines
 constexpr int kAlreadyRecorded = 20000;
 constexpr int kJournalAtOpening = 50000;
 
-// Answers the start-up question with "Continuer" and counts the messages: a
-// recording that shows one did not go all the way.
-class Continue final : public fw::DialogSeam
-{
-public:
-    void msgBox(const QString &text) override
-    {
-        ++messages;
-        last = text;
-    }
-    fw::DialogButton messageDialog(const fw::QuestionDialog &) override { return fw::DialogButton::Action; }
+bench::Dialogs g_dialogs;
 
-    int messages = 0;
-    QString last;
-};
-
-Continue g_dialogs;
-
-// A data folder of its own, the current directory while it lives.
-class DataFolder
-{
-public:
-    DataFolder() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_dir.path()); }
-    ~DataFolder() { QDir::setCurrent(m_previous); }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_previous;
-};
+using bench::DataFolder;
 
 // The register of the fair, written by the program's own writer: seller k
 // owns the coupons (k - 1) * 100 + 1 to k * 100.
@@ -242,16 +214,6 @@ private:
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    benchmark::Initialize(&argc, argv);
-    fw::Application application(argc, argv);
-    // The offscreen platform warns about every window shown; the benchmarks
-    // check their outcome themselves.
-    QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
-    fw::setDialogSeam(&g_dialogs);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    fw::setDialogSeam(nullptr);
-    benchmark::Shutdown();
-    return 0;
+    return bench::Run(argc, argv, g_dialogs, &reporter);
 }

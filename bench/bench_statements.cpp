@@ -6,23 +6,20 @@
 //   build/bin/bench_statements
 
 #include "app/module1.h"
-#include "framework/application.h"
 #include "framework/dialogs.h"
 #include "framework/files.h"
 #include "framework/runtime.h"
-#include "framework/shell.h"
 #include "framework/text.h"
 #include "framework/window.h"
 #include "register/registerfiles.h"
 #include "statements/utilities.h"
 
+#include "benchsupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QAbstractButton>
-#include <QDir>
 #include <QFile>
-#include <QLoggingCategory>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -31,34 +28,9 @@ namespace {
 constexpr int kSellers = 1000;
 constexpr int kCouponsPerSeller = 100;
 
-class Quiet final : public fw::DialogSeam
-{
-public:
-    void msgBox(const QString &text) override { last = text; }
-    fw::DialogButton messageDialog(const fw::QuestionDialog &) override { return fw::DialogButton::Action; }
-    QString last;
-};
+bench::Dialogs g_dialogs;
 
-// The viewer is never started.
-class NoViewer final : public fw::ShellSeam
-{
-public:
-    int execute(const QString &, const QStringList &) override { return 0; }
-};
-
-Quiet g_dialogs;
-NoViewer g_viewer;
-
-class DataFolder
-{
-public:
-    DataFolder() : m_previous(QDir::currentPath()) { QDir::setCurrent(m_dir.path()); }
-    ~DataFolder() { QDir::setCurrent(m_previous); }
-
-private:
-    QTemporaryDir m_dir;
-    QString m_previous;
-};
+using bench::DataFolder;
 
 // Seller k owns the coupons (k - 1) * 100 + 1 to k * 100 and sold them all,
 // in the reverse order, so that every page sorts its list. Seller k has the
@@ -127,17 +99,4 @@ BENCHMARK(BM_SignSheet)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    benchmark::Initialize(&argc, argv);
-    fw::Application application(argc, argv);
-    QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
-    fw::setDialogSeam(&g_dialogs);
-    fw::setShellSeam(&g_viewer);
-    benchmark::RunSpecifiedBenchmarks();
-    fw::setShellSeam(nullptr);
-    fw::setDialogSeam(nullptr);
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char **argv) { return bench::Run(argc, argv, g_dialogs); }
