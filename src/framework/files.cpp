@@ -20,6 +20,24 @@ constexpr char16_t kCp1252High[32] = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+} // namespace
+
+int Cp1252Byte(QChar c)
+{
+    const char16_t unit = c.unicode();
+    if (unit >= 0xA0 && unit <= 0xFF)
+        return unit;
+    // The five places Windows-1252 leaves empty hold their own C1 control in
+    // the table, below 0x100: those controls are not of the code page.
+    if (unit >= 0x100)
+        for (int i = 0; i < 32; ++i)
+            if (kCp1252High[i] == unit)
+                return 0x80 + i;
+    return -1;
+}
+
+namespace {
+
 QString fromCp1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);

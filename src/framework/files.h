@@ -27,6 +27,10 @@ bool IsAscii(QByteArrayView bytes);
 // One text line of a data file decoded: UTF-8 when it is valid, else Windows-1252.
 QString DecodeLine(QByteArrayView bytes);
 
+// The byte, 0x80 or above, that Windows-1252 gives a character outside ASCII;
+// -1 for ASCII and for a character that code page lacks.
+int Cp1252Byte(QChar c);
+
 // A reader over a file read whole when it was opened: the file is already
 // released, so there is nothing to close.
 class TextInputStream

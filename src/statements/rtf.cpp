@@ -17,23 +17,6 @@ constexpr int kPasses = 3;
 constexpr int kCellsPerRow = 10;
 constexpr qsizetype kCouponsPerRow = 3;
 
-// What Windows-1252 puts at 0x80..0x9F; 0 where it has nothing.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-// The character's byte in Windows-1252, or -1 when that code page lacks it.
-int cp1252Byte(char16_t c)
-{
-    if (c >= 0xA0 && c <= 0xFF)
-        return c;
-    for (int i = 0; i < 32; ++i)
-        if (c != 0 && kCp1252High[i] == c)
-            return 0x80 + i;
-    return -1;
-}
-
 bool isHexDigit(QChar c)
 {
     return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
@@ -129,7 +112,7 @@ QString RtfCharacters(const QString &line)
             out += c;
             continue;
         }
-        const int byte = cp1252Byte(unit);
+        const int byte = fw::Cp1252Byte(c);
         if (byte >= 0)
             out += QStringLiteral("\\'") + QString::number(byte, 16);
         else
