@@ -3,6 +3,8 @@
 #include "framework/files.h"
 #include "framework/text.h"
 
+#include <type_traits>
+
 namespace reg {
 
 Seller SellerFromFields(const QStringList &fields)
@@ -54,12 +56,12 @@ QString NextNumber(const QString &typed)
 
 namespace {
 
-using Opener = std::unique_ptr<fw::TextOutputStream> (*)(const QString &);
-
 // Both files are opened before either is written. The index is written only
 // once the register is closed whole, so it never holds the coupons of a
-// seller that the register lacks.
-WriteFailure writeBoth(Opener open, const QVector<Seller> &sellers)
+// seller that the register lacks; when the index fails, appended register
+// lines are taken back, while a replaced register stays replaced.
+template <class Stream>
+WriteFailure writeBoth(std::unique_ptr<Stream> (*open)(const QString &), const QVector<Seller> &sellers)
 {
     auto registerOut = open(kRegisterFile);
     if (!registerOut)
@@ -73,8 +75,12 @@ WriteFailure writeBoth(Opener open, const QVector<Seller> &sellers)
         return {kRegisterFile, false};
     for (const Seller &seller : sellers)
         WriteCouponLines(*indexOut, seller);
-    if (!indexOut->Close())
-        return {kCouponIndex, false};
+    if (!indexOut->Close()) {
+        WriteFailure failure{kCouponIndex, false};
+        if constexpr (std::is_same_v<Stream, fw::AppendOutputStream>)
+            failure.registerKept = !registerOut->TakeBack();
+        return failure;
+    }
     return {};
 }
 
@@ -82,24 +88,7 @@ WriteFailure writeBoth(Opener open, const QVector<Seller> &sellers)
 
 WriteFailure EmptyRegisterFiles() { return RewriteRegister({}); }
 
-WriteFailure AppendSeller(const Seller &seller)
-{
-    // All or nothing over the two files: a failed file gives itself back,
-    // and the register line goes again when the index fails.
-    auto registerOut = fw::AppendToTextFile(kRegisterFile);
-    if (!registerOut)
-        return {kRegisterFile, true};
-    auto indexOut = fw::AppendToTextFile(kCouponIndex);
-    if (!indexOut)
-        return {kCouponIndex, true};
-    registerOut->WriteLine(RegisterLine(seller));
-    if (!registerOut->Close())
-        return {kRegisterFile, false};
-    WriteCouponLines(*indexOut, seller);
-    if (!indexOut->Close())
-        return {kCouponIndex, false, !registerOut->TakeBack()};
-    return {};
-}
+WriteFailure AppendSeller(const Seller &seller) { return writeBoth(fw::AppendToTextFile, {seller}); }
 
 WriteFailure RewriteRegister(const QVector<Seller> &sellers) { return writeBoth(fw::CreateTextFile, sellers); }
 
