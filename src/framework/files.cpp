@@ -141,13 +141,9 @@ QString TextInputStream::ReadLine() { return DecodeLine(ReadLineBytes()); }
 
 TextOutputStream::TextOutputStream(std::unique_ptr<QFileDevice> device) : m_device(std::move(device)) {}
 
-TextOutputStream::~TextOutputStream()
-{
-    // A stream dropped without Close leaves a replaced file untouched:
-    // QSaveFile discards its work. An appending stream gives its file back itself.
-    if (!m_closed && m_device && m_device->isOpen() && !dynamic_cast<QSaveFile *>(m_device.get()))
-        m_device->close();
-}
+// A stream dropped without Close leaves its file as it was: QSaveFile
+// discards its work, and an appending stream gives its file back itself.
+TextOutputStream::~TextOutputStream() = default;
 
 bool TextOutputStream::WriteLine(const QString &text)
 {
