@@ -52,11 +52,7 @@ QString DuplicateMessage(int row) { return QStringLiteral("Coupon déjà saisi, 
 
 bool IsHighAmount(const QString &amount) { return fw::Val(amount) > 151; }
 
-bool IsRecordableAmount(const QString &amount, double turnover)
-{
-    const double value = fw::Val(amount);
-    return std::isfinite(value) && std::isfinite(turnover + value);
-}
+bool IsRecordableTurnover(double turnover) { return std::isfinite(turnover); }
 
 QString JournalNotOpenedMessage(const QString &journal)
 {

@@ -27,7 +27,8 @@ void Window1::BevelButton1_Action()
     }
 
     const QString amount = ui->ValeurCoupon->Text();
-    if (!IsRecordableAmount(amount, fw::Val(ui->ShowTotal->Text())))
+    const double turnover = fw::Val(ui->ShowTotal->Text()) + fw::Val(amount);
+    if (!IsRecordableTurnover(turnover))
         return fw::MsgBox(kAmountOutOfRangeMessage);
     if (IsHighAmount(amount))
         fw::MsgBox(kHighAmountMessage);
@@ -64,7 +65,6 @@ void Window1::BevelButton1_Action()
     if (!journal->Close())
         return fw::MsgBox(JournalNotWrittenMessage(Module1::thename, salesFile, sales->TakeBack()));
 
-    const double turnover = fw::Val(ui->ShowTotal->Text()) + fw::Val(amount);
     ui->ShowTotal->SetText(fw::Str(turnover));
     ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, turnover)));
 
