@@ -38,7 +38,7 @@ private slots:
     void info_twiceGivesOneModelessWindow()
     {
         ProgramFixture fixture;
-        writeDeskFiles(fixture.folder, QByteArray());
+        writeDeskFiles(fixture.folder);
         CashDesk desk;
         desk.press("PushButton4");
         InfoWin *about = InfoWin::openInstance();
@@ -54,7 +54,7 @@ private slots:
     void fermer_closes_andInfoOpensAFreshWindow()
     {
         ProgramFixture fixture;
-        writeDeskFiles(fixture.folder, QByteArray());
+        writeDeskFiles(fixture.folder);
         CashDesk desk;
         desk.press("PushButton4");
         InfoWin *first = InfoWin::openInstance();
@@ -73,7 +73,7 @@ private slots:
     void version_cannotBeEdited()
     {
         ProgramFixture fixture;
-        writeDeskFiles(fixture.folder, QByteArray());
+        writeDeskFiles(fixture.folder);
         CashDesk desk;
         desk.press("PushButton4");
         auto *field = child<fw::TextField>(InfoWin::openInstance(), "vversion");
@@ -101,7 +101,7 @@ private slots:
             QImage(5, 5, QImage::Format_RGB32).save(fixture.folder.path("Resources/siglBourse.png"));
         }
         app::setResourcesFolder(fixture.folder.path("Resources"));
-        writeDeskFiles(fixture.folder, QByteArray());
+        writeDeskFiles(fixture.folder);
         CashDesk desk;
         desk.press("PushButton4");
         const QPixmap shown = child<fw::Canvas>(InfoWin::openInstance(), "Canvas1")->pixmap();
@@ -131,7 +131,7 @@ private slots:
         QFETCH(QRect, geometry);
         QFETCH(QString, caption);
         ProgramFixture fixture;
-        writeDeskFiles(fixture.folder, QByteArray());
+        writeDeskFiles(fixture.folder);
         CashDesk desk;
         desk.press("PushButton4");
         InfoWin *about = InfoWin::openInstance();
@@ -171,7 +171,7 @@ private slots:
         QFETCH(bool, bold);
         QFETCH(bool, italic);
         ProgramFixture fixture;
-        writeDeskFiles(fixture.folder, QByteArray());
+        writeDeskFiles(fixture.folder);
         CashDesk desk;
         desk.press("PushButton4");
         QWidget *c = InfoWin::openInstance()->findChild<QWidget *>(name);

@@ -112,7 +112,7 @@ private slots:
     {
         QFETCH(QString, typed);
         ProgramFixture fixture;
-        writeDeskFiles(fixture.folder, QByteArray());
+        writeDeskFiles(fixture.folder);
         CashDesk desk;
         QVERIFY(withRateDialog(fixture.dialogs, desk, typeAndPress(typed, "BevelButton1")).shown);
         const double rate = fw::Val(typed) / 100;
@@ -137,7 +137,7 @@ private slots:
     void warning_beforeEveryOpening()
     {
         ProgramFixture fixture;
-        writeDeskFiles(fixture.folder, QByteArray());
+        writeDeskFiles(fixture.folder);
         CashDesk desk;
         const Session first = withRateDialog(fixture.dialogs, desk, typeAndPress("15", "BevelButton1"));
         QString field;
@@ -168,7 +168,7 @@ private slots:
         QFETCH(double, rate);
         QFETCH(QString, line);
         ProgramFixture fixture;
-        writeDeskFiles(fixture.folder, QByteArray());
+        writeDeskFiles(fixture.folder);
         CashDesk desk;
         const Session s = withRateDialog(fixture.dialogs, desk, typeAndPress(typed, "BevelButton1"));
         QVERIFY(s.shown);
@@ -245,7 +245,7 @@ private slots:
         QFETCH(QRect, geometry);
         QFETCH(QString, caption);
         ProgramFixture fixture;
-        writeDeskFiles(fixture.folder, QByteArray());
+        writeDeskFiles(fixture.folder);
         CashDesk desk;
         QRect found;
         QString text;

@@ -126,7 +126,7 @@ public:
 
 // Writes the journal's coupon lines under an earlier day's header and the
 // rate file: what the cash desk reloads when it opens.
-inline void writeDeskFiles(const DataFolder &folder, const QByteArray &journalLines,
+inline void writeDeskFiles(const DataFolder &folder, const QByteArray &journalLines = {},
                            const QByteArray &rateFile = "0.12\n")
 {
     folder.write(kJournal, kEarlierHeader + journalLines);
