@@ -1,24 +1,42 @@
 #include "csvload.h"
 
 #include "framework/controls.h"
+#include "framework/csv.h"
 #include "framework/files.h"
-#include "framework/text.h"
 
 namespace app {
 
-QVector<QStringList> ReadCsvRows(fw::TextInputStream &stream, int columns)
+CsvRows ReadCsvRows(fw::TextInputStream &stream, const fw::LineForm &form, qsizetype linesRead)
 {
-    const QString comma = QStringLiteral(",");
-    QVector<QStringList> rows;
+    CsvRows read;
+    qsizetype number = linesRead;
     while (!stream.Eof()) {
-        const QStringList fields = fw::Split(stream.ReadLine(), comma);
-        QStringList row;
-        row.reserve(columns);
-        for (int c = 0; c < columns; ++c)
-            row.append(fw::Trim(fw::Field(fields, c)));
-        rows.append(std::move(row));
+        const QString line = stream.ReadLine();
+        ++number;
+        if (fw::IsBlankDataLine(line))
+            continue;
+        std::optional<QStringList> fields = fw::SplitDataLine(line, form);
+        if (!fields) {
+            if (read.badLine == 0)
+                read.badLine = number;
+            continue;
+        }
+        QStringList row = std::move(*fields);
+        while (row.size() < form.fields)
+            row.append(QString());
+        row.resize(form.fields);
+        read.rows.append(std::move(row));
     }
-    return rows;
+    return read;
+}
+
+QString UnreadableLineMessage(const QString &file, qsizetype line)
+{
+    return QStringLiteral("La ligne %1 de %2 ne se lit pas : ses champs doivent être séparés par des "
+                          "virgules, et aucun ne peut contenir de virgule. Corrigez-la dans un éditeur de "
+                          "texte, puis recommencez.")
+        .arg(line)
+        .arg(file);
 }
 
 void FormatAmounts(QVector<QStringList> &rows, const fw::TextField &amountFormat)
@@ -28,12 +46,14 @@ void FormatAmounts(QVector<QStringList> &rows, const fw::TextField &amountFormat
             row[1] = amountFormat.formatted(row[1]);
 }
 
-void CsvLoad(fw::TextInputStream &stream, fw::Listbox &list, const fw::TextField *amountFormat)
+qsizetype CsvLoad(fw::TextInputStream &stream, fw::Listbox &list, const fw::LineForm &form,
+                  const fw::TextField *amountFormat)
 {
-    QVector<QStringList> rows = ReadCsvRows(stream, list.ColumnCount());
+    CsvRows read = ReadCsvRows(stream, form);
     if (amountFormat)
-        FormatAmounts(rows, *amountFormat);
-    list.AppendRows(std::move(rows));
+        FormatAmounts(read.rows, *amountFormat);
+    list.AppendRows(std::move(read.rows));
+    return read.badLine;
 }
 
 } // namespace app

@@ -4,24 +4,40 @@ namespace fw {
 class Listbox;
 class TextField;
 class TextInputStream;
+struct LineForm;
 } // namespace fw
 
+#include <QString>
 #include <QStringList>
 #include <QVector>
 
 namespace app {
 
-// The remaining lines of a stream cut at every ",", field c trimmed into cell
-// c of a row of `columns` cells (cells past a short line's end are empty).
-QVector<QStringList> ReadCsvRows(fw::TextInputStream &stream, int columns);
+// The data lines of a file: one row of `form.fields` cells per line, field c
+// into cell c (cells past a short line's end are empty, fields past the form's
+// dropped). Blank lines give no row, and neither does a line that cannot be of
+// the form (see fw::SplitDataLine): `badLine` numbers the first such line,
+// counting every line of the file from 1, or is 0 when there is none.
+struct CsvRows {
+    QVector<QStringList> rows;
+    qsizetype badLine = 0;
+};
+
+// Reads the remaining lines of a stream; `linesRead` lines of it (a header)
+// were read before.
+CsvRows ReadCsvRows(fw::TextInputStream &stream, const fw::LineForm &form, qsizetype linesRead = 0);
+
+// What the organiser is told of a line that cannot be read as data: the file,
+// the line and what to do.
+QString UnreadableLineMessage(const QString &file, qsizetype line);
 
 // Puts cell 1 of every row into the amount field's format.
 void FormatAmounts(QVector<QStringList> &rows, const fw::TextField &amountFormat);
 
-// Loads the remaining lines of a stream into a list: one row per line, field c
-// trimmed into column c. A line with more fields than the list has columns
-// loses the extra ones; a short line leaves its missing cells empty.
-// With an amount field, column 1 is put into that field's amount format.
-void CsvLoad(fw::TextInputStream &stream, fw::Listbox &list, const fw::TextField *amountFormat = nullptr);
+// Loads the remaining lines of a stream into a list, a row per data line as
+// ReadCsvRows reads them; with an amount field, column 1 is put into that
+// field's amount format. Gives the first line that could not be read, or 0.
+qsizetype CsvLoad(fw::TextInputStream &stream, fw::Listbox &list, const fw::LineForm &form,
+                  const fw::TextField *amountFormat = nullptr);
 
 } // namespace app

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "framework/csv.h"
+
 #include <QString>
 
 // Rules shared by the cash desk and the statements.
 namespace app {
+
+// A line of a seller's sales file: coupon, amount.
+inline constexpr fw::LineForm kSaleLine{2, 0b11};
 
 // "vendeur_" + the seller code in integer form + ".csv": vendeur_7.csv for
 // the codes 7, 07 and " 7".

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/csv.h"
+
 #include <QDate>
 #include <QString>
 
@@ -8,6 +10,9 @@ namespace cashdesk {
 
 inline const QString kRateFile = QStringLiteral("ValComm.txt");
 inline const QString kDefaultRate = QStringLiteral("0.12");
+
+// coupon, amount, seller name, seller code.
+inline constexpr fw::LineForm kJournalLine{4, 0b1011};
 
 // day/month/year without leading zeros: 7/3/2026.
 QString DayText(const QDate &date);

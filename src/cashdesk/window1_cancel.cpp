@@ -54,7 +54,7 @@ void Window1::BevelButton3_Action()
         fw::MsgBox(kNoSalesFile);
         return;
     }
-    app::CsvLoad(*in, sales);
+    app::CsvLoad(*in, sales, app::kSaleLine);
 
     const int found = LastRowOf(sales, coupon);
     if (found < 0)

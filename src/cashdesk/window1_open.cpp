@@ -74,7 +74,7 @@ void Window1::Event_Open()
         Module1::grandtotal = 0;
         journal->ReadLine();
         journal->ReadLine();
-        QVector<QStringList> rows = app::ReadCsvRows(*journal, ui->ReferenceBox->ColumnCount());
+        QVector<QStringList> rows = app::ReadCsvRows(*journal, kJournalLine, 2).rows;
         for (const QStringList &row : rows)
             Module1::grandtotal += fw::Val(row[1]);
         app::FormatAmounts(rows, *ui->fromat);

@@ -199,6 +199,6 @@ void editwin::Event_Open()
         return;
     }
     // A line of fewer than nine fields leaves its last cells empty.
-    app::CsvLoad(*in, *ui->ListeVendeurs2);
+    app::CsvLoad(*in, *ui->ListeVendeurs2, reg::kRegisterLine);
     showButtons(State::Browsing);
 }

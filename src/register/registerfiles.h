@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/csv.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -17,6 +19,10 @@ namespace reg {
 
 inline const QString kRegisterFile = QStringLiteral("ListeVendeurs.csv");
 inline const QString kCouponIndex = QStringLiteral("couponsvendeurs.csv");
+
+// The fields of a register line and of an index line, and which are numbers.
+inline constexpr fw::LineForm kRegisterLine{9, 0b111100010};
+inline constexpr fw::LineForm kIndexLine{3, 0b101};
 
 // One seller, its texts as typed: never trimmed or checked.
 struct Seller {

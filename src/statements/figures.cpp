@@ -9,7 +9,7 @@ namespace statements {
 Sales ReadSales(fw::TextInputStream &in)
 {
     Sales sales;
-    sales.rows = app::ReadCsvRows(in, 2);
+    sales.rows = app::ReadCsvRows(in, app::kSaleLine).rows;
     for (const QStringList &row : sales.rows)
         sales.gross += fw::Val(row[1]);
     return sales;

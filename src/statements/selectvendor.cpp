@@ -66,5 +66,5 @@ void SelectVendor::Event_Open()
         Close();
         return;
     }
-    app::CsvLoad(*in, *ui->ListVendeurs);
+    app::CsvLoad(*in, *ui->ListVendeurs, reg::kRegisterLine);
 }

@@ -62,7 +62,7 @@ void utilities::BevelButton1_Action()
         return;
     }
     ui->Controlle->DeleteAllRows();
-    const QVector<QStringList> sellers = app::ReadCsvRows(*in, ui->Controlle->ColumnCount());
+    const QVector<QStringList> sellers = app::ReadCsvRows(*in, reg::kRegisterLine).rows;
     ui->Controlle->AppendRows(sellers);
 
     std::unique_ptr<fw::TextOutputStream> out = fw::CreateTextFile(kSignSheetFile);

@@ -6,6 +6,7 @@
 #include "app/rules.h"
 #include "app/vandrelico.h"
 #include "framework/controls.h"
+#include "framework/csv.h"
 #include "framework/files.h"
 #include "framework/runtime.h"
 
@@ -159,18 +160,27 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("amounts");
         QTest::addColumn<QList<QStringList>>("rows");
-        QTest::newRow("trimmed") << QByteArray(" 1 ,\t2 \n") << false << QList<QStringList>{{"1", "2"}};
-        QTest::newRow("extra fields dropped") << QByteArray("1,2,3,4\n") << false << QList<QStringList>{{"1", "2"}};
-        QTest::newRow("short line filled") << QByteArray("1\n\n") << false
-                                           << QList<QStringList>{{"1", ""}, {"", ""}};
+        QTest::addColumn<qsizetype>("badLine");
+        QTest::newRow("trimmed") << QByteArray(" 1 ,\t2 \n") << false << QList<QStringList>{{"1", "2"}} << qsizetype(0);
+        QTest::newRow("extra fields dropped") << QByteArray("1,2,3,4\n") << false << QList<QStringList>{{"1", "2"}}
+                                              << qsizetype(0);
+        QTest::newRow("short line filled, blank lines skipped")
+            << QByteArray("1\n\n  \n,\n2,3\n") << false << QList<QStringList>{{"1", ""}, {"2", "3"}} << qsizetype(0);
         QTest::newRow("amount variant") << QByteArray("1,5.5\n2,\n3,x\n") << true
-                                        << QList<QStringList>{{"1", "5.50"}, {"2", ""}, {"3", "0.00"}};
+                                        << QList<QStringList>{{"1", "5.50"}, {"2", ""}, {"3", "0.00"}} << qsizetype(0);
+        QTest::newRow("quoted amount") << QByteArray("\"4\",\"2.50\"\n") << true << QList<QStringList>{{"4", "2.50"}}
+                                       << qsizetype(0);
+        // Counted over every line of the file, blank ones included, as an editor shows them.
+        QTest::newRow("spreadsheet lines left out and numbered")
+            << QByteArray("1,2\n\n3,\"2,5\"\n4;2,5\n5,6\n") << false << QList<QStringList>{{"1", "2"}, {"5", "6"}}
+            << qsizetype(3);
     }
     void csvLoad_trimsCutsAndFills()
     {
         QFETCH(QByteArray, content);
         QFETCH(bool, amounts);
         QFETCH(QList<QStringList>, rows);
+        QFETCH(qsizetype, badLine);
         DataFolder folder;
         folder.write("f.csv", content);
         fw::Listbox list;
@@ -178,7 +188,7 @@ private slots:
         fw::TextField format;
         format.setFormat(QStringLiteral("-####.00"));
         auto in = fw::OpenAsTextFile("f.csv");
-        app::CsvLoad(*in, list, amounts ? &format : nullptr);
+        QCOMPARE(app::CsvLoad(*in, list, fw::LineForm{2, 0b11}, amounts ? &format : nullptr), badLine);
         QCOMPARE(list.ListCount(), rows.size());
         for (int r = 0; r < rows.size(); ++r)
             QCOMPARE((QStringList{list.Cell(r, 0), list.Cell(r, 1)}), rows[r]);

@@ -86,8 +86,8 @@ private slots:
         QTest::newRow("comma amount: first four fields")
             << QByteArray("4,12,50,Dupont,1\n") << QList<QStringList>{{"4", "12.00", "50", "Dupont"}} << "12.00"
             << "1.45";
-        QTest::newRow("short and empty lines")
-            << QByteArray("7,3\n\n") << QList<QStringList>{{"7", "3.00", "", ""}, {"", "", "", ""}} << "3.00"
+        QTest::newRow("short line, blank lines skipped")
+            << QByteArray("7,3\n\n , ,\n") << QList<QStringList>{{"7", "3.00", "", ""}} << "3.00"
             << "0.35";
         QTest::newRow("windows line ends and encoding")
             << QByteArray("5,1.5,L\xe9on,3\r\n") << QList<QStringList>{{"5", "1.50", QStringLiteral("Léon"), "3"}}

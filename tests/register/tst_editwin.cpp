@@ -139,8 +139,6 @@ private slots:
         QTest::newRow("fewer than nine fields")
             << QByteArray("A,2,R") << QStringList{"A", "2", "R", "", "", "", "", "", ""} << "A,2,R,,,,,,"
             << QStringList{"0,A,2"};
-        QTest::newRow("an empty line") << QByteArray("") << QStringList(9, QString()) << ",,,,,,,,"
-                                       << QStringList{"0,,"};
         // A name saved with a comma: every later field moves one column on.
         QTest::newRow("a name with a comma")
             << QByteArray("Dupont, Jean,1,R,1000,V,4,5,0,0")

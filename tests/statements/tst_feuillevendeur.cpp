@@ -59,8 +59,8 @@ private slots:
         QTest::newRow("blanks and extra fields")
             << QByteArray(" 4 , 12 ,50\n") << " 1 " << "" << QStringList{"4,12.00"}
             << QStringList{" 1 ", "", "5.00", "12.00", "1.45", "5.55"};
-        QTest::newRow("short and empty lines")
-            << QByteArray("7\n\n3,2\n") << "0" << "0" << QStringList{",", "3,2.00", "7,"}
+        QTest::newRow("short line, blank line skipped")
+            << QByteArray("7\n\n3,2\n") << "0" << "0" << QStringList{"3,2.00", "7,"}
             << QStringList{"0", "0", "0.00", "2.00", "0.25", "1.75"};
         QTest::newRow("rentals that are no number")
             << QByteArray("1,10\n") << "deux" << "" << QStringList{"1,10.00"}

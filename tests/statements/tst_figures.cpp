@@ -26,8 +26,8 @@ private slots:
         QTest::newRow("blanks trimmed") << QByteArray(" 12 , 10 \n") << QVector<QStringList>{{"12", "10"}} << 10.0;
         // A comma typed in the amount: the text before it is the amount.
         QTest::newRow("extra fields ignored") << QByteArray("4,12,50\n") << QVector<QStringList>{{"4", "12"}} << 12.0;
-        QTest::newRow("short and empty lines")
-            << QByteArray("7\n\n3,2\n") << QVector<QStringList>{{"7", ""}, {"", ""}, {"3", "2"}} << 2.0;
+        QTest::newRow("short line, blank line skipped")
+            << QByteArray("7\n\n3,2\n") << QVector<QStringList>{{"7", ""}, {"3", "2"}} << 2.0;
         QTest::newRow("amounts summed as read, not as shown")
             << QByteArray("1,0.004\n2,0.004\n") << QVector<QStringList>{{"1", "0.004"}, {"2", "0.004"}} << 0.008;
         QTest::newRow("windows line ends") << QByteArray("1,2.5\r\n2,1\r\n")
