@@ -1,43 +1,9 @@
 #include "csvload.h"
 
 #include "framework/controls.h"
-#include "framework/csv.h"
 #include "framework/files.h"
 
 namespace app {
-
-CsvRows ReadCsvRows(fw::TextInputStream &stream, const fw::LineForm &form, qsizetype linesRead)
-{
-    CsvRows read;
-    qsizetype number = linesRead;
-    while (!stream.Eof()) {
-        const QString line = stream.ReadLine();
-        ++number;
-        if (fw::IsBlankDataLine(line))
-            continue;
-        std::optional<QStringList> fields = fw::SplitDataLine(line, form);
-        if (!fields) {
-            if (read.badLine == 0)
-                read.badLine = number;
-            continue;
-        }
-        QStringList row = std::move(*fields);
-        while (row.size() < form.fields)
-            row.append(QString());
-        row.resize(form.fields);
-        read.rows.append(std::move(row));
-    }
-    return read;
-}
-
-QString UnreadableLineMessage(const QString &file, qsizetype line)
-{
-    return QStringLiteral("La ligne %1 de %2 ne se lit pas : ses champs doivent être séparés par des "
-                          "virgules, et aucun ne peut contenir de virgule. Corrigez-la dans un éditeur de "
-                          "texte, puis recommencez.")
-        .arg(line)
-        .arg(file);
-}
 
 void FormatAmounts(QVector<QStringList> &rows, const fw::TextField &amountFormat)
 {
