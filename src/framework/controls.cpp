@@ -139,13 +139,7 @@ void ListModel::sortByFirstColumn()
 {
     emit layoutAboutToBeChanged();
     std::stable_sort(m_rows.begin(), m_rows.end(), [](const QStringList &a, const QStringList &b) {
-        const QString ta = Field(a, 0);
-        const QString tb = Field(b, 0);
-        const double na = Val(ta);
-        const double nb = Val(tb);
-        if (na != nb)
-            return na < nb;
-        return ta < tb;
+        return LessByNumber(Field(a, 0), Field(b, 0));
     });
     emit layoutChanged();
 }

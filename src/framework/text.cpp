@@ -146,6 +146,15 @@ std::int32_t ToInt32(double value)
     return static_cast<std::int32_t>(value); // truncates toward zero
 }
 
+bool LessByNumber(QStringView a, QStringView b)
+{
+    const double na = Val(a);
+    const double nb = Val(b);
+    if (na != nb)
+        return na < nb;
+    return a < b;
+}
+
 QStringList Split(const QString &text, const QString &separator)
 {
     if (text.isEmpty())

@@ -28,6 +28,10 @@ double Round(double value);
 // A Double as a 32-bit Integer: truncated toward zero, saturated at the bounds.
 std::int32_t ToInt32(double value);
 
+// The order of a list sorted on a column: by the number Val reads, then as
+// text ("9" before "10" before "100", "" and "abc" with 0).
+bool LessByNumber(QStringView a, QStringView b);
+
 // n separators give n + 1 fields; the empty text gives no field.
 QStringList Split(const QString &text, const QString &separator);
 

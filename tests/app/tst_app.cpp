@@ -146,6 +146,14 @@ private slots:
         QTest::newRow("15 at 12%") << 0.12 << 15.0 << 1.8;
         QTest::newRow("rate 0") << 0.0 << 100.0 << 0.0;
         QTest::newRow("negative turnover") << 0.12 << -10.0 << -1.2;
+        // 0.675 lies halfway: as on paper, not 0.65 from a binary 13.499999999999998.
+        QTest::newRow("4.50 at 15%: a tie rounds up") << 0.15 << 4.5 << 0.7;
+        QTest::newRow("a negative tie, away from zero") << 0.15 << -4.5 << -0.7;
+        QTest::newRow("15 x 0.30 summed in binary") << 0.15 << 4.499999999999999 << 0.7;
+        QTest::newRow("12.5% of 0.20") << 0.125 << 0.2 << 0.05;
+        QTest::newRow("just below a tie") << 0.15 << 4.49 << 0.65;
+        QTest::newRow("a rate with many digits") << 0.123456789 << 1000.0 << 123.45;
+        QTest::newRow("turnover beyond 64 bits in cents") << 0.12 << 1e20 << 1.2e19;
     }
     void commission_roundsToFiveCents()
     {
@@ -153,6 +161,17 @@ private slots:
         QFETCH(double, turnover);
         QFETCH(double, commission);
         QCOMPARE(app::Commission(rate, turnover), commission);
+    }
+
+    // Every gross of whole cents from 0.01 to 1,000.00 at 15 %, 1,000 ties among
+    // them: the commission in twentieths is 3 x cents / 100, an exact half up.
+    void commission_everyGrossInCentsAt15Percent()
+    {
+        for (int cents = 1; cents <= 100000; ++cents) {
+            const int twentieths = (3 * cents + 50) / 100;
+            if (app::Commission(0.15, cents / 100.0) != twentieths / 20.0)
+                QFAIL(qPrintable(QStringLiteral("gross %1").arg(cents / 100.0)));
+        }
     }
 
     void csvLoad_trimsCutsAndFills_data()
