@@ -1,38 +1,57 @@
 #include "account.h"
 
-#include "app/csvload.h"
-#include "app/module1.h"
-#include "framework/controls.h"
+#include "app/rules.h"
 #include "framework/text.h"
+
+#include <algorithm>
 
 namespace statements {
 
-void ShowAccount(const AccountControls &account, Sales sales)
+QString ShownAmount(const QString &amountText)
 {
-    app::FormatAmounts(sales.rows, *account.fromat);
-    account.coupons->AppendRows(std::move(sales.rows));
-    account.coupons->Sort();
-
-    const SellerFigures figures = FiguresOf(sales.gross, Module1::qvotaux, Module1::bacs2, Module1::rampes2);
-    account.locbac->SetText(Module1::bacs2);
-    account.locramp->SetText(Module1::rampes2);
-    account.fraise->SetText(fw::Str(figures.fees));
-    account.TotalBrut->SetText(fw::Str(figures.gross));
-    account.Kommision->SetText(fw::Str(figures.commission));
-    account.TotalNet->SetText(fw::Str(figures.net));
+    return amountText.isEmpty() ? amountText : fw::FormatAmount(app::AmountValue(amountText));
 }
 
-StatementPage PageOfAccount(const AccountControls &account, const QString &sellerNumber)
+SellerAccount AccountOf(const reg::Seller &seller, const Sales &sales, double rate)
+{
+    SellerAccount account;
+    account.seller = seller;
+    account.rate = rate;
+    account.coupons = sales.rows;
+    for (QStringList &row : account.coupons)
+        row[1] = ShownAmount(row[1]);
+    std::stable_sort(account.coupons.begin(), account.coupons.end(),
+                     [](const QStringList &a, const QStringList &b) { return fw::LessByNumber(a[0], b[0]); });
+    account.figures = FiguresOf(sales.gross, rate, RentalFees(seller.locaquariums, seller.locrampes));
+    return account;
+}
+
+void SetFees(SellerAccount &account, double fees)
+{
+    account.figures = FiguresOf(account.figures.gross, account.rate, fees);
+}
+
+QString FeesRefusal(const QString &typed)
+{
+    return QStringLiteral("Les frais (locations) \"") + typed +
+           QStringLiteral("\" ne sont pas un montant : tapez un nombre, comme 12.50 ou 12,50. Le relevé n'est "
+                          "pas imprimé.");
+}
+
+StatementPage PageOf(const SellerAccount &account, const QString &sellerNumber, const QString &date)
 {
     StatementPage page;
-    page.name = account.EcceHomo->Text();
+    page.name = account.seller.NomVendeur;
+    page.address = account.seller.AdresseVendeur;
+    page.zip = account.seller.NumPostVendeur;
+    page.locality = account.seller.VilleVendeur;
     page.sellerNumber = sellerNumber;
-    TakeSellerAddress(page);
-    page.gross = account.TotalBrut->Text();
-    page.commission = account.Kommision->Text();
-    page.fees = account.fraise->Text();
-    page.net = account.TotalNet->Text();
-    page.coupons = account.coupons->Rows();
+    page.date = date;
+    page.gross = fw::FormatAmount(account.figures.gross);
+    page.commission = fw::FormatAmount(account.figures.commission);
+    page.fees = fw::FormatAmount(account.figures.fees);
+    page.net = fw::FormatAmount(account.figures.net);
+    page.coupons = account.coupons;
     return page;
 }
 

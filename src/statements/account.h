@@ -3,44 +3,39 @@
 #include "figures.h"
 #include "rtf.h"
 
+#include "register/registerfiles.h"
+
 #include <QString>
+#include <QStringList>
+#include <QVector>
 
-namespace fw {
-class Listbox;
-class TextField;
-} // namespace fw
-
-// One seller's account as a window shows it and prints it. The seller sheet
-// and the utilities window carry the same controls under the same design
-// names; only their coupon lists are named apart.
+// One seller's account as a value: the seller sheet shows it, and the seller
+// statement and the general statements' pages are written from it, never
+// from a window's fields or the globals of the moment.
 namespace statements {
 
-struct AccountControls {
-    fw::TextField *EcceHomo;
-    fw::TextField *locbac;
-    fw::TextField *locramp;
-    fw::TextField *fraise;
-    fw::TextField *TotalBrut;
-    fw::TextField *Kommision;
-    fw::TextField *TotalNet;
-    fw::TextField *fromat;
-    fw::Listbox *coupons;
+struct SellerAccount {
+    reg::Seller seller;           // the seller's register line, texts as read
+    QVector<QStringList> coupons; // coupon, amount in the amount format; by increasing coupon number
+    double rate = 0;
+    SellerFigures figures;        // computed once, from the sales, the rate and the rentals
 };
 
-template <class Form>
-AccountControls AccountControlsOf(const Form &ui, fw::Listbox *coupons)
-{
-    return {ui.EcceHomo, ui.locbac, ui.locramp, ui.fraise, ui.TotalBrut, ui.Kommision, ui.TotalNet, ui.fromat,
-            coupons};
-}
+// An amount of a sales file as the list and the pages show it: in the amount
+// format, 0.00 for a text that is no number; an empty amount stays empty.
+QString ShownAmount(const QString &amountText);
 
-// Adds the sales to the coupon list, amounts in the amount format, in
-// increasing coupon number, and shows the figures of the current seller's
-// rentals and the commission rate of Module1.
-void ShowAccount(const AccountControls &account, Sales sales);
+// The account of the seller's sales at the rate, fees from the seller's rentals.
+SellerAccount AccountOf(const reg::Seller &seller, const Sales &sales, double rate);
 
-// The statement page of what the controls show, with the seller's address
-// from Module1 (see TakeSellerAddress).
-StatementPage PageOfAccount(const AccountControls &account, const QString &sellerNumber);
+// Fees other than the rentals' (typed on the seller sheet); the net follows them.
+void SetFees(SellerAccount &account, double fees);
+
+// Why a fee typed on the seller sheet is not printed: it is no amount.
+QString FeesRefusal(const QString &typed);
+
+// The page of the account. The seller number is the document's (the code as
+// the register holds it, or the page's code); the date is the run's.
+StatementPage PageOf(const SellerAccount &account, const QString &sellerNumber, const QString &date);
 
 } // namespace statements

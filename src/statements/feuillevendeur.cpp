@@ -1,9 +1,10 @@
 #include "feuillevendeur.h"
 #include "ui_feuillevendeur.h"
 
-#include "account.h"
+#include "opener.h"
 #include "statement.h"
 
+#include "app/csvload.h"
 #include "app/module1.h"
 #include "app/rules.h"
 #include "framework/dialogs.h"
@@ -36,7 +37,15 @@ void FeuilleVendeur::BevelButton1_Action() { Close(); }
 // The seller statement.
 void FeuilleVendeur::BevelButton2_Action()
 {
-    const QString fileName = StatementFileName(Module1::vc2);
+    const QString typedFees = ui->fraise->Text();
+    const std::optional<double> fees = TypedAmount(typedFees);
+    if (!fees)
+        return fw::MsgBox(FeesRefusal(typedFees));
+    SetFees(m_account, *fees);
+    showFigures();
+
+    const QString code = m_account.seller.CodeVendeur;
+    const QString fileName = StatementFileName(code);
     const auto cannotCreate = [this] {
         fw::MsgBox(kCannotCreateDocument);
         Close();
@@ -47,7 +56,7 @@ void FeuilleVendeur::BevelButton2_Action()
     if (!out)
         return cannotCreate();
 
-    WriteSellerStatement(*out, PageOfAccount(AccountControlsOf(*ui, ui->CouponsVendeur), Module1::vc2));
+    WriteSellerStatement(*out, PageOf(m_account, code, Module1::myday));
     // A statement that did not reach the disk whole is not handed to the viewer.
     if (!out->Close())
         return cannotCreate();
@@ -58,13 +67,43 @@ void FeuilleVendeur::BevelButton2_Action()
 
 void FeuilleVendeur::Event_Open()
 {
-    ui->EcceHomo->SetText(Module1::SonNom);
-    std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(app::SalesFileName(fw::Str(Module1::FindVendor)));
+    // The seller the picker has just chosen; later choices leave this sheet as it is.
+    reg::Seller seller;
+    seller.NomVendeur = Module1::SonNom;
+    seller.CodeVendeur = Module1::vc2;
+    seller.AdresseVendeur = Module1::adresse2;
+    seller.NumPostVendeur = Module1::zip2;
+    seller.VilleVendeur = Module1::localite2;
+    seller.locaquariums = Module1::bacs2;
+    seller.locrampes = Module1::rampes2;
+
+    ui->EcceHomo->SetText(seller.NomVendeur);
+    const QString salesFile = app::SalesFileName(fw::Str(Module1::FindVendor));
+    std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(salesFile);
     if (!in) {
         fw::MsgBox(QStringLiteral("Ce vendeur n'a encore rien vendu!"));
         Close();
         return;
     }
-    Sales sales = ReadSales(*in);
-    ShowAccount(AccountControlsOf(*ui, ui->CouponsVendeur), std::move(sales));
+    const Sales sales = ReadSales(*in);
+    // A sale left out would make a gross, and a statement, that is short of it.
+    if (sales.badLine != 0) {
+        fw::MsgBox(app::UnreadableLineMessage(salesFile, sales.badLine));
+        Close();
+        return;
+    }
+    m_account = AccountOf(seller, sales, Module1::qvotaux);
+    ui->CouponsVendeur->AppendRows(m_account.coupons);
+    ui->locbac->SetText(seller.locaquariums);
+    ui->locramp->SetText(seller.locrampes);
+    showFigures();
+}
+
+void FeuilleVendeur::showFigures()
+{
+    const SellerFigures &figures = m_account.figures;
+    ui->fraise->SetText(fw::Str(figures.fees));
+    ui->TotalBrut->SetText(fw::Str(figures.gross));
+    ui->Kommision->SetText(fw::Str(figures.commission));
+    ui->TotalNet->SetText(fw::Str(figures.net));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "statements/account.h"
+
 #include "framework/window.h"
 #include <memory>
 
@@ -7,9 +9,9 @@ namespace Ui {
 class FeuilleVendeur;
 }
 
-// The seller sheet: the coupons cashed for the current seller and the
-// seller's account, computed once when the sheet opens; "Imprimer" writes the
-// seller statement from what the sheet shows.
+// The seller sheet: the account of the seller chosen in the picker, computed
+// once when the sheet opens and kept with it; "Imprimer" writes the seller
+// statement from that account, with the fee as typed in "Frais (locations)".
 class FeuilleVendeur : public fw::SingleWindow<FeuilleVendeur>
 {
     Q_OBJECT
@@ -26,6 +28,8 @@ public:
 private:
     void Layout();
     void CreateControls();
+    void showFigures();
 
     std::unique_ptr<Ui::FeuilleVendeur> ui;
+    statements::SellerAccount m_account;
 };

@@ -4,29 +4,73 @@
 #include "app/rules.h"
 #include "framework/text.h"
 
+#include <QRegularExpression>
+#include <cmath>
+#include <cstdint>
+
 namespace statements {
+
+namespace {
+
+// A figure in cents as the amount format shows it; nothing when there are
+// too many digits for the cents to be counted in 64 bits.
+std::optional<std::int64_t> shownCents(double value)
+{
+    QString shown = fw::FormatAmount(value);
+    shown.remove(u'.');
+    bool ok = false;
+    const std::int64_t cents = shown.size() <= 18 ? shown.toLongLong(&ok) : 0;
+    return ok ? std::optional<std::int64_t>(cents) : std::nullopt;
+}
+
+} // namespace
 
 Sales ReadSales(fw::TextInputStream &in)
 {
+    app::CsvRows read = app::ReadCsvRows(in, app::kSaleLine);
     Sales sales;
-    sales.rows = app::ReadCsvRows(in, app::kSaleLine).rows;
-    for (const QStringList &row : sales.rows)
-        sales.gross += fw::Val(row[1]);
+    app::AmountSum gross;
+    for (const QStringList &row : read.rows)
+        gross.add(app::AmountValue(row[1]));
+    sales.rows = std::move(read.rows);
+    sales.gross = gross.value();
+    sales.badLine = read.badLine;
     return sales;
 }
 
 double RentalFees(const QString &tanks, const QString &ramps)
 {
-    return fw::Val(tanks) * kRentalFee + fw::Val(ramps) * kRentalFee;
+    const double fees = fw::Val(tanks) * kRentalFee + fw::Val(ramps) * kRentalFee;
+    return std::isfinite(fees) ? fees : 0.0; // a count beyond any Double is no count
 }
 
-SellerFigures FiguresOf(double gross, double rate, const QString &tanks, const QString &ramps)
+std::optional<double> TypedAmount(const QString &typed)
+{
+    static const QRegularExpression number(QStringLiteral(R"(^[+-]?(\d+([.,]\d*)?|[.,]\d+)$)"));
+    QString text = typed.trimmed();
+    if (!number.match(text).hasMatch())
+        return std::nullopt;
+    text.replace(u',', u'.');
+    const double value = fw::Val(text);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+SellerFigures FiguresOf(double gross, double rate, double fees)
 {
     SellerFigures f;
     f.gross = gross;
-    f.fees = RentalFees(tanks, ramps);
+    f.fees = fees;
     f.commission = app::Commission(rate, gross);
-    f.net = gross - f.commission - f.fees;
+    const auto g = shownCents(f.gross);
+    const auto c = shownCents(f.commission);
+    const auto e = shownCents(f.fees);
+    if (g && c && e)
+        f.net = static_cast<double>(*g - *c - *e) / 100.0;
+    else // beyond any fair: the shown figures' own difference
+        f.net = fw::Val(fw::FormatAmount(f.gross)) - fw::Val(fw::FormatAmount(f.commission)) -
+                fw::Val(fw::FormatAmount(f.fees));
     return f;
 }
 

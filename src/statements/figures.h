@@ -3,36 +3,50 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <optional>
 
 namespace fw {
 class TextInputStream;
 }
 
-// One seller's account: what the seller sheet shows and every statement page
+// One seller's figures: what the seller sheet shows and every statement page
 // prints.
 namespace statements {
 
 inline constexpr double kRentalFee = 5.0; // per rented tank and per rented ramp
 
-// The sales of a seller sales file: one row per line, coupon and amount
+// The sales of a seller sales file: one row per data line, coupon and amount
 // trimmed (a short line leaves them empty), and the gross, the sum of the
-// amounts as read, before they are put into the amount format.
+// amounts as read, before they are put into the amount format. An amount
+// that is no number, or beyond any Double, counts 0. `badLine` numbers the
+// first line that cannot be read as a sale (0: none): its amount is missing
+// from the gross.
 struct Sales {
     QVector<QStringList> rows;
     double gross = 0;
+    qsizetype badLine = 0;
 };
 Sales ReadSales(fw::TextInputStream &in);
 
 // Tanks and ramps as the register file holds them: a count that is no
-// number counts 0, decimals and negative counts as written.
+// number counts 0, decimals and negative counts as written. Fees beyond any
+// Double count 0.
 double RentalFees(const QString &tanks, const QString &ramps);
 
+// An amount typed into a field: blanks around it are dropped and a decimal
+// comma is the decimal point ("12,5" is 12.5). Nothing for a text that is not
+// a plain number ("abc", "12 €", "1e3", an empty field).
+std::optional<double> TypedAmount(const QString &typed);
+
+// The four figures, each as shown: the net is the shown gross, less the shown
+// commission, less the shown fees, to the cent, so that the printed line adds
+// up (10.005 shows 10.01, and 10.01 - 1.20 - 12.50 is -3.69).
 struct SellerFigures {
     double gross = 0;
     double commission = 0;
     double fees = 0;
-    double net = 0; // gross - commission - fees, not rounded
+    double net = 0;
 };
-SellerFigures FiguresOf(double gross, double rate, const QString &tanks, const QString &ramps);
+SellerFigures FiguresOf(double gross, double rate, double fees);
 
 } // namespace statements

@@ -2,41 +2,27 @@
 
 #include "rtf.h"
 
+#include "app/csvload.h"
+#include "app/rules.h"
 #include "framework/files.h"
-#include "framework/text.h"
 
-#include <cstring>
+#include <algorithm>
 
 namespace statements {
 
-namespace {
-
-// Field 2 of a line, as bytes. A "," is the same byte in every encoding a
-// line may have and never part of another character, so the bytes between
-// the first two are exactly the second field.
-QByteArrayView codeField(QByteArrayView line)
+SellersByCode ReadSellersByCode(fw::TextInputStream &sellers)
 {
-    const qsizetype first = line.indexOf(',');
-    if (first < 0)
-        return {};
-    const QByteArrayView rest = line.sliced(first + 1);
-    const qsizetype second = rest.indexOf(',');
-    return second < 0 ? rest : rest.first(second);
-}
-
-} // namespace
-
-std::int32_t HighestSellerCode(fw::TextInputStream &sellers)
-{
-    std::int32_t highest = 0;
-    while (!sellers.Eof()) {
-        // The number is read from ASCII characters only, which decode alike in every encoding.
-        const QByteArrayView field = codeField(sellers.ReadLineBytes());
-        const std::int32_t code = fw::ToInt32(fw::Val(QString::fromLatin1(field.data(), field.size())));
-        if (code > highest)
-            highest = code;
+    const app::CsvRows read = app::ReadCsvRows(sellers, reg::kRegisterLine);
+    SellersByCode byCode;
+    byCode.badLine = read.badLine;
+    byCode.sellers.reserve(read.rows.size());
+    for (const QStringList &row : read.rows) {
+        reg::Seller seller = reg::SellerFromFields(row);
+        const std::int32_t code = app::SellerCode(seller.CodeVendeur);
+        byCode.highest = std::max(byCode.highest, code);
+        byCode.sellers.insert(code, std::move(seller));
     }
-    return highest;
+    return byCode;
 }
 
 QString HighestCodeRefusal(std::int64_t highest)
@@ -46,23 +32,6 @@ QString HighestCodeRefusal(std::int64_t highest)
     return QStringLiteral("Le code vendeur ") + QString::number(highest) + QStringLiteral(" dépasse ") +
            QString::number(kHighestCodeAllowed) +
            QStringLiteral(" : le fichier général n'est pas écrit. Corrigez ce code dans le fichier des vendeurs.");
-}
-
-reg::Seller FindSeller(fw::TextInputStream &sellers, std::int64_t code)
-{
-    // Read once per code, so lines are compared as bytes and only the line of
-    // the code is decoded: ASCII digits are the same bytes in every encoding.
-    const QByteArray wanted = QByteArray::number(static_cast<qlonglong>(code));
-    reg::Seller seller;
-    while (!sellers.Eof()) {
-        const QByteArrayView line = sellers.ReadLineBytes();
-        const QByteArrayView field = codeField(line);
-        if (field.size() != wanted.size() ||
-            std::memcmp(field.data(), wanted.constData(), static_cast<size_t>(wanted.size())) != 0)
-            continue;
-        seller = reg::SellerFromFields(fw::Split(fw::DecodeLine(line), QStringLiteral(",")));
-    }
-    return seller;
 }
 
 bool WritePlaceholderSalesFile()

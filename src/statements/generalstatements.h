@@ -2,6 +2,7 @@
 
 #include "register/registerfiles.h"
 
+#include <QHash>
 #include <QString>
 #include <cstdint>
 
@@ -24,9 +25,15 @@ inline const QString kNoSalesFile = QStringLiteral("Aucun fichier disponible pou
 inline const QString kClosingForSafety = QStringLiteral("Je ferme le fichier par sécurité!");
 inline const QString kGeneralStatementsWritten = QStringLiteral("Fichier créé (Fichier_General_des_vendeurs.rtf).");
 
-// The largest seller code of the register: the number at the start of field 2
-// of each line as a 32-bit Integer (saturated); 0 when none is above 0.
-std::int32_t HighestSellerCode(fw::TextInputStream &sellers);
+// The register as the document reads it, once: the seller of each code, a
+// code matched by its value as it names the sales file ("07" and " 7" are
+// code 7), the last line of a code giving its seller; and the highest code.
+struct SellersByCode {
+    QHash<std::int32_t, reg::Seller> sellers;
+    std::int32_t highest = 0; // 0 when no code is above 0
+    qsizetype badLine = 0;    // the first line that cannot be read, 0 for none
+};
+SellersByCode ReadSellersByCode(fw::TextInputStream &sellers);
 
 // A larger highest code is a typing mistake: a page for every code up to it
 // would take hours and fill the disk.
@@ -34,12 +41,6 @@ inline constexpr std::int64_t kHighestCodeAllowed = 100000;
 
 // Why the document is not written for this highest code; empty when it is.
 QString HighestCodeRefusal(std::int64_t highest);
-
-// The seller of a code: the last register line whose field 2, untrimmed, is
-// the code in plain decimal ("7" matches neither "07" nor "7 "). Texts as they
-// stand in the file; all empty when no line has that code, and fields missing
-// from a short line empty.
-reg::Seller FindSeller(fw::TextInputStream &sellers, std::int64_t code);
 
 // Replaces the placeholder sales file; true when its line reached the disk.
 bool WritePlaceholderSalesFile();

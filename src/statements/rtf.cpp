@@ -1,9 +1,6 @@
 #include "rtf.h"
 
-#include "app/module1.h"
-#include "framework/dialogs.h"
 #include "framework/files.h"
-#include "framework/shell.h"
 
 #include <cstdint>
 
@@ -121,16 +118,6 @@ QString RtfCharacters(const QString &line)
     return out;
 }
 
-void TakeSellerAddress(StatementPage &page)
-{
-    page.address = Module1::adresse2;
-    page.zip = Module1::zip2;
-    page.locality = Module1::localite2;
-    page.date = Module1::myday;
-    Module1::adresse2 = AccentEscape(Module1::adresse2);
-    Module1::localite2 = AccentEscape(Module1::localite2);
-}
-
 void WriteStatementPage(fw::TextOutputStream &out, const StatementPage &page, PageForm form)
 {
     const QString tab = QStringLiteral("\\tab ");
@@ -197,27 +184,6 @@ QString OpenerFailureMessage(const QString &fileName, OpenerMessage kind)
     const QString prefix = QStringLiteral("Impossible d'ouvrir Abiword! Vous devrez imprimer le fichier ");
 #endif
     return prefix + u'"' + fileName + u'"' + QStringLiteral(" vous-même.");
-}
-
-bool OpenDocument(const QString &fileName, OpenerMessage kind)
-{
-#if defined(Q_OS_WIN)
-    Q_UNUSED(fileName);
-    Q_UNUSED(kind);
-    fw::MsgBox(QStringLiteral("Fonction non implémentée sous Windows!"));
-    return true;
-#else
-#if defined(Q_OS_MACOS)
-    const QString viewer = QStringLiteral("open");
-#else
-    const QString viewer = QStringLiteral("xdg-open");
-#endif
-    // The path is one argument: no shell reads it, whatever the folder's name holds.
-    if (fw::ShellExecute(viewer, {fw::DataPath(fileName)}) == 0)
-        return true;
-    fw::MsgBox(OpenerFailureMessage(fileName, kind));
-    return false;
-#endif
 }
 
 } // namespace statements

@@ -49,9 +49,9 @@ QString RtfPlainText(const QString &text);
 // without Unicode) when that code page lacks it. ASCII comes out unchanged.
 QString RtfCharacters(const QString &line);
 
-// What a statement page prints, each text as the seller's file or the window
-// gives it; the page escapes them. Only name, address and locality get the
-// accent escape.
+// What a statement page prints, each text as the seller's account gives it;
+// the page escapes them. Only name, address and locality get the accent
+// escape.
 struct StatementPage {
     QString name;
     QString address;
@@ -65,12 +65,6 @@ struct StatementPage {
     QString net;
     QVector<QStringList> coupons; // coupon, amount; in the order printed
 };
-
-// Takes the current seller's address, postal code and locality and the date
-// from Module1 into the page. The address and the locality stay in Module1
-// accent-escaped, where the next page of the same seller finds them: escaping
-// them again changes nothing, so every print of that seller reads the same.
-void TakeSellerAddress(StatementPage &page);
 
 // The seller statement has an empty line after its date block; the general
 // statements document has none.
@@ -86,11 +80,5 @@ void WriteCouponTable(fw::TextOutputStream &out, const QVector<QStringList> &cou
 enum class OpenerMessage { Plain, Exclaimed };
 
 QString OpenerFailureMessage(const QString &fileName, OpenerMessage kind);
-
-// Hands a finished document of the data folder to the platform's viewer. On
-// failure shows the message naming the file and gives false; the document
-// stays for the user to print by hand. Windows has no viewer here: it says so
-// and the operation goes on.
-bool OpenDocument(const QString &fileName, OpenerMessage kind = OpenerMessage::Plain);
 
 } // namespace statements

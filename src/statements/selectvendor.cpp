@@ -66,5 +66,7 @@ void SelectVendor::Event_Open()
         Close();
         return;
     }
-    app::CsvLoad(*in, *ui->ListVendeurs, reg::kRegisterLine);
+    // The others can still be chosen; the one of that line is missing.
+    if (const qsizetype badLine = app::CsvLoad(*in, *ui->ListVendeurs, reg::kRegisterLine))
+        fw::MsgBox(app::UnreadableLineMessage(reg::kRegisterFile, badLine));
 }

@@ -4,6 +4,7 @@
 #include "account.h"
 #include "figures.h"
 #include "generalstatements.h"
+#include "opener.h"
 #include "rtf.h"
 #include "signsheet.h"
 
@@ -18,19 +19,6 @@
 #include "register/registerfiles.h"
 
 using namespace statements;
-
-namespace {
-
-void takeSeller(const reg::Seller &seller)
-{
-    Module1::adresse2 = seller.AdresseVendeur;
-    Module1::zip2 = seller.NumPostVendeur;
-    Module1::localite2 = seller.VilleVendeur;
-    Module1::bacs2 = seller.locaquariums;
-    Module1::rampes2 = seller.locrampes;
-}
-
-} // namespace
 
 utilities::utilities() : ui(std::make_unique<Ui::utilities>())
 {
@@ -62,15 +50,18 @@ void utilities::BevelButton1_Action()
         return;
     }
     ui->Controlle->DeleteAllRows();
-    const QVector<QStringList> sellers = app::ReadCsvRows(*in, reg::kRegisterLine).rows;
-    ui->Controlle->AppendRows(sellers);
+    const app::CsvRows sellers = app::ReadCsvRows(*in, reg::kRegisterLine);
+    ui->Controlle->AppendRows(sellers.rows);
+    // A sheet without the sign of that line would look complete.
+    if (sellers.badLine != 0)
+        return fw::MsgBox(app::UnreadableLineMessage(reg::kRegisterFile, sellers.badLine));
 
     std::unique_ptr<fw::TextOutputStream> out = fw::CreateTextFile(kSignSheetFile);
     if (!out) {
         fw::MsgBox(kSignSheetNotCreated);
         return;
     }
-    WriteSignSheet(*out, sellers);
+    WriteSignSheet(*out, sellers.rows);
     // A sheet that did not reach the disk whole is not handed to the viewer.
     if (!out->Close()) {
         fw::MsgBox(kSignSheetNotCreated);
@@ -82,40 +73,41 @@ void utilities::BevelButton1_Action()
 // The general statements document.
 void utilities::BevelButton2_Action()
 {
-    const auto registerVanished = [this] {
-        fw::MsgBox(kRegisterVanished);
-        Close();
-    };
     const auto cannotCreate = [this] {
         fw::MsgBox(kCannotCreateDocument);
         Close();
     };
 
-    std::int64_t highest = 0; // wide, so that counting up to the largest code cannot overflow
+    SellersByCode sellers;
     {
         std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(reg::kRegisterFile);
-        if (!in)
-            return registerVanished();
-        highest = HighestSellerCode(*in);
+        if (!in) {
+            fw::MsgBox(kRegisterVanished);
+            Close();
+            return;
+        }
+        sellers = ReadSellersByCode(*in);
     }
+    // A seller whose line cannot be read would be missing from the document,
+    // or get another's page: nothing is written until the line is put right.
+    if (sellers.badLine != 0)
+        return fw::MsgBox(app::UnreadableLineMessage(reg::kRegisterFile, sellers.badLine));
     // Nothing written, and the window stays for the register editor to put the code right.
-    if (const QString refusal = HighestCodeRefusal(highest); !refusal.isEmpty())
+    if (const QString refusal = HighestCodeRefusal(sellers.highest); !refusal.isEmpty())
         return fw::MsgBox(refusal);
     std::unique_ptr<fw::TextOutputStream> out = fw::CreateTextFile(kGeneralStatementsFile);
     if (!out)
         return cannotCreate();
     WriteGeneralStatementsStart(*out);
-    bool placeholderWritten = false;
-    for (std::int64_t code = 1; code <= highest; ++code) {
-        switch (writeStatementPage(*out, code, placeholderWritten)) {
-        case PageOutcome::Written:
-            break;
-        case PageOutcome::RegisterVanished:
-            // Dropped unfinished rather than left without its closing "}":
-            // the document printed before stays whole.
+    std::optional<Sales> placeholder;
+    for (std::int32_t code = 1; code <= sellers.highest; ++code) {
+        const PageOutcome outcome = writeStatementPage(*out, sellers.sellers.value(code), code, placeholder);
+        if (outcome.badLine != 0) {
+            // Dropped unfinished: the document printed before stays whole.
             out.reset();
-            return registerVanished();
-        case PageOutcome::NoSales:
+            return fw::MsgBox(app::UnreadableLineMessage(outcome.salesFile, outcome.badLine));
+        }
+        if (outcome.noSales) {
             fw::MsgBox(kNoSalesFile);
             fw::MsgBox(kClosingForSafety);
             out->WriteLine(QStringLiteral("}"));
@@ -135,37 +127,38 @@ void utilities::BevelButton2_Action()
         Close();
 }
 
-utilities::PageOutcome utilities::writeStatementPage(fw::TextOutputStream &out, std::int64_t code,
-                                                     bool &placeholderWritten)
+utilities::PageOutcome utilities::writeStatementPage(fw::TextOutputStream &out, const reg::Seller &seller,
+                                                     std::int32_t code, std::optional<Sales> &placeholder)
 {
-    takeSeller({});
-    std::unique_ptr<fw::TextInputStream> sellers = fw::OpenAsTextFile(reg::kRegisterFile);
-    if (!sellers)
-        return PageOutcome::RegisterVanished;
-    const reg::Seller seller = FindSeller(*sellers, code);
-    takeSeller(seller);
-    ui->EcceHomo->SetText(seller.NomVendeur);
-
-    const QString codeText = fw::Str(code);
-    QString salesFile = app::SalesFileName(codeText);
-    if (!fw::Exists(salesFile)) {
+    PageOutcome outcome;
+    outcome.salesFile = app::SalesFileName(fw::Str(code));
+    std::optional<Sales> sales;
+    if (fw::Exists(outcome.salesFile)) {
+        std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(outcome.salesFile);
+        if (in)
+            sales = ReadSales(*in);
+    } else {
         // One placeholder serves every code without sales of the document:
         // rewritten per code, each a synced write, sparse codes took minutes.
-        if (!placeholderWritten && !WritePlaceholderSalesFile())
-            return PageOutcome::NoSales;
-        placeholderWritten = true;
-        salesFile = kPlaceholderSalesFile;
+        if (!placeholder && WritePlaceholderSalesFile()) {
+            if (std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(kPlaceholderSalesFile))
+                placeholder = ReadSales(*in);
+        }
+        outcome.salesFile = kPlaceholderSalesFile;
+        sales = placeholder;
     }
-    std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(salesFile);
-    if (!in)
-        return PageOutcome::NoSales;
-    const AccountControls account = AccountControlsOf(*ui, ui->CoupinsVendeur);
-    ShowAccount(account, ReadSales(*in));
-    WriteStatementPage(out, PageOfAccount(account, codeText), PageForm::General);
-
-    ui->CoupinsVendeur->DeleteAllRows();
+    if (!sales) {
+        outcome.noSales = true;
+        return outcome;
+    }
+    if (sales->badLine != 0) {
+        outcome.badLine = sales->badLine;
+        return outcome;
+    }
+    WriteStatementPage(out, PageOf(AccountOf(seller, *sales, Module1::qvotaux), fw::Str(code), Module1::myday),
+                       PageForm::General);
     WriteGeneralPageBreak(out);
-    return PageOutcome::Written;
+    return outcome;
 }
 
 void utilities::BevelButton3_Action() { Close(); }

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "statements/figures.h"
+
 #include "framework/window.h"
+#include "register/registerfiles.h"
+
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace fw {
 class TextOutputStream;
@@ -13,8 +18,7 @@ class utilities;
 }
 
 // The organiser's tools at the end of the fair: the seller sign sheet, the
-// general statements document and the register editor. Its hidden controls
-// are the working area of the general statements, one seller at a time.
+// general statements document and the register editor.
 class utilities : public fw::SingleWindow<utilities>
 {
     Q_OBJECT
@@ -32,10 +36,16 @@ private:
     void Layout();
     void CreateControls();
 
-    // One seller code's page of the general statements, or why there is none.
-    enum class PageOutcome { Written, RegisterVanished, NoSales };
-    // placeholderWritten: whether this document has written vendeur_null.csv yet.
-    PageOutcome writeStatementPage(fw::TextOutputStream &out, std::int64_t code, bool &placeholderWritten);
+    // One seller code's page of the general statements, or why there is none:
+    // the sales file could not be read, or has a line that cannot be read.
+    struct PageOutcome {
+        QString salesFile;
+        bool noSales = false;
+        qsizetype badLine = 0;
+    };
+    // placeholder: the placeholder sales, once this document has written them.
+    PageOutcome writeStatementPage(fw::TextOutputStream &out, const reg::Seller &seller, std::int32_t code,
+                                   std::optional<statements::Sales> &placeholder);
 
     std::unique_ptr<Ui::utilities> ui;
 };

@@ -68,6 +68,15 @@ private slots:
         QTest::newRow("negative amount")
             << QByteArray("1,-5\n") << "0" << "0" << QStringList{"1,-5.00"}
             << QStringList{"0", "0", "0.00", "-5.00", "-0.60", "-4.40"};
+        // The net is what the shown figures add up to: 10.01 - 1.20 - 12.50.
+        QTest::newRow("net from the shown figures")
+            << QByteArray("1,10.005\n") << "2.5" << "0" << QStringList{"1,10.01"}
+            << QStringList{"2.5", "0", "12.50", "10.01", "1.20", "-3.69"};
+        // A hand edit made it infinite: it counts 0, as a text does.
+        QTest::newRow("amount beyond any Double")
+            << QByteArray("1,1e400\n2,-1e400\n3,abc\n4,10\n") << "0" << "0"
+            << QStringList{"1,0.00", "2,0.00", "3,0.00", "4,10.00"}
+            << QStringList{"0", "0", "0.00", "10.00", "1.20", "8.80"};
     }
     void opening_showsTheAccount()
     {
@@ -107,6 +116,23 @@ private slots:
         FeuilleVendeur *sheet = FeuilleVendeur::instance();
         sheet->Show();
         QCOMPARE(fixture.messages(), QStringList{"Ce vendeur n'a encore rien vendu!"});
+        QVERIFY(!sheet->isVisible());
+        QVERIFY(!FeuilleVendeur::openInstance());
+    }
+
+    // A sales line that cannot be read (a spreadsheet's) would be missing from
+    // the gross: the sheet names it and does not open.
+    void unreadableSalesLine_sheetNotShown()
+    {
+        StatementsFixture fixture;
+        fixture.folder().write("vendeur_12.csv", "1,2\n\n2;\"2,5\"\n");
+        pickSeller(QStringLiteral("Jean Dupont"), 12, "1", "2");
+        FeuilleVendeur *sheet = FeuilleVendeur::instance();
+        sheet->Show();
+        QCOMPARE(fixture.messages(),
+                 QStringList{"La ligne 3 de vendeur_12.csv ne se lit pas : ses champs doivent être séparés par des "
+                             "virgules, et aucun ne peut contenir de virgule. Corrigez-la dans un éditeur de texte, "
+                             "puis recommencez."});
         QVERIFY(!sheet->isVisible());
         QVERIFY(!FeuilleVendeur::openInstance());
     }

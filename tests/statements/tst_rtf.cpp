@@ -1,7 +1,7 @@
 #include "statementsupport.h"
 
-#include "app/module1.h"
 #include "framework/files.h"
+#include "statements/opener.h"
 #include "statements/rtf.h"
 #include "statements/statement.h"
 
@@ -136,8 +136,7 @@ private slots:
         QCOMPARE(RtfCharacters(line), written);
     }
 
-    // The address and locality stay accent-escaped in Module1 after a page:
-    // printed again, they must give the same lines.
+    // A text that already went through the accent escape prints the same lines.
     void storedBackText_printsTheSame_data()
     {
         QTest::addColumn<QString>("text");
@@ -254,24 +253,6 @@ private slots:
                                   R"(\'ee4)",
                                   {{R"(\'ea5\{)", R"(\'fb6\})"}}};
         COMPARE_LINES(lines, expected::pageBlocks(want, true) + expected::couponTable(want.coupons));
-    }
-
-    void takeSellerAddress_leavesModule1Escaped()
-    {
-        ProgramFixture fixture;
-        Module1::adresse2 = QStringLiteral("Rue de l'Église à Liège");
-        Module1::zip2 = QStringLiteral("4000 é");
-        Module1::localite2 = QStringLiteral("Liège {B}");
-        Module1::myday = QStringLiteral("7/3/2026");
-        StatementPage page;
-        TakeSellerAddress(page);
-        QCOMPARE(page.address, QStringLiteral("Rue de l'Église à Liège"));
-        QCOMPARE(page.zip, QStringLiteral("4000 é"));
-        QCOMPARE(page.locality, QStringLiteral("Liège {B}"));
-        QCOMPARE(page.date, QStringLiteral("7/3/2026"));
-        QCOMPARE(Module1::adresse2, QStringLiteral(R"(Rue de l'Église \'e0 Li\'e8ge)"));
-        QCOMPARE(Module1::localite2, QStringLiteral(R"(Li\'e8ge {B})"));
-        QCOMPARE(Module1::zip2, QStringLiteral("4000 é"));
     }
 
     void statementFileName_data()

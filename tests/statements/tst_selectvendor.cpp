@@ -2,6 +2,7 @@
 
 #include "cashdesk/window1.h"
 
+#include "app/csvload.h"
 #include "app/module1.h"
 #include "statements/feuillevendeur.h"
 #include "statements/selectvendor.h"
@@ -141,6 +142,19 @@ private slots:
         QCOMPARE(rowsOf(sellers(picker)), rows);
         QCOMPARE(sellers(picker)->ListIndex(), -1);
         QVERIFY(fixture.messages().isEmpty());
+    }
+
+    // A line a spreadsheet wrote cannot be read: the picker names it and
+    // offers the others.
+    void unreadableLine_namedAndLeftOut()
+    {
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, kTwoSellers + "\"Dupont, Jean\",4,R,1,V,1,2,0,0\nB;6;R;2;V;1;9;0;1\n");
+        SelectVendor *picker = SelectVendor::instance();
+        picker->Show();
+        QVERIFY(picker->isVisible());
+        QCOMPARE(fixture.messages(), QStringList{app::UnreadableLineMessage(kRegister, 3)});
+        QCOMPARE(sellers(picker)->ListCount(), 2);
     }
 
     void choice_setsTheSellerGlobalsAndShowsTheSheet_data()

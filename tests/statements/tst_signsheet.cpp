@@ -1,5 +1,6 @@
 #include "statementsupport.h"
 
+#include "app/csvload.h"
 #include "cashdesk/window1.h"
 #include "statements/utilities.h"
 
@@ -193,6 +194,20 @@ private slots:
         else
             QVERIFY(QFileInfo(fixture.folder().path(kSheet)).isDir());
         QCOMPARE(QDir().entryList(QDir::Files), diskFull ? (QStringList{kSheet, kRegister}) : QStringList{kRegister});
+    }
+
+    // A line a spreadsheet wrote cannot be read: a sheet without that
+    // seller's sign would look complete, so none is written.
+    void unreadableLine_sheetNotWritten_windowStays()
+    {
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, kTwoSellers + "\"Dupont, Jean\",4,R,1,V,1,2,0,0\n");
+        fixture.folder().write(kSheet, "ancienne feuille\n");
+        utilities *tools = printSigns();
+        QCOMPARE(fixture.messages(), QStringList{app::UnreadableLineMessage(kRegister, 3)});
+        QCOMPARE(fixture.folder().read(kSheet), QByteArray("ancienne feuille\n"));
+        QVERIFY(fixture.shell.calls.isEmpty());
+        QCOMPARE(utilities::openInstance(), tools);
     }
 
     void viewerFails_sheetStays_windowStays()

@@ -4,6 +4,7 @@
 #include "framework/files.h"
 #include "statements/feuillevendeur.h"
 #include "statements/selectvendor.h"
+#include "statements/utilities.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,10 +75,9 @@ private slots:
 #endif
         QVERIFY(!FeuilleVendeur::openInstance());
         QVERIFY(!sheet->isVisible());
-        // The address and the locality stay escaped; the name field and the postal code do not change.
-        QCOMPARE(Module1::adresse2, QStringLiteral(R"(Chauss\'e9e de Li\'e8ge 5)"));
-        QCOMPARE(Module1::localite2, QStringLiteral(R"(Namur-l\'e0)"));
-        QCOMPARE(Module1::zip2, QStringLiteral("5000"));
+        // Printing writes no global: they stay as the picker left them.
+        QCOMPARE((QStringList{Module1::adresse2, Module1::zip2, Module1::localite2}),
+                 (QStringList{"Chaussée de Liège 5", "5000", "Namur-là"}));
         QCOMPARE(text(sheet, "EcceHomo"), QStringLiteral("Hélène Müller"));
     }
 
@@ -109,22 +109,75 @@ private slots:
         QCOMPARE(lines.size(), 77 + 15 * ((printed.size() + 2) / 3));
     }
 
-    // What the sheet shows is printed: an edited fee as typed, the code text
-    // Module1 holds at the moment of printing.
-    void printsWhatTheSheetShows()
+    // The sheet prints its own seller's account, with the fee typed on it:
+    // not the code that Module1 holds by the time of printing.
+    void printsTheSheetsAccount()
     {
         StatementsFixture fixture;
         FeuilleVendeur *sheet = openSeller12Sheet(fixture.folder());
         auto *fees = child<fw::TextField>(sheet, "fraise");
         fees->clear();
         QTest::keyClicks(fees, QStringLiteral("7"));
-        Module1::vc2 = QStringLiteral("012"); // a cancellation at the cash desk sets it
+        Module1::vc2 = QStringLiteral("13"); // a cancellation at the cash desk sets it
+        Module1::adresse2 = QStringLiteral("Rue d'un autre");
         print(sheet);
         expected::Page page = seller12Page();
-        page.fees = QStringLiteral("7");
-        page.number = QStringLiteral("012");
-        COMPARE_LINES(fixture.folder().lines("vendeur_012.rtf"), expected::statement(page));
-        QVERIFY(!fixture.folder().exists(kStatement));
+        page.fees = QStringLiteral("7.00");
+        page.net = QStringLiteral("11.05");
+        COMPARE_LINES(fixture.folder().lines(kStatement), expected::statement(page));
+        QVERIFY(!fixture.folder().exists("vendeur_13.rtf"));
+    }
+
+    // A fee typed into "Frais (locations)" is read as an amount, a decimal
+    // comma as the point; the net of the statement and of the sheet follows
+    // it. A fee that is no amount is refused: nothing is written.
+    void typedFee_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("fees"); // as printed and shown; empty: refused
+        QTest::addColumn<QString>("net");
+        QTest::newRow("decimal comma") << "12,5" << "12.50" << "264.70";
+        QTest::newRow("decimal point") << "12.5" << "12.50" << "264.70";
+        QTest::newRow("blanks and a comma") << " 3,75 " << "3.75" << "273.45";
+        QTest::newRow("none") << "0" << "0.00" << "277.20";
+        QTest::newRow("not a number") << "abc" << "" << "";
+        QTest::newRow("two commas") << "12,5,0" << "" << "";
+        QTest::newRow("emptied") << "" << "" << "";
+    }
+    void typedFee()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, fees);
+        QFETCH(QString, net);
+        StatementsFixture fixture;
+        FeuilleVendeur *sheet = openSeller12Sheet(fixture.folder(), "1,300\n2,15\n");
+        QCOMPARE(text(sheet, "TotalNet"), QStringLiteral("262.20"));
+        type(sheet, "fraise", typed);
+        print(sheet);
+        if (fees.isEmpty()) {
+            QCOMPARE(fixture.messages(),
+                     QStringList{"Les frais (locations) \"" + typed +
+                                 "\" ne sont pas un montant : tapez un nombre, comme 12.50 ou 12,50. Le relevé "
+                                 "n'est pas imprimé."});
+            QVERIFY(!fixture.folder().exists(kStatement));
+            QVERIFY(fixture.shell.calls.isEmpty());
+            QCOMPARE(FeuilleVendeur::openInstance(), sheet);
+            QCOMPARE(text(sheet, "fraise"), typed);
+            QCOMPARE(text(sheet, "TotalNet"), QStringLiteral("262.20"));
+            return;
+        }
+        expected::Page page = seller12Page();
+        page.gross = QStringLiteral("315.00");
+        page.commission = QStringLiteral("37.80");
+        page.fees = fees;
+        page.net = net;
+        page.coupons = {{"1", "300.00"}, {"2", "15.00"}};
+        QCOMPARE(fixture.folder().read(kStatement), expected::bytes(expected::statement(page)));
+        QCOMPARE(fixture.folder().lines(kStatement)[5 + 1 + 24 + 6],
+                 "\\tab 315.00\\tab 37.80\\tab " + fees + "\\tab " + net);
+        QCOMPARE(text(sheet, "fraise"), fees);
+        QCOMPARE(text(sheet, "TotalNet"), net);
+        QVERIFY(fixture.messages().isEmpty());
     }
 
     void viewerFails_sheetStaysOpen_andPrintsTheSameAgain()
@@ -223,15 +276,18 @@ private slots:
     void document_readsBackAsTyped()
     {
         StatementsFixture fixture;
-        FeuilleVendeur *sheet = openSeller12Sheet(fixture.folder(), "12,10\n9,7.5\n");
+        fixture.folder().write("vendeur_12.csv", "12,10\n9,7.5\n");
+        Module1::SonNom = QStringLiteral("François Œuvray-Müller");
         Module1::vc2 = QStringLiteral("{12}");
+        Module1::FindVendor = 12;
         Module1::adresse2 = QStringLiteral("Rue des Écoles 3 {bis}");
         Module1::zip2 = QStringLiteral("B-{50\\}");
         Module1::localite2 = QStringLiteral("Çà et là, cœur");
-        child<fw::TextField>(sheet, "EcceHomo")->SetText(QStringLiteral("François Œuvray-Müller"));
-        auto *fees = child<fw::TextField>(sheet, "fraise");
-        fees->clear();
-        QTest::keyClicks(fees, QStringLiteral("{7}"));
+        Module1::bacs2 = QStringLiteral("1");
+        Module1::rampes2 = QStringLiteral("2");
+        Module1::qvotaux = 0.12;
+        Module1::myday = QStringLiteral("7/3/2026");
+        FeuilleVendeur *sheet = FeuilleVendeur::instance();
         print(sheet);
 
         expected::Page page = seller12Page();
@@ -242,12 +298,10 @@ private slots:
         page.number = R"(\{12\})";
         page.gross = text(sheet, "TotalBrut");
         page.commission = text(sheet, "Kommision");
-        page.fees = R"(\{7\})";
         page.net = text(sheet, "TotalNet");
         page.coupons = {{"9", "7.50"}, {"12", "10.00"}};
         QCOMPARE(fixture.folder().read("vendeur_{12}.rtf"), expected::bytes(expected::statement(page)));
-        // Stored back accent-escaped, as printing a page always has.
-        QCOMPARE(Module1::localite2, QStringLiteral(R"(Ç\'e0 et l\'e0, cœur)"));
+        QCOMPARE(Module1::localite2, QStringLiteral("Çà et là, cœur"));
     }
 
     void statementCannotBeCreated_sheetCloses()
@@ -299,6 +353,80 @@ private slots:
         COMPARE_LINES(fixture.folder().lines(kStatement), expected::statement(seller12Page()));
         QVERIFY(!FeuilleVendeur::openInstance());
         QVERIFY(fixture.messages().isEmpty());
+    }
+
+    // Anne's sheet is open when something else moves the globals: her
+    // statement still carries her own name, code and address.
+    void annesStatement_carriesHerOwnAddress_data()
+    {
+        QTest::addColumn<QString>("between");
+        QTest::newRow("the general statements printed") << "Imprimer les résultats";
+        QTest::newRow("another seller chosen in the picker") << "picker";
+    }
+    void annesStatement_carriesHerOwnAddress()
+    {
+        QFETCH(QString, between);
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, "Anne Lambert,1,Rue des Lilas 4,1000,Bruxelles,1,50,1,0\n"
+                                          "Marc Petit,2,Avenue du Parc 9,4000,Liège,51,100,0,1\n");
+        fixture.folder().write("vendeur_1.csv", "3,4\n1,2\n");
+        fixture.folder().write("vendeur_2.csv", "51,8\n");
+        Module1::myday = QStringLiteral("7/3/2026");
+        Module1::qvotaux = 0.12;
+        const auto pick = [](int row) {
+            SelectVendor *picker = SelectVendor::instance();
+            picker->Show();
+            child<fw::Listbox>(picker, "ListVendeurs")->SetListIndex(row);
+            press(picker, "BevelButton1");
+        };
+        pick(0);
+        FeuilleVendeur *sheet = FeuilleVendeur::openInstance();
+        QVERIFY(sheet);
+        if (between == QLatin1String("picker")) {
+            pick(1);
+        } else {
+            utilities *tools = utilities::instance();
+            tools->Show();
+            press(tools, "BevelButton2");
+            QVERIFY(fixture.folder().exists("Fichier_General_des_vendeurs.rtf"));
+        }
+        QCOMPARE(FeuilleVendeur::openInstance(), sheet);
+        print(sheet);
+        COMPARE_LINES(fixture.folder().lines("vendeur_1.rtf"),
+                      expected::statement({"Anne Lambert", "Rue des Lilas 4", "1000", "Bruxelles", "1", "7/3/2026",
+                                           "6.00", "0.70", "5.00", "0.30", {{"1", "2.00"}, {"3", "4.00"}}}));
+        QVERIFY(!fixture.folder().exists("vendeur_2.rtf"));
+    }
+
+    // 0.15 x 4.50 = 0.675, a tie that rounds up: 0.70 at the cash desk, on
+    // the sheet, on the statement and on the general document alike.
+    void commissionTie_sameEverywhere()
+    {
+        StatementsFixture fixture;
+        fixture.folder().write(kRegister, "Anne Lambert,1,Rue,1000,Ville,1,2,0,0\n");
+        fixture.folder().write(kIndex, "1,Anne Lambert,1\n2,Anne Lambert,1\n");
+        writeDeskFiles(fixture.folder(), {}, "0.15\n");
+        const CashDesk desk;
+        desk.record("1", "4.50");
+        QCOMPARE(desk.commission(), QStringLiteral("0.70"));
+
+        desk.press("PushButton3");
+        SelectVendor *picker = SelectVendor::openInstance();
+        QVERIFY(picker);
+        child<fw::Listbox>(picker, "ListVendeurs")->SetListIndex(0);
+        press(picker, "BevelButton1");
+        FeuilleVendeur *sheet = FeuilleVendeur::openInstance();
+        QVERIFY(sheet);
+        QCOMPARE(text(sheet, "TotalBrut"), QStringLiteral("4.50"));
+        QCOMPARE(text(sheet, "Kommision"), QStringLiteral("0.70"));
+        QCOMPARE(text(sheet, "TotalNet"), QStringLiteral("3.80"));
+        print(sheet);
+        desk.press("BevelButton4");
+        press(utilities::openInstance(), "BevelButton2");
+
+        const QString totals = QStringLiteral(R"(\tab 4.50\tab 0.70\tab 0.00\tab 3.80)");
+        QVERIFY(fixture.folder().lines("vendeur_1.rtf").contains(totals));
+        QVERIFY(fixture.folder().lines("Fichier_General_des_vendeurs.rtf").contains(totals));
     }
 };
 
