@@ -1,7 +1,8 @@
-// The end-of-fair documents on a large fair: 1,000 sellers of 100 sold
-// coupons each. "Imprimer les résultats" writes one page per seller code,
-// reading the register once per code, also for a highest code far above the
-// number of sellers; "Imprimer les fiches vendeurs" one sign per register line.
+// The end-of-fair documents on a large fair: sellers of 100 sold coupons
+// each. "Imprimer les résultats" writes one page per seller code, for 1,000
+// and for 10,000 sellers (the time should grow tenfold, not a hundredfold),
+// and for a highest code far above the number of sellers; "Imprimer les
+// fiches vendeurs" one sign per register line of 1,000 sellers.
 //
 //   build/bin/bench_statements
 
@@ -34,15 +35,15 @@ using bench::DataFolder;
 
 // Seller k owns the coupons (k - 1) * 100 + 1 to k * 100 and sold them all,
 // in the reverse order, so that every page sorts its list. Seller k has the
-// code k, but the last seller has `lastCode`: above 1,000, every code between
-// has a page without sales.
-void writeFair(int lastCode = kSellers)
+// code k, but the last seller has `lastCode`: above the number of sellers,
+// every code between has a page without sales.
+void writeFair(int count = kSellers, int lastCode = kSellers)
 {
     QVector<reg::Seller> sellers;
-    for (int k = 1; k <= kSellers; ++k) {
+    for (int k = 1; k <= count; ++k) {
         reg::Seller s;
         s.NomVendeur = QStringLiteral("Vendeur ") + fw::Str(k);
-        const int code = k == kSellers ? lastCode : k;
+        const int code = k == count ? lastCode : k;
         s.CodeVendeur = fw::Str(code);
         s.AdresseVendeur = QStringLiteral("Rue des Écoles ") + fw::Str(k);
         s.NumPostVendeur = QStringLiteral("1000");
@@ -70,7 +71,7 @@ void press(const char *button)
 void BM_GeneralStatements(benchmark::State &state)
 {
     DataFolder folder;
-    writeFair(static_cast<int>(state.range(0)));
+    writeFair(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     Module1::qvotaux = 0.12;
     for (auto _ : state) {
         g_dialogs.last.clear();
@@ -94,7 +95,12 @@ void BM_SignSheet(benchmark::State &state)
     fw::Window::destroyAllForTesting();
 }
 
-BENCHMARK(BM_GeneralStatements)->Arg(kSellers)->Arg(20000)->Unit(benchmark::kMillisecond);
+// Arguments: sellers, highest code.
+BENCHMARK(BM_GeneralStatements)
+    ->Args({1000, 1000})
+    ->Args({10000, 10000})
+    ->Args({1000, 20000})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SignSheet)->Unit(benchmark::kMillisecond);
 
 } // namespace
