@@ -74,6 +74,14 @@ std::optional<QString> TypedAmount(const QString &typed)
     return amount;
 }
 
+std::optional<double> TypedRate(const QString &typed)
+{
+    const double percent = fw::Val(DecimalCommaAsPoint(typed).value_or(typed));
+    if (!std::isfinite(percent))
+        return std::nullopt;
+    return percent / 100;
+}
+
 CouponOwner FindCouponOwner(fw::TextInputStream &index, const QString &coupon)
 {
     // The index is read at every recording and holds a line per coupon of

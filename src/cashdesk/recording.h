@@ -9,7 +9,7 @@ class TextInputStream;
 
 // Recording a sold coupon: what the cashier typed as it goes into the files,
 // finding its seller in the coupon index, and the lines and messages of a
-// recording.
+// recording. The rate dialog reads a decimal comma the same way.
 namespace cashdesk {
 
 inline const QString kHighAmountMessage = QStringLiteral("Info: Montant élevé");
@@ -24,6 +24,8 @@ inline const QString kCouponRefusedMessage = QStringLiteral(
     "N° de coupon invalide : tapez seulement le numéro, sans virgule ni retour à la ligne.");
 inline const QString kAmountRefusedMessage =
     QStringLiteral("Montant invalide : tapez un nombre comme 12.50 ou 12,50.");
+inline const QString kRateRefusedMessage =
+    QStringLiteral("Taux invalide : tapez un pourcentage comme 12 ou 12,5.");
 
 // The coupon number and the amount as they go into the files. A line end
 // pasted before or after them is dropped ("7\n" is coupon 7); other blanks
@@ -34,6 +36,11 @@ inline const QString kAmountRefusedMessage =
 // recording is refused.
 std::optional<QString> TypedCoupon(const QString &typed);
 std::optional<QString> TypedAmount(const QString &typed);
+
+// The rate, as a fraction, of a percentage typed in the rate dialog: what Val
+// reads, a decimal comma being the point ("12,5" gives 0.125). None when it is
+// not a finite number, which the rate file could not hold.
+std::optional<double> TypedRate(const QString &typed);
 
 // The seller of the last index line whose first field is the coupon number,
 // text against text; fields missing from that line are empty. No name: no seller.
