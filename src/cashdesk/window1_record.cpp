@@ -76,6 +76,7 @@ void Window1::BevelButton1_Action()
     ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, turnover)));
 
     ui->ReferenceBox->AppendRows({row});
+    ui->ReferenceBox->scrollToBottom(); // the cashier checks the line just recorded
 
     ui->ValeurCoupon->SetText(QString());
     ui->EntryCoupon->SetText(QString());

@@ -369,6 +369,39 @@ private slots:
         QCOMPARE(desk.text("ValeurCoupon"), amount);
     }
 
+    // The cashier sees every coupon just recorded, however long the list,
+    // also after a duplicate took the list back up to its row.
+    void record_showsTheNewRow()
+    {
+        ProgramFixture fixture;
+        QByteArray index;
+        for (int c = 1; c <= 41; ++c)
+            index += QByteArray::number(c) + ",Dupont,1\n";
+        prepare(fixture.folder, index);
+        CashDesk desk;
+        desk.w->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(desk.w));
+        fw::Listbox *list = desk.coupons();
+        const auto seen = [list](int row) {
+            return list->viewport()->rect().contains(list->visualRect(list->model()->index(row, 0)));
+        };
+        for (int c = 1; c <= 40; ++c) {
+            desk.record(QString::number(c), "1");
+            QVERIFY2(seen(c - 1), qPrintable(QStringLiteral("row %1").arg(c - 1)));
+        }
+        QVERIFY(!seen(0));
+
+        desk.record("1", "1");
+        QCOMPARE(fixture.dialogs.messages, QStringList{"Coupon déjà saisi, position 1"});
+        QVERIFY(seen(0));
+        QVERIFY(!seen(39));
+
+        desk.record("41", "1");
+        QCOMPARE(list->ListCount(), 41);
+        QVERIFY(seen(40));
+        QCOMPARE(list->ListIndex(), 0); // the selection is not changed
+    }
+
     void emptyCoupon_doesNothing()
     {
         ProgramFixture fixture;
