@@ -12,7 +12,75 @@ namespace {
 
 QStringList splitLine(QByteArrayView line) { return fw::Split(fw::DecodeLine(line), QStringLiteral(",")); }
 
+bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// What a spreadsheet cell or a line of text brings along when it is pasted.
+QString withoutOuterLineEnds(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isLineEnd(text[begin]))
+        ++begin;
+    while (end > begin && isLineEnd(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+bool hasLineBreak(const QString &text) { return text.contains(u'\r') || text.contains(u'\n'); }
+
+// A number typed with a decimal comma: an optional sign, digits, one "," and
+// digits, blanks around. The same number with a point and without the blanks;
+// none for any other text.
+std::optional<QString> DecimalCommaAsPoint(const QString &text)
+{
+    QString number = fw::Trim(text);
+    qsizetype i = 0;
+    const qsizetype n = number.size();
+    if (i < n && (number[i] == u'+' || number[i] == u'-'))
+        ++i;
+    const qsizetype wholeStart = i;
+    while (i < n && isDigit(number[i]))
+        ++i;
+    if (i == wholeStart || i == n || number[i] != u',')
+        return std::nullopt;
+    const qsizetype comma = i++;
+    const qsizetype fractionStart = i;
+    while (i < n && isDigit(number[i]))
+        ++i;
+    if (i == fractionStart || i != n)
+        return std::nullopt;
+    number[comma] = u'.';
+    return number;
+}
+
 } // namespace
+
+std::optional<QString> TypedCoupon(const QString &typed)
+{
+    const QString coupon = withoutOuterLineEnds(typed);
+    if (coupon.contains(u',') || hasLineBreak(coupon))
+        return std::nullopt;
+    return coupon;
+}
+
+std::optional<QString> TypedAmount(const QString &typed)
+{
+    const QString amount = withoutOuterLineEnds(typed);
+    if (hasLineBreak(amount))
+        return std::nullopt;
+    if (amount.contains(u','))
+        return DecimalCommaAsPoint(amount);
+    return amount;
+}
+
+std::optional<double> TypedRate(const QString &typed)
+{
+    const double percent = fw::Val(DecimalCommaAsPoint(typed).value_or(typed));
+    if (!std::isfinite(percent))
+        return std::nullopt;
+    return percent / 100;
+}
 
 CouponOwner FindCouponOwner(fw::TextInputStream &index, const QString &coupon)
 {
