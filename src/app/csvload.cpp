@@ -3,16 +3,24 @@
 #include "framework/controls.h"
 #include "framework/csv.h"
 #include "framework/files.h"
+#include "framework/text.h"
+
+#include <cmath>
 
 namespace app {
 
-CsvRows ReadCsvRows(fw::TextInputStream &stream, const fw::LineForm &form, qsizetype linesRead)
+namespace {
+
+// Reads the rows, and the lines as read when `kept` is given.
+void readRows(fw::TextInputStream &stream, const fw::LineForm &form, qsizetype linesRead, CsvRows &read,
+              CsvLines *kept)
 {
-    CsvRows read;
     qsizetype number = linesRead;
     while (!stream.Eof()) {
         const QString line = stream.ReadLine();
         ++number;
+        if (kept)
+            kept->lines.append(line);
         if (fw::IsBlankDataLine(line))
             continue;
         std::optional<QStringList> fields = fw::SplitDataLine(line, form);
@@ -26,8 +34,31 @@ CsvRows ReadCsvRows(fw::TextInputStream &stream, const fw::LineForm &form, qsize
             row.append(QString());
         row.resize(form.fields);
         read.rows.append(std::move(row));
+        if (kept)
+            kept->rowLines.append(kept->lines.size() - 1);
     }
+}
+
+} // namespace
+
+CsvRows ReadCsvRows(fw::TextInputStream &stream, const fw::LineForm &form, qsizetype linesRead)
+{
+    CsvRows read;
+    readRows(stream, form, linesRead, read, nullptr);
     return read;
+}
+
+CsvLines ReadCsvLines(fw::TextInputStream &stream, const fw::LineForm &form, qsizetype linesRead)
+{
+    CsvLines read;
+    readRows(stream, form, linesRead, read, &read);
+    return read;
+}
+
+double AmountValue(const QString &amount)
+{
+    const double value = fw::Val(amount);
+    return std::isfinite(value) ? value : 0;
 }
 
 QString UnreadableLineMessage(const QString &file, qsizetype line)
@@ -41,9 +72,13 @@ QString UnreadableLineMessage(const QString &file, qsizetype line)
 
 void FormatAmounts(QVector<QStringList> &rows, const fw::TextField &amountFormat)
 {
-    for (QStringList &row : rows)
-        if (row.size() > 1)
-            row[1] = amountFormat.formatted(row[1]);
+    for (QStringList &row : rows) {
+        if (row.size() < 2)
+            continue;
+        if (!std::isfinite(fw::Val(row[1])))
+            row[1] = QStringLiteral("0");
+        row[1] = amountFormat.formatted(row[1]);
+    }
 }
 
 qsizetype CsvLoad(fw::TextInputStream &stream, fw::Listbox &list, const fw::LineForm &form,

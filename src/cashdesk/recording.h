@@ -43,12 +43,18 @@ std::optional<QString> TypedAmount(const QString &typed);
 std::optional<double> TypedRate(const QString &typed);
 
 // The seller of the last index line whose first field is the coupon number,
-// text against text; fields missing from that line are empty. No name: no seller.
+// text against text; fields missing from that line are empty. No name: no
+// seller. When that last line cannot be read as the index's (a spreadsheet's
+// ";" line, or a quoted comma), there is no name and badLine numbers it.
 struct CouponOwner {
     QString name;
     QString codeText;
+    qsizetype badLine = 0;
 };
 CouponOwner FindCouponOwner(fw::TextInputStream &index, const QString &coupon);
+
+// What the cashier is told of a coupon without a seller.
+QString NoSellerMessage(const CouponOwner &owner);
 
 // The message for a coupon already in the list at that row (counted from 0).
 QString DuplicateMessage(int row);

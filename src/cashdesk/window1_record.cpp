@@ -45,7 +45,7 @@ void Window1::BevelButton1_Action()
         return fw::MsgBox(kNoIndexMessage);
     const CouponOwner owner = FindCouponOwner(*index, coupon);
     if (owner.name.isEmpty())
-        return fw::MsgBox(kNoSellerMessage);
+        return fw::MsgBox(NoSellerMessage(owner));
 
     // A sale is recorded in the sales file, the journal and the list, or,
     // with a message, nowhere: both files are opened before either is

@@ -2,6 +2,8 @@
 
 #include "cashdesk/recording.h"
 
+#include "app/csvload.h"
+
 #include <QDir>
 #include <QFile>
 #include <memory>
@@ -193,6 +195,28 @@ private slots:
             << QByteArray("5\xe9,B,2\n") << QStringLiteral("5é") << "vendeur_2.csv" << "B" << "2";
         QTest::newRow("plain coupon, accented first fields")
             << QByteArray("5\xe9,A,1\n5\xc3\xa9,B,2\n") << "5" << "" << "" << "";
+        // As LibreOffice Calc saves it: every field quoted (columns of text),
+        // or the text cells only.
+        QTest::newRow("every field quoted")
+            << QByteArray("\"4\",\"A\",\"1\"\n\"5\",\"B\",\"2\"\n\"6\",\"C\",\"3\"\n") << "5" << "vendeur_2.csv"
+            << "B" << "2";
+        QTest::newRow("names quoted, one quote doubled")
+            << QByteArray("5,\"Jean \"\"Poisson\"\" L\xc3\xa9" "a\",3\n") << "5" << "vendeur_3.csv"
+            << QStringLiteral("Jean \"Poisson\" Léa") << "3";
+        QTest::newRow("quoted, accented coupon")
+            << QByteArray("\"5\xc3\xa9\",\"A\",\"1\"\n") << QStringLiteral("5é") << "vendeur_1.csv" << "A" << "1";
+        QTest::newRow("quoted line after a plain one: the later")
+            << QByteArray("5,A,1\n\"5\",\"B\",\"2\"\n") << "5" << "vendeur_2.csv" << "B" << "2";
+        QTest::newRow("plain line after a quoted one: the later")
+            << QByteArray("\"5\",\"B\",\"2\"\n5,A,1\n") << "5" << "vendeur_1.csv" << "A" << "1";
+        QTest::newRow("quoted longer number is not equal") << QByteArray("\"55\",\"A\",\"1\"\n") << "5" << ""
+                                                           << "" << "";
+        QTest::newRow("semicolon inside a name") << QByteArray("5,A;B,1\n") << "5" << "vendeur_1.csv" << "A;B"
+                                                 << "1";
+        QTest::newRow("another coupon's unreadable line")
+            << QByteArray("4;A;1\n\"6\",\"Dupont, Jean\",\"1\"\n5,B,2\n") << "5" << "vendeur_2.csv" << "B" << "2";
+        QTest::newRow("unreadable line before the coupon's last")
+            << QByteArray("5;A;1\n5,B,2\n") << "5" << "vendeur_2.csv" << "B" << "2";
     }
     void owner_isTheLastEqualLineOfTheIndex()
     {
@@ -331,7 +355,7 @@ private slots:
         again.cancel(1);
         QCOMPARE(fixture.dialogs.messages, messages);
         QCOMPARE(fixture.folder.read("vendeur_1.csv"), QByteArray());
-        QCOMPARE(fixture.folder.lines(kJournal).mid(2), QStringList{"1,10.00,Dupont,1"});
+        QCOMPARE(fixture.folder.lines(kJournal).mid(2), QStringList{"1,10,Dupont,1"});
     }
 
     void typedOrPasted_thatWouldSplitALine_isRefused_data()
@@ -400,6 +424,34 @@ private slots:
         QCOMPARE(list->ListCount(), 41);
         QVERIFY(seen(40));
         QCOMPARE(list->ListIndex(), 0); // the selection is not changed
+    }
+
+    // The coupon's last index line cannot be read as the index's (a
+    // spreadsheet's ";" line or quoted comma): its seller is not guessed at,
+    // and the cashier is told which line to mend.
+    void owner_onAnUnreadableIndexLine_isNamed_data()
+    {
+        QTest::addColumn<QByteArray>("index");
+        QTest::addColumn<int>("line");
+        QTest::newRow("semicolons") << QByteArray("4;A;1\n5;A;1\n6;A;1\n") << 2;
+        QTest::newRow("semicolons, every field quoted") << QByteArray("\"5\";\"A\";\"1\"\n") << 1;
+        QTest::newRow("quoted comma in the name") << QByteArray("4,A,1\n\n\"5\",\"Dupont, Jean\",\"3\"\n") << 3;
+        QTest::newRow("after a readable line") << QByteArray("5,A,1\n5;B;2\n") << 2;
+        QTest::newRow("quoted decimal code") << QByteArray("5,A,\"1,5\"\n") << 1;
+    }
+    void owner_onAnUnreadableIndexLine_isNamed()
+    {
+        QFETCH(QByteArray, index);
+        QFETCH(int, line);
+        ProgramFixture fixture;
+        prepare(fixture.folder, index);
+        CashDesk desk;
+        desk.record("5", "1");
+        QCOMPARE(fixture.dialogs.messages, QStringList{app::UnreadableLineMessage(kIndex, line)});
+        QCOMPARE(desk.coupons()->ListCount(), 0);
+        QCOMPARE(fixture.folder.lines(kJournal).size(), 2);
+        QCOMPARE(salesFiles(fixture.folder), QStringList());
+        QCOMPARE(desk.text("EntryCoupon"), QStringLiteral("5"));
     }
 
     void emptyCoupon_doesNothing()
