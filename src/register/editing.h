@@ -17,4 +17,7 @@ struct NewSellerProposal {
 };
 NewSellerProposal ProposeNewSeller(const QVector<Seller> &sellers);
 
+// The save's refusal of a seller of the list that cannot be written.
+QString SaveRefusalMessage(const Seller &seller, const QString &reason);
+
 } // namespace reg

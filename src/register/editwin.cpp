@@ -68,9 +68,15 @@ QStringList editwin::typedCells() const
     return texts;
 }
 
-bool editwin::refused(const reg::Seller &seller) const
+bool editwin::refused(const reg::Seller &seller, int row) const
 {
-    const QString refusal = reg::SellerRefusal(seller);
+    QString refusal = reg::SellerRefusal(seller);
+    if (refusal.isEmpty()) {
+        QVector<reg::Seller> others = sellersOf(*ui->ListeVendeurs2);
+        if (row >= 0 && row < others.size())
+            others.remove(row);
+        refusal = reg::ConflictRefusal(seller, others);
+    }
     if (!refusal.isEmpty())
         fw::MsgBox(refusal);
     return !refusal.isEmpty();
@@ -127,7 +133,7 @@ void editwin::modifier_Action()
         return;
     // A refused seller stays in the fields, to be put right; the row keeps its texts.
     const QStringList cells = typedCells();
-    if (refused(reg::SellerFromFields(cells)))
+    if (refused(reg::SellerFromFields(cells), row))
         return;
     for (int column = 0; column < int(cells.size()); ++column)
         list.SetCell(row, column, cells[column]);
@@ -167,17 +173,13 @@ void editwin::abandonner_Action()
 
 void editwin::EnretQuit_Action()
 {
-    // A row loaded from a register written before ranges were checked could
-    // still fill the disk: it is shown, to be put right first.
+    // A row loaded from a register written before sellers were checked is
+    // shown, to be put right first: the coupon index never sends a coupon to
+    // two sellers.
     const QVector<reg::Seller> sellers = sellersOf(*ui->ListeVendeurs2);
-    for (int row = 0; row < sellers.size(); ++row) {
-        const std::int64_t count = reg::CouponCount(sellers[row]);
-        if (count <= reg::kMostCouponsOfASeller)
-            continue;
-        ui->ListeVendeurs2->SetListIndex(row);
-        fw::MsgBox(reg::RangeRefusal(count) + QStringLiteral(" Vendeur : ") + sellers[row].NomVendeur +
-                   QStringLiteral(", numéro ") + sellers[row].CodeVendeur +
-                   QStringLiteral(". Aucun des deux fichiers vendeurs n'a été modifié."));
+    if (const reg::RegisterRefusal refusal = reg::CheckRegister(sellers)) {
+        ui->ListeVendeurs2->SetListIndex(int(refusal.row));
+        fw::MsgBox(reg::SaveRefusalMessage(sellers[refusal.row], refusal.reason));
         return;
     }
     // A save that fails leaves the editor as it was: the changes stay for another try.
