@@ -11,7 +11,11 @@
 #include "framework/files.h"
 #include "framework/runtime.h"
 
+#include <QCryptographicHash>
+
 namespace {
+
+QByteArray digest(const QByteArray &bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256); }
 
 QVector<reg::Seller> sellersOf(const fw::Listbox &list)
 {
@@ -173,6 +177,13 @@ void editwin::abandonner_Action()
 
 void editwin::EnretQuit_Action()
 {
+    // Sellers added to the file since the opening are not in the list:
+    // rewriting the file from the list would erase them. A file gone (or
+    // that cannot be read) holds nothing to lose; the write reports it.
+    if (const std::optional<QByteArray> now = reg::RegisterBytes(); now && digest(*now) != m_loaded) {
+        fw::MsgBox(reg::kRegisterChangedMessage);
+        return;
+    }
     // A row loaded from a register written before sellers were checked is
     // shown, to be put right first: the coupon index never sends a coupon to
     // two sellers.
@@ -184,6 +195,9 @@ void editwin::EnretQuit_Action()
     }
     // A save that fails leaves the editor as it was: the changes stay for another try.
     if (const reg::WriteFailure failure = reg::RewriteRegister(sellers)) {
+        // The register was replaced all the same: what is on disk is now the list's.
+        if (failure.file == reg::kCouponIndex && !failure.opening)
+            m_loaded = digest(reg::RegisterBytes().value_or(QByteArray()));
         fw::MsgBox(saveFailedMessage(failure));
         return;
     }
@@ -194,13 +208,21 @@ void editwin::quitter_Action() { Close(); }
 
 void editwin::Event_Open()
 {
-    std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(reg::kRegisterFile);
-    if (!in) {
+    const std::optional<QByteArray> bytes = reg::RegisterBytes();
+    if (!bytes) {
         fw::MsgBox(QStringLiteral("Le fichier des vendeurs n'existe pas!"));
         Close();
         return;
     }
-    // A line of fewer than nine fields leaves its last cells empty.
-    app::CsvLoad(*in, *ui->ListeVendeurs2, reg::kRegisterLine);
+    // A line of fewer than nine fields leaves its last cells empty. A line
+    // that cannot be read at all would be dropped by the save: nothing is
+    // loaded to save until it is put right, and the editor is not shown.
+    fw::TextInputStream in(*bytes);
+    if (const qsizetype badLine = app::CsvLoad(in, *ui->ListeVendeurs2, reg::kRegisterLine); badLine > 0) {
+        fw::MsgBox(app::UnreadableLineMessage(reg::kRegisterFile, badLine));
+        Close();
+        return;
+    }
+    m_loaded = digest(*bytes);
     showButtons(State::Browsing);
 }

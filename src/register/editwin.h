@@ -2,6 +2,8 @@
 
 #include "framework/window.h"
 
+#include <QByteArray>
+
 #include <array>
 #include <memory>
 
@@ -56,4 +58,7 @@ private:
     bool refused(const reg::Seller &seller, int row = -1) const;
 
     std::unique_ptr<Ui::editwin> ui;
+    // A digest of the register file as loaded: the save rewrites the file
+    // only while it still holds just what the list was loaded from.
+    QByteArray m_loaded;
 };

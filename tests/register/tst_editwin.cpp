@@ -1,5 +1,7 @@
+#include "calcregisters.h"
 #include "drivers.h"
 
+#include "app/csvload.h"
 #include "app/module1.h"
 #include "register/editing.h"
 #include "register/editwin.h"
@@ -686,6 +688,149 @@ private slots:
         QCOMPARE(editwin::openInstance(), form.w);
         QCOMPARE(form.list()->ListIndex(), row);
         QCOMPARE(form.shown(), kEdited);
+    }
+
+    // The creation window adds C while the editor is open on A and B: the
+    // editor's save would erase C, and the index would end at coupon 20.
+    void save_afterTheCreationWindowAddedASeller_writesNothing()
+    {
+        ProgramFixture fixture;
+        VendorForm creation;
+        creation.add({{"CouponStop", "10"}, {"NomVendeur", "A"}});
+        creation.add({{"CouponStop", "20"}, {"NomVendeur", "B"}});
+        EditorForm editor;
+        creation.add({{"CouponStop", "30"}, {"NomVendeur", "C"}});
+        const QByteArray registerBefore = fixture.folder.read(kRegister);
+        const QByteArray indexBefore = fixture.folder.read(kIndex);
+        QCOMPARE(registerBefore, QByteArray("A,1,,,,1,10,0,0\nB,2,,,,11,20,0,0\nC,3,,,,21,30,0,0\n"));
+
+        editor.list()->SetListIndex(1);
+        QVERIFY(editor.press("Selectioner"));
+        editor.type("AdresseVendeur", "Rue Neuve");
+        QVERIFY(editor.press("modifier"));
+        QVERIFY(editor.press("EnretQuit"));
+        QCOMPARE(fixture.dialogs.messages, QStringList{reg::kRegisterChangedMessage});
+        QCOMPARE(fixture.folder.read(kRegister), registerBefore);
+        QCOMPARE(fixture.folder.read(kIndex), indexBefore);
+        QCOMPARE(editwin::openInstance(), editor.w);
+        QCOMPARE(editor.rows(), (QList<QStringList>{{"A", "1", "", "", "", "1", "10", "0", "0"},
+                                                    {"B", "2", "Rue Neuve", "", "", "11", "20", "0", "0"}}));
+        QCOMPARE(editor.shown(), kEdited);
+
+        // As the message says: leave without saving, open again, and C is there.
+        QVERIFY(editor.step("select"));
+        QVERIFY(editor.press("quitter"));
+        EditorForm again;
+        QCOMPARE(again.list()->ListCount(), 3);
+        again.list()->SetListIndex(1);
+        QVERIFY(again.press("Selectioner"));
+        again.type("AdresseVendeur", "Rue Neuve");
+        QVERIFY(again.press("modifier"));
+        QVERIFY(again.press("EnretQuit"));
+        QVERIFY(!editwin::openInstance());
+        QCOMPARE(fixture.dialogs.messages.size(), 1);
+        QCOMPARE(fixture.folder.read(kRegister),
+                 QByteArray("A,1,,,,1,10,0,0\nB,2,Rue Neuve,,,11,20,0,0\nC,3,,,,21,30,0,0\n"));
+        QCOMPARE(fixture.folder.read(kIndex), indexBefore);
+    }
+
+    void save_afterTheRegisterChangedOnDisk_writesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("onDisk"); // what the file holds at the save
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("a line added by hand") << kThreeSellers + "Hand,20,,,,600,610,0,0\n" << true;
+        QByteArray renamed = kThreeSellers;
+        renamed.replace("Paul Durand", "Paul Dupond");
+        QTest::newRow("a line changed, same size") << renamed << true;
+        QTest::newRow("emptied for a new fair") << QByteArray() << true;
+        QTest::newRow("written again as it was") << kThreeSellers << false;
+    }
+    void save_afterTheRegisterChangedOnDisk_writesNothing()
+    {
+        QFETCH(QByteArray, onDisk);
+        QFETCH(bool, refused);
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, kThreeSellers);
+        fixture.folder.write(kIndex, kStaleIndex);
+        EditorForm form;
+        QVERIFY(form.press("nouveau"));
+        form.type("NomVendeur", "Léa Bo");
+        form.type("CouponStop", "490");
+        QVERIFY(form.press("ajouter"));
+        fixture.dialogs.messages.clear();
+        const QList<QStringList> rows = form.rows();
+        fixture.folder.write(kRegister, onDisk);
+
+        QVERIFY(form.press("EnretQuit"));
+        if (!refused) {
+            QVERIFY(fixture.dialogs.messages.isEmpty());
+            QCOMPARE(fixture.folder.read(kRegister), kThreeSellers + "Léa Bo,13,,,,481,490,0,0\n");
+            QCOMPARE(fixture.folder.lines(kIndex), threeSellersIndex() + indexLines(481, 490, "Léa Bo,13"));
+            QVERIFY(!editwin::openInstance());
+            return;
+        }
+        QCOMPARE(fixture.dialogs.messages, QStringList{reg::kRegisterChangedMessage});
+        QCOMPARE(fixture.folder.read(kRegister), onDisk);
+        QCOMPARE(fixture.folder.read(kIndex), kStaleIndex);
+        QCOMPARE(editwin::openInstance(), form.w);
+        QCOMPARE(form.rows(), rows);
+        QCOMPARE(form.shown(), kEdited);
+    }
+
+    // A register saved back by LibreOffice Calc: what reads as the register
+    // is loaded without the quotes and saved as the program writes it; a line
+    // that cannot be read would be lost by the save, so the editor names it
+    // and does not open.
+    void opening_aRegisterSavedByCalc_data()
+    {
+        QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<qsizetype>("badLine"); // 0: it opens
+        QTest::addColumn<QByteArray>("written"); // by the save, when it opens
+        const QByteArray three = "Alice Dupré,1,Rue Haute 5,4000,Liège,1,50,2,1\n"
+                                 "Bob,2,Place 3,5000,Namur,51,60,0,0\n"
+                                 "Dupont Jean,3,Quai 2,6000,Charleroi,61,70,0,0\n";
+        QTest::newRow("every cell quoted") << kCalcAllQuoted << qsizetype(0) << three;
+        QTest::newRow("an empty row") << kCalcEmptyRows << qsizetype(0)
+                                      << three.left(three.indexOf("Dupont"));
+        QTest::newRow("blank lines by hand") << QByteArray("\n" + three.left(three.indexOf("Bob")) + "  \t\n\n")
+                                             << qsizetype(0) << three.left(three.indexOf("Bob"));
+        QTest::newRow("semicolons") << kCalcSemicolons << qsizetype(1) << QByteArray();
+        QTest::newRow("a quoted comma") << kCalcQuotedComma << qsizetype(3) << QByteArray();
+    }
+    void opening_aRegisterSavedByCalc()
+    {
+        QFETCH(QByteArray, saved);
+        QFETCH(qsizetype, badLine);
+        QFETCH(QByteArray, written);
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, saved);
+        fixture.folder.write(kIndex, kStaleIndex);
+        editwin *w = editwin::instance();
+        w->Show();
+        if (badLine > 0) {
+            QCOMPARE(fixture.dialogs.messages, QStringList{app::UnreadableLineMessage(kRegister, badLine)});
+            QVERIFY(!w->isVisible());
+            QVERIFY(!editwin::openInstance());
+            QCOMPARE(fixture.folder.read(kRegister), saved);
+            QCOMPARE(fixture.folder.read(kIndex), kStaleIndex);
+            return;
+        }
+        EditorForm form(w);
+        QCOMPARE(form.row(0), (QStringList{QStringLiteral("Alice Dupré"), "1", "Rue Haute 5", "4000",
+                                           QStringLiteral("Liège"), "1", "50", "2", "1"}));
+        QVERIFY(form.step("select"));
+        QVERIFY(form.press("abandonner"));
+        QVERIFY(form.press("EnretQuit"));
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+        QVERIFY(!editwin::openInstance());
+        QCOMPARE(fixture.folder.read(kRegister), written);
+        const int sellers = int(written.count('\n'));
+        QStringList index = indexLines(1, 50, QStringLiteral("Alice Dupré,1"));
+        if (sellers > 1)
+            index += indexLines(51, 60, "Bob,2");
+        if (sellers > 2)
+            index += indexLines(61, 70, "Dupont Jean,3");
+        QCOMPARE(fixture.folder.lines(kIndex), index);
     }
 
     void ajouter_takesARangeOfTheMostCoupons()
