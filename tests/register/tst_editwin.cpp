@@ -597,6 +597,8 @@ private slots:
         QCOMPARE(form.rows(), rows);
         QCOMPARE(form.fieldTexts(), texts);
         QCOMPARE(form.shown(), modifying ? kRowSelected : kNewSeller);
+        QCOMPARE(fixture.folder.read(kRegister), kThreeSellers);
+        QCOMPARE(fixture.folder.read(kIndex), kStaleIndex);
 
         // Put right, the seller goes in and is saved.
         form.type(qPrintable(field), right);
