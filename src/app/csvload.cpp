@@ -2,14 +2,21 @@
 
 #include "framework/controls.h"
 #include "framework/files.h"
+#include "framework/text.h"
+
+#include <cmath>
 
 namespace app {
 
 void FormatAmounts(QVector<QStringList> &rows, const fw::TextField &amountFormat)
 {
-    for (QStringList &row : rows)
-        if (row.size() > 1)
-            row[1] = amountFormat.formatted(row[1]);
+    for (QStringList &row : rows) {
+        if (row.size() < 2)
+            continue;
+        if (!std::isfinite(fw::Val(row[1])))
+            row[1] = QStringLiteral("0");
+        row[1] = amountFormat.formatted(row[1]);
+    }
 }
 
 qsizetype CsvLoad(fw::TextInputStream &stream, fw::Listbox &list, const fw::LineForm &form,

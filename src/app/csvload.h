@@ -27,11 +27,26 @@ struct CsvRows {
 // were read before.
 CsvRows ReadCsvRows(fw::TextInputStream &stream, const fw::LineForm &form, qsizetype linesRead = 0);
 
+// The rows as ReadCsvRows reads them, and every line as it was read, blank and
+// unreadable ones too: what a rewrite that removes one row needs to give back
+// every other line exactly. `rowLines` holds the place in `lines` of each row's line.
+struct CsvLines : CsvRows {
+    QStringList lines;
+    QVector<qsizetype> rowLines;
+};
+CsvLines ReadCsvLines(fw::TextInputStream &stream, const fw::LineForm &form, qsizetype linesRead = 0);
+
+// The value of an amount field: Val, and 0 for an amount that Val reads as
+// an infinity ("1e400"), as for one that is no number, so that one such
+// amount does not take every other out of a sum.
+double AmountValue(const QString &amount);
+
 // What the organiser is told of a line that cannot be read as data: the file,
 // the line and what to do.
 QString UnreadableLineMessage(const QString &file, qsizetype line);
 
-// Puts cell 1 of every row into the amount field's format.
+// Puts cell 1 of every row into the amount field's format; an amount that is
+// no finite number shows 0, as it counts.
 void FormatAmounts(QVector<QStringList> &rows, const fw::TextField &amountFormat);
 
 // Loads the remaining lines of a stream into a list, a row per data line as

@@ -2,16 +2,24 @@
 
 #include "framework/csv.h"
 #include "framework/files.h"
+#include "framework/text.h"
+
+#include <cmath>
 
 namespace app {
 
-CsvRows ReadCsvRows(fw::TextInputStream &stream, const fw::LineForm &form, qsizetype linesRead)
+namespace {
+
+// Reads the rows, and the lines as read when `kept` is given.
+void readRows(fw::TextInputStream &stream, const fw::LineForm &form, qsizetype linesRead, CsvRows &read,
+              CsvLines *kept)
 {
-    CsvRows read;
     qsizetype number = linesRead;
     while (!stream.Eof()) {
         const QString line = stream.ReadLine();
         ++number;
+        if (kept)
+            kept->lines.append(line);
         if (fw::IsBlankDataLine(line))
             continue;
         std::optional<QStringList> fields = fw::SplitDataLine(line, form);
@@ -25,8 +33,31 @@ CsvRows ReadCsvRows(fw::TextInputStream &stream, const fw::LineForm &form, qsize
             row.append(QString());
         row.resize(form.fields);
         read.rows.append(std::move(row));
+        if (kept)
+            kept->rowLines.append(kept->lines.size() - 1);
     }
+}
+
+} // namespace
+
+CsvRows ReadCsvRows(fw::TextInputStream &stream, const fw::LineForm &form, qsizetype linesRead)
+{
+    CsvRows read;
+    readRows(stream, form, linesRead, read, nullptr);
     return read;
+}
+
+CsvLines ReadCsvLines(fw::TextInputStream &stream, const fw::LineForm &form, qsizetype linesRead)
+{
+    CsvLines read;
+    readRows(stream, form, linesRead, read, &read);
+    return read;
+}
+
+double AmountValue(const QString &amount)
+{
+    const double value = fw::Val(amount);
+    return std::isfinite(value) ? value : 0;
 }
 
 QString UnreadableLineMessage(const QString &file, qsizetype line)

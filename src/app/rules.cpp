@@ -101,12 +101,6 @@ double Commission(double rate, double turnover)
     return r.negative != t.negative ? -commission : commission;
 }
 
-double AmountValue(const QString &amountText)
-{
-    const double value = fw::Val(amountText);
-    return std::isfinite(value) ? value : 0.0;
-}
-
 void AmountSum::add(double amount)
 {
     if (!std::isfinite(amount) || !std::isfinite(m_binary + amount))

@@ -25,10 +25,6 @@ std::int32_t SellerCode(const QString &codeText);
 // never as their binary approximations.
 double Commission(double rate, double turnover);
 
-// What an amount of a file counts: its number as Val reads it, 0 for a text
-// that is no number and for one beyond any Double ("1e400").
-double AmountValue(const QString &amountText);
-
 // A sum of amounts in decimal, to the millionth: 45 sales of 0.10 make 4.50,
 // not the 4.499999999999999 of binary sums. Amounts too large for that
 // (beyond a thousand billion) are summed in binary, and one that would take

@@ -1,39 +1,64 @@
 #include "cancelling.h"
 
-#include "coupons.h"
-
-#include "framework/files.h"
-#include "framework/text.h"
+#include "app/csvload.h"
+#include "framework/csv.h"
 
 namespace cashdesk {
 
-QStringList JournalLines(const QVector<QStringList> &rows, int skip)
+bool JournalShowsList(const QVector<QStringList> &journalRows, const QVector<QStringList> &listRows)
 {
-    QStringList lines;
-    lines.reserve(rows.size());
-    for (int i = 0; i < rows.size(); ++i)
-        if (i != skip)
-            lines.append(JournalLine(rows[i]));
+    if (journalRows.size() != listRows.size())
+        return false;
+    // A coupon recorded in this run is in the list as typed; its line reads
+    // back trimmed.
+    for (qsizetype r = 0; r < listRows.size(); ++r) {
+        const std::optional<QStringList> coupon = fw::SplitDataLine(listRows[r].value(0), fw::LineForm{});
+        if (!coupon || coupon->value(0) != journalRows[r].value(0))
+            return false;
+    }
+    return true;
+}
+
+QStringList LinesWithout(const app::CsvLines &read, qsizetype row)
+{
+    QStringList lines = read.lines;
+    lines.removeAt(read.rowLines[row]);
     return lines;
 }
 
-double Turnover(const QVector<QStringList> &rows, int skip)
+qsizetype LastSaleOf(const QVector<QStringList> &rows, const QString &coupon)
+{
+    for (qsizetype r = rows.size() - 1; r >= 0; --r)
+        if (rows[r].value(0) == coupon)
+            return r;
+    return -1;
+}
+
+double Turnover(const QVector<QStringList> &rows, qsizetype skip)
 {
     double total = 0;
-    for (int i = 0; i < rows.size(); ++i)
+    for (qsizetype i = 0; i < rows.size(); ++i)
         if (i != skip)
-            total += fw::Val(fw::Field(rows[i], 1));
+            total += app::AmountValue(rows[i].value(1));
     return total;
 }
 
-bool WriteSalesFile(const QString &name, const QVector<QStringList> &rows)
+QString CannotReadMessage(const QString &file)
 {
-    auto out = fw::CreateTextFile(name);
-    if (!out)
-        return false;
-    for (const QStringList &row : rows)
-        out->WriteLine(SaleLine(row));
-    return out->Close();
+    return QStringLiteral("Le fichier ") + file + QStringLiteral(" ne peut pas être lu : le coupon n'est pas effacé.");
+}
+
+QString JournalChangedMessage(const QString &journal)
+{
+    return QStringLiteral("Le journal ") + journal +
+           QStringLiteral(" a été modifié hors du programme et ne contient plus les coupons de la liste : le "
+                          "coupon n'est pas effacé. Relancez le programme pour que la liste montre le journal.");
+}
+
+QString SaleNotRemovedMessage(const QString &journal, const QString &salesFile)
+{
+    return QStringLiteral("Le coupon est effacé du journal ") + journal + QStringLiteral(", mais sa ligne reste dans ") +
+           salesFile + QStringLiteral(" : ce fichier ne peut pas être écrit.");
 }
 
 } // namespace cashdesk

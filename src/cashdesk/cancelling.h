@@ -4,19 +4,37 @@
 #include <QStringList>
 #include <QVector>
 
-// Cancelling a recorded coupon, apart from the window: rows are the cells of a
-// list, row by row.
+namespace app {
+struct CsvLines;
+}
+
+// Cancelling a recorded coupon, apart from the window. The journal and the
+// seller's sales file are rewritten from the lines they hold when the coupon
+// is cancelled, each less the coupon's line: every other line is written back
+// exactly as it was read. Rows are the fields of a file's data lines.
 namespace cashdesk {
 
-// The journal lines of every row but `skip`: the four cells of each row
-// joined by ",", exactly as they are.
-QStringList JournalLines(const QVector<QStringList> &rows, int skip);
+// True when the journal's rows hold the list's coupons (cell 0 of each list
+// row, as its journal line reads back), in the list's order: only then is the
+// line of a list row the one to remove. Anything else means the journal was
+// changed outside the program since the opening.
+bool JournalShowsList(const QVector<QStringList> &journalRows, const QVector<QStringList> &listRows);
 
-// The sum of the amounts (cell 1) of every row but `skip`.
-double Turnover(const QVector<QStringList> &rows, int skip);
+// The lines of a file, less the line of one of its rows.
+QStringList LinesWithout(const app::CsvLines &read, qsizetype row);
 
-// Replaces a seller sales file with one "coupon,amount" line per row. False
-// when it could not be written; the old file then stays whole.
-bool WriteSalesFile(const QString &name, const QVector<QStringList> &rows);
+// The last row whose coupon (cell 0) is exactly `coupon`, or -1.
+qsizetype LastSaleOf(const QVector<QStringList> &rows, const QString &coupon);
+
+// The sum of the amounts (cell 1) of every row but `skip`, each at its
+// app::AmountValue, as the opening sums them.
+double Turnover(const QVector<QStringList> &rows, qsizetype skip);
+
+// Why a coupon is not cancelled; it then stays recorded everywhere.
+QString CannotReadMessage(const QString &file);
+QString JournalChangedMessage(const QString &journal);
+// The journal no longer holds the coupon, but its sales file could not be
+// rewritten and the journal's old content not put back.
+QString SaleNotRemovedMessage(const QString &journal, const QString &salesFile);
 
 } // namespace cashdesk

@@ -2,6 +2,7 @@
 #include "ui_chgmenttaux.h"
 
 #include "journal.h"
+#include "recording.h"
 
 #include "app/module1.h"
 #include "framework/dialogs.h"
@@ -28,9 +29,12 @@ void ChgmentTaux::CreateControls()
 
 void ChgmentTaux::BevelButton1_Action()
 {
-    // Whatever is typed is taken as Val reads it. The rate in memory changes
-    // only with the file, so the rate in force is always the one stored.
-    const double rate = fw::Val(ui->nveautaux->Text()) / 100;
+    // The rate in memory changes only with the file, so the rate in force is
+    // always the one stored.
+    const std::optional<double> typed = cashdesk::TypedRate(ui->nveautaux->Text());
+    if (!typed)
+        return fw::MsgBox(cashdesk::kRateRefusedMessage);
+    const double rate = *typed;
     if (!cashdesk::WriteRateFile(rate)) {
         fw::MsgBox(QStringLiteral("Impossible d'écrire le fichier ") + cashdesk::kRateFile +
                    QStringLiteral(" : le taux de commission n'a pas été modifié."));

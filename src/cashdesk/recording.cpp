@@ -1,7 +1,10 @@
 #include "recording.h"
 
+#include "app/csvload.h"
+#include "framework/csv.h"
 #include "framework/files.h"
 #include "framework/text.h"
+#include "register/registerfiles.h"
 
 #include <cmath>
 #include <cstring>
@@ -12,7 +15,126 @@ namespace {
 
 QStringList splitLine(QByteArrayView line) { return fw::Split(fw::DecodeLine(line), QStringLiteral(",")); }
 
+bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// What a spreadsheet cell or a line of text brings along when it is pasted.
+QString withoutOuterLineEnds(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isLineEnd(text[begin]))
+        ++begin;
+    while (end > begin && isLineEnd(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+bool hasLineBreak(const QString &text) { return text.contains(u'\r') || text.contains(u'\n'); }
+
+// A number typed with a decimal comma: an optional sign, digits, one "," and
+// digits, blanks around. The same number with a point and without the blanks;
+// none for any other text.
+std::optional<QString> DecimalCommaAsPoint(const QString &text)
+{
+    QString number = fw::Trim(text);
+    qsizetype i = 0;
+    const qsizetype n = number.size();
+    if (i < n && (number[i] == u'+' || number[i] == u'-'))
+        ++i;
+    const qsizetype wholeStart = i;
+    while (i < n && isDigit(number[i]))
+        ++i;
+    if (i == wholeStart || i == n || number[i] != u',')
+        return std::nullopt;
+    const qsizetype comma = i++;
+    const qsizetype fractionStart = i;
+    while (i < n && isDigit(number[i]))
+        ++i;
+    if (i == fractionStart || i != n)
+        return std::nullopt;
+    number[comma] = u'.';
+    return number;
+}
+
+bool holds(QByteArrayView line, char c) { return std::memchr(line.data(), c, static_cast<size_t>(line.size())); }
+
+// A line as a spreadsheet saves it, with quotes or ";" separators; the
+// program's own lines have neither.
+bool isSpreadsheetLine(QByteArrayView line) { return holds(line, '"') || holds(line, ';'); }
+
+bool startsQuoted(QByteArrayView line)
+{
+    qsizetype i = 0;
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+        ++i;
+    return i < line.size() && line[i] == '"';
+}
+
+// The first field of a line that cannot be read as the index's, only to tell
+// whose line it is: the text before the first "," or ";", or inside the
+// quotes that open the line.
+QString firstFieldOf(QStringView line)
+{
+    line = line.trimmed();
+    if (!line.startsWith(u'"')) {
+        qsizetype end = 0;
+        while (end < line.size() && line[end] != u',' && line[end] != u';')
+            ++end;
+        return line.first(end).trimmed().toString();
+    }
+    QString text;
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        if (line[i] == u'"') {
+            if (i + 1 >= line.size() || line[i + 1] != u'"')
+                break;
+            ++i;
+        }
+        text.append(line[i]);
+    }
+    return text;
+}
+
+// A spreadsheet's line read as the spreadsheet meant it; one that cannot be
+// read, when it is the coupon's, leaves no seller but its number.
+void readSpreadsheetLine(QByteArrayView bytes, qsizetype number, const QString &coupon, CouponOwner &owner)
+{
+    const QString line = fw::DecodeLine(bytes);
+    if (const std::optional<QStringList> fields = fw::SplitDataLine(line, reg::kIndexLine)) {
+        if (fields->value(0) == coupon)
+            owner = {fields->value(1), fields->value(2), 0};
+    } else if (firstFieldOf(line) == coupon) {
+        owner = {QString(), QString(), number};
+    }
+}
+
 } // namespace
+
+std::optional<QString> TypedCoupon(const QString &typed)
+{
+    const QString coupon = withoutOuterLineEnds(typed);
+    if (coupon.contains(u',') || hasLineBreak(coupon))
+        return std::nullopt;
+    return coupon;
+}
+
+std::optional<QString> TypedAmount(const QString &typed)
+{
+    const QString amount = withoutOuterLineEnds(typed);
+    if (hasLineBreak(amount))
+        return std::nullopt;
+    if (amount.contains(u','))
+        return DecimalCommaAsPoint(amount);
+    return amount;
+}
+
+std::optional<double> TypedRate(const QString &typed)
+{
+    const double percent = fw::Val(DecimalCommaAsPoint(typed).value_or(typed));
+    if (!std::isfinite(percent))
+        return std::nullopt;
+    return percent / 100;
+}
 
 CouponOwner FindCouponOwner(fw::TextInputStream &index, const QString &coupon)
 {
@@ -21,31 +143,47 @@ CouponOwner FindCouponOwner(fw::TextInputStream &index, const QString &coupon)
     // decoded. An ASCII byte decodes to the same character in every encoding
     // a line may have, and any other byte to a character outside ASCII: for
     // an ASCII coupon number, equal bytes are exactly an equal first field.
+    // A line a spreadsheet saved with quotes or ";" is read field by field,
+    // when its first bytes show that it may be the coupon's.
     const QByteArray wanted = coupon.toUtf8();
     const bool asciiCoupon = fw::IsAscii(wanted);
     const bool canMatch = !coupon.contains(QLatin1Char(',')); // a first field never holds one
     const qsizetype n = wanted.size();
     CouponOwner owner;
+    qsizetype number = 0;
     while (!index.Eof()) {
         const QByteArrayView line = index.ReadLineBytes();
+        ++number;
         if (!canMatch)
             continue;
         if (asciiCoupon) {
-            if (line.size() < n || (line.size() > n && line[n] != ',') ||
-                std::memcmp(line.data(), wanted.constData(), static_cast<size_t>(n)) != 0)
+            const bool sameStart =
+                line.size() >= n && std::memcmp(line.data(), wanted.constData(), static_cast<size_t>(n)) == 0;
+            const char next = line.size() > n ? line[n] : ',';
+            if (sameStart && next == ',' && !isSpreadsheetLine(line)) {
+                const QStringList fields = splitLine(line);
+                owner = {fw::Field(fields, 1), fw::Field(fields, 2), 0};
                 continue;
-        } else {
+            }
+            if (!(sameStart && (next == ',' || next == ';')) && !startsQuoted(line))
+                continue;
+        } else if (!isSpreadsheetLine(line)) {
             const qsizetype comma = line.indexOf(',');
             if (fw::IsAscii(comma < 0 ? line : line.first(comma)))
                 continue;
-            if (fw::Field(splitLine(line), 0) != coupon)
-                continue;
+            const QStringList fields = splitLine(line);
+            if (fw::Field(fields, 0) == coupon)
+                owner = {fw::Field(fields, 1), fw::Field(fields, 2), 0};
+            continue;
         }
-        const QStringList fields = splitLine(line);
-        owner.name = fw::Field(fields, 1);
-        owner.codeText = fw::Field(fields, 2);
+        readSpreadsheetLine(line, number, coupon, owner);
     }
     return owner;
+}
+
+QString NoSellerMessage(const CouponOwner &owner)
+{
+    return owner.badLine ? app::UnreadableLineMessage(reg::kCouponIndex, owner.badLine) : kNoSellerMessage;
 }
 
 QString DuplicateMessage(int row) { return QStringLiteral("Coupon déjà saisi, position ") + fw::Str(row + 1); }

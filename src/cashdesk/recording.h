@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace fw {
 class TextInputStream;
 }
 
-// Recording a sold coupon: finding its seller in the coupon index, and the
-// lines and messages of a recording.
+// Recording a sold coupon: what the cashier typed as it goes into the files,
+// finding its seller in the coupon index, and the lines and messages of a
+// recording. The rate dialog reads a decimal comma the same way.
 namespace cashdesk {
 
 inline const QString kHighAmountMessage = QStringLiteral("Info: Montant élevé");
@@ -18,13 +20,41 @@ inline const QString kSalesFileMessage = QStringLiteral("Problem creating the te
 inline const QString kAmountOutOfRangeMessage =
     QStringLiteral("Montant hors limites: le coupon n'est pas enregistré.");
 
+inline const QString kCouponRefusedMessage = QStringLiteral(
+    "N° de coupon invalide : tapez seulement le numéro, sans virgule ni retour à la ligne.");
+inline const QString kAmountRefusedMessage =
+    QStringLiteral("Montant invalide : tapez un nombre comme 12.50 ou 12,50.");
+inline const QString kRateRefusedMessage =
+    QStringLiteral("Taux invalide : tapez un pourcentage comme 12 ou 12,5.");
+
+// The coupon number and the amount as they go into the files. A line end
+// pasted before or after them is dropped ("7\n" is coupon 7); other blanks
+// stay, and an amount without a comma stays as typed. An amount with a
+// decimal comma, "2,50" or " 3,75 ", is written with a point and without the
+// blanks around it, "2.50" or "3.75". None when what is left would put a
+// "," or a line break into a line of a file, which has no quoting: the
+// recording is refused.
+std::optional<QString> TypedCoupon(const QString &typed);
+std::optional<QString> TypedAmount(const QString &typed);
+
+// The rate, as a fraction, of a percentage typed in the rate dialog: what Val
+// reads, a decimal comma being the point ("12,5" gives 0.125). None when it is
+// not a finite number, which the rate file could not hold.
+std::optional<double> TypedRate(const QString &typed);
+
 // The seller of the last index line whose first field is the coupon number,
-// text against text; fields missing from that line are empty. No name: no seller.
+// text against text; fields missing from that line are empty. No name: no
+// seller. When that last line cannot be read as the index's (a spreadsheet's
+// ";" line, or a quoted comma), there is no name and badLine numbers it.
 struct CouponOwner {
     QString name;
     QString codeText;
+    qsizetype badLine = 0;
 };
 CouponOwner FindCouponOwner(fw::TextInputStream &index, const QString &coupon);
+
+// What the cashier is told of a coupon without a seller.
+QString NoSellerMessage(const CouponOwner &owner);
 
 // The message for a coupon already in the list at that row (counted from 0).
 QString DuplicateMessage(int row);

@@ -2,7 +2,6 @@
 #include "ui_window1.h"
 
 #include "cancelling.h"
-#include "coupons.h"
 #include "journal.h"
 
 #include "app/csvload.h"
@@ -22,7 +21,9 @@ const QString kNoSalesFile = QStringLiteral("Il n'y a pas de fichier pour ce ven
 
 } // namespace
 
-// Cancelling a recorded coupon.
+// Cancelling a recorded coupon: out of the journal and out of its seller's
+// sales file, both or neither. Until both files are rewritten nothing on
+// the screen changes, so a coupon that is not cancelled is still seen.
 void Window1::BevelButton3_Action()
 {
     fw::Listbox &coupons = *ui->ReferenceBox;
@@ -32,34 +33,55 @@ void Window1::BevelButton3_Action()
         return;
     }
 
-    // The journal is rewritten before the screen changes: when it cannot be,
-    // the coupon stays recorded everywhere and the cashier sees it still there.
-    const QVector<QStringList> rows = coupons.Rows();
-    const QString coupon = coupons.Cell(selected, 0);
-    if (!WriteJournal(Module1::thename, Module1::myday, JournalLines(rows, selected))) {
-        fw::MsgBox(kCannotRewrite);
-        return;
-    }
-    Module1::vc2 = coupons.Cell(selected, 3);
-    coupons.RemoveRow(selected);
-    Module1::grandtotal = Turnover(rows, selected);
-    ui->ShowTotal->SetText(fw::Str(Module1::grandtotal));
-    ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, Module1::grandtotal)));
+    // The journal is read again rather than rebuilt from the list, whose
+    // amounts are put into the amount format: every other line is written
+    // back exactly as it is in the file.
+    const QString &journalFile = Module1::thename;
+    std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(journalFile);
+    if (!in)
+        return fw::MsgBox(CannotReadMessage(journalFile));
+    in->ReadLine();
+    in->ReadLine();
+    const app::CsvLines journal = app::ReadCsvLines(*in, kJournalLine, 2);
+    if (journal.badLine)
+        return fw::MsgBox(app::UnreadableLineMessage(journalFile, journal.badLine));
+    if (!JournalShowsList(journal.rows, coupons.Rows()))
+        return fw::MsgBox(JournalChangedMessage(journalFile));
+    QList<fw::TextFileLines> rewrite{
+        {journalFile, QStringList{JournalHeader1(Module1::myday), JournalHeader2()} + LinesWithout(journal, selected)}};
 
+    const QString codeText = coupons.Cell(selected, 3);
+    const QString coupon = journal.rows[selected].value(0);
+    const QString salesFile = app::SalesFileName(codeText);
     fw::Listbox &sales = *ui->ListCachee;
     sales.DeleteAllRows();
-    const QString salesFile = app::SalesFileName(Module1::vc2);
-    std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(salesFile);
-    if (!in) {
-        fw::MsgBox(kNoSalesFile);
-        return;
+    std::unique_ptr<fw::TextInputStream> salesIn = fw::OpenAsTextFile(salesFile);
+    if (!salesIn && fw::Exists(salesFile))
+        return fw::MsgBox(CannotReadMessage(salesFile));
+    qsizetype sale = -1;
+    if (salesIn) {
+        const app::CsvLines read = app::ReadCsvLines(*salesIn, app::kSaleLine);
+        if (read.badLine)
+            return fw::MsgBox(app::UnreadableLineMessage(salesFile, read.badLine));
+        sale = LastSaleOf(read.rows, coupon);
+        if (sale >= 0)
+            rewrite.append({salesFile, LinesWithout(read, sale)});
+        sales.AppendRows(read.rows);
     }
-    app::CsvLoad(*in, sales, app::kSaleLine);
 
-    const int found = LastRowOf(sales, coupon);
-    if (found < 0)
-        return;
-    sales.RemoveRow(found);
-    if (!WriteSalesFile(salesFile, sales.Rows()))
-        fw::MsgBox(kCannotRewrite);
+    const fw::ReplaceFailure failure = fw::ReplaceTextFiles(rewrite);
+    if (failure && failure.unrestored.isEmpty())
+        return fw::MsgBox(kCannotRewrite);
+    // Cancelled, or at least out of the journal, which the screen follows.
+    Module1::vc2 = codeText;
+    coupons.RemoveRow(selected);
+    if (!failure && sale >= 0)
+        sales.RemoveRow(static_cast<int>(sale));
+    Module1::grandtotal = Turnover(journal.rows, selected);
+    ui->ShowTotal->SetText(fw::Str(Module1::grandtotal));
+    ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, Module1::grandtotal)));
+    if (failure)
+        fw::MsgBox(SaleNotRemovedMessage(journalFile, salesFile));
+    else if (!salesIn)
+        fw::MsgBox(kNoSalesFile);
 }

@@ -74,14 +74,19 @@ void Window1::Event_Open()
         Module1::grandtotal = 0;
         journal->ReadLine();
         journal->ReadLine();
-        QVector<QStringList> rows = app::ReadCsvRows(*journal, kJournalLine, 2).rows;
-        for (const QStringList &row : rows)
-            Module1::grandtotal += fw::Val(row[1]);
-        app::FormatAmounts(rows, *ui->fromat);
-        ui->ReferenceBox->AppendRows(std::move(rows));
+        app::CsvRows read = app::ReadCsvRows(*journal, kJournalLine, 2);
+        for (const QStringList &row : read.rows)
+            Module1::grandtotal += app::AmountValue(row[1]);
+        app::FormatAmounts(read.rows, *ui->fromat);
+        ui->ReferenceBox->AppendRows(std::move(read.rows));
         ui->PushButton5->setEnabled(false);
         ui->ShowTotal->SetText(fw::Str(Module1::grandtotal));
         ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, Module1::grandtotal)));
+        // A line that is not the journal's own is named, not guessed at: the
+        // list and the turnover leave it out, and the journal keeps it, as it
+        // is never rewritten while it holds such a line.
+        if (read.badLine)
+            fw::MsgBox(app::UnreadableLineMessage(Module1::thename, read.badLine));
     } else {
         if (!WriteJournal(Module1::thename, Module1::myday))
             return stopWith(CannotCreateMessage(Module1::thename));

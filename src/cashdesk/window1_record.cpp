@@ -17,7 +17,11 @@ using namespace cashdesk;
 // Recording a sold coupon.
 void Window1::BevelButton1_Action()
 {
-    const QString coupon = ui->EntryCoupon->Text();
+    // What was typed stays in the fields until the coupon is recorded.
+    const std::optional<QString> typedCoupon = TypedCoupon(ui->EntryCoupon->Text());
+    if (!typedCoupon)
+        return fw::MsgBox(kCouponRefusedMessage);
+    const QString &coupon = *typedCoupon;
     if (coupon.isEmpty())
         return;
 
@@ -26,7 +30,10 @@ void Window1::BevelButton1_Action()
         return fw::MsgBox(DuplicateMessage(row));
     }
 
-    const QString amount = ui->ValeurCoupon->Text();
+    const std::optional<QString> typedAmount = TypedAmount(ui->ValeurCoupon->Text());
+    if (!typedAmount)
+        return fw::MsgBox(kAmountRefusedMessage);
+    const QString &amount = *typedAmount;
     const double turnover = fw::Val(ui->ShowTotal->Text()) + fw::Val(amount);
     if (!IsRecordableTurnover(turnover))
         return fw::MsgBox(kAmountOutOfRangeMessage);
@@ -38,7 +45,7 @@ void Window1::BevelButton1_Action()
         return fw::MsgBox(kNoIndexMessage);
     const CouponOwner owner = FindCouponOwner(*index, coupon);
     if (owner.name.isEmpty())
-        return fw::MsgBox(kNoSellerMessage);
+        return fw::MsgBox(NoSellerMessage(owner));
 
     // A sale is recorded in the sales file, the journal and the list, or,
     // with a message, nowhere: both files are opened before either is
@@ -69,6 +76,7 @@ void Window1::BevelButton1_Action()
     ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, turnover)));
 
     ui->ReferenceBox->AppendRows({row});
+    ui->ReferenceBox->scrollToBottom(); // the cashier checks the line just recorded
 
     ui->ValeurCoupon->SetText(QString());
     ui->EntryCoupon->SetText(QString());

@@ -87,7 +87,7 @@ std::optional<QStringList> SplitDataLine(QStringView line, const LineForm &form)
 bool IsBlankDataLine(QStringView line)
 {
     for (QChar c : line)
-        if (!isBlank(c) && c != u',')
+        if (!isBlank(c) && c != u',' && c != u';')
             return false;
     return true;
 }

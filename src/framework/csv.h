@@ -25,7 +25,8 @@ struct LineForm {
 std::optional<QStringList> SplitDataLine(QStringView line, const LineForm &form);
 
 // A line of nothing but blanks, tabs and empty fields: no data, skipped by
-// every reader (a spreadsheet leaves such lines, and so does an editor).
+// every reader (a spreadsheet leaves such lines, ",,," or ";;;" for an empty
+// row, and so does an editor).
 bool IsBlankDataLine(QStringView line);
 
 } // namespace fw

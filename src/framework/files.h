@@ -109,6 +109,26 @@ private:
     bool m_givenBack = false;
 };
 
+// The lines a file is to hold.
+struct TextFileLines {
+    QString name;
+    QStringList lines;
+};
+
+// What a change to several files could not do.
+struct ReplaceFailure {
+    QString file;          // the file that could not be written or put in place; empty: all done
+    QStringList unrestored; // files replaced before it whose old content could not be put back
+    explicit operator bool() const { return !file.isEmpty(); }
+};
+
+// Replaces each file by its lines, as CreateTextFile and WriteLine write
+// them, as one change: every new file is written whole before the first
+// takes the place of its old one, so a file that cannot be written leaves
+// every file as it was; should one then fail to take its place, the files
+// already replaced get their old bytes back.
+ReplaceFailure ReplaceTextFiles(const QList<TextFileLines> &files);
+
 // A writer at the end of the file; a missing file is created. A file whose
 // last line has no line end (saved so by hand) gets one before the first
 // line, so that line is never glued onto the last.

@@ -31,4 +31,10 @@ NewSellerProposal ProposeNewSeller(const QVector<Seller> &sellers)
     return {NextNumber(highestOf(sellers, &Seller::CodeVendeur)), NextNumber(highestOf(sellers, &Seller::CouponStop))};
 }
 
+QString SaveRefusalMessage(const Seller &seller, const QString &reason)
+{
+    return reason + QStringLiteral(" Vendeur : ") + seller.NomVendeur + QStringLiteral(", numéro ") +
+           seller.CodeVendeur + QStringLiteral(". Aucun des deux fichiers vendeurs n'a été modifié.");
+}
+
 } // namespace reg

@@ -17,4 +17,16 @@ struct NewSellerProposal {
 };
 NewSellerProposal ProposeNewSeller(const QVector<Seller> &sellers);
 
+// The save's refusal of a seller of the list that cannot be written.
+QString SaveRefusalMessage(const Seller &seller, const QString &reason);
+
+// The save's refusal when the register file is no longer what the editor
+// loaded: rewriting it from the list would erase what was added since.
+inline const QString kRegisterChangedMessage =
+    QStringLiteral("Le fichier des vendeurs ") + kRegisterFile +
+    QStringLiteral(" a changé depuis son ouverture dans cet éditeur (un vendeur ajouté dans la création des "
+                   "fichiers vendeurs, ou une ligne changée à la main). L'enregistrer effacerait ces changements : "
+                   "rien n'a été enregistré. Notez vos modifications, cliquez sur \"Sélectionner\" puis sur "
+                   "\"Quitter\" pour fermer l'éditeur sans enregistrer, et rouvrez-le.");
+
 } // namespace reg

@@ -11,7 +11,11 @@
 #include "framework/files.h"
 #include "framework/runtime.h"
 
+#include <QCryptographicHash>
+
 namespace {
+
+QByteArray digest(const QByteArray &bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256); }
 
 QVector<reg::Seller> sellersOf(const fw::Listbox &list)
 {
@@ -68,9 +72,15 @@ QStringList editwin::typedCells() const
     return texts;
 }
 
-bool editwin::refused(const reg::Seller &seller) const
+bool editwin::refused(const reg::Seller &seller, int row) const
 {
-    const QString refusal = reg::SellerRefusal(seller);
+    QString refusal = reg::SellerRefusal(seller);
+    if (refusal.isEmpty()) {
+        QVector<reg::Seller> others = sellersOf(*ui->ListeVendeurs2);
+        if (row >= 0 && row < others.size())
+            others.remove(row);
+        refusal = reg::ConflictRefusal(seller, others);
+    }
     if (!refusal.isEmpty())
         fw::MsgBox(refusal);
     return !refusal.isEmpty();
@@ -127,7 +137,7 @@ void editwin::modifier_Action()
         return;
     // A refused seller stays in the fields, to be put right; the row keeps its texts.
     const QStringList cells = typedCells();
-    if (refused(reg::SellerFromFields(cells)))
+    if (refused(reg::SellerFromFields(cells), row))
         return;
     for (int column = 0; column < int(cells.size()); ++column)
         list.SetCell(row, column, cells[column]);
@@ -167,21 +177,27 @@ void editwin::abandonner_Action()
 
 void editwin::EnretQuit_Action()
 {
-    // A row loaded from a register written before ranges were checked could
-    // still fill the disk: it is shown, to be put right first.
+    // Sellers added to the file since the opening are not in the list:
+    // rewriting the file from the list would erase them. A file gone (or
+    // that cannot be read) holds nothing to lose; the write reports it.
+    if (const std::optional<QByteArray> now = reg::RegisterBytes(); now && digest(*now) != m_loaded) {
+        fw::MsgBox(reg::kRegisterChangedMessage);
+        return;
+    }
+    // A row loaded from a register written before sellers were checked is
+    // shown, to be put right first: the coupon index never sends a coupon to
+    // two sellers.
     const QVector<reg::Seller> sellers = sellersOf(*ui->ListeVendeurs2);
-    for (int row = 0; row < sellers.size(); ++row) {
-        const std::int64_t count = reg::CouponCount(sellers[row]);
-        if (count <= reg::kMostCouponsOfASeller)
-            continue;
-        ui->ListeVendeurs2->SetListIndex(row);
-        fw::MsgBox(reg::RangeRefusal(count) + QStringLiteral(" Vendeur : ") + sellers[row].NomVendeur +
-                   QStringLiteral(", numéro ") + sellers[row].CodeVendeur +
-                   QStringLiteral(". Aucun des deux fichiers vendeurs n'a été modifié."));
+    if (const reg::RegisterRefusal refusal = reg::CheckRegister(sellers)) {
+        ui->ListeVendeurs2->SetListIndex(int(refusal.row));
+        fw::MsgBox(reg::SaveRefusalMessage(sellers[refusal.row], refusal.reason));
         return;
     }
     // A save that fails leaves the editor as it was: the changes stay for another try.
     if (const reg::WriteFailure failure = reg::RewriteRegister(sellers)) {
+        // The register was replaced all the same: what is on disk is now the list's.
+        if (failure.file == reg::kCouponIndex && !failure.opening)
+            m_loaded = digest(reg::RegisterBytes().value_or(QByteArray()));
         fw::MsgBox(saveFailedMessage(failure));
         return;
     }
@@ -192,13 +208,21 @@ void editwin::quitter_Action() { Close(); }
 
 void editwin::Event_Open()
 {
-    std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(reg::kRegisterFile);
-    if (!in) {
+    const std::optional<QByteArray> bytes = reg::RegisterBytes();
+    if (!bytes) {
         fw::MsgBox(QStringLiteral("Le fichier des vendeurs n'existe pas!"));
         Close();
         return;
     }
-    // A line of fewer than nine fields leaves its last cells empty.
-    app::CsvLoad(*in, *ui->ListeVendeurs2, reg::kRegisterLine);
+    // A line of fewer than nine fields leaves its last cells empty. A line
+    // that cannot be read at all would be dropped by the save: nothing is
+    // loaded to save until it is put right, and the editor is not shown.
+    fw::TextInputStream in(*bytes);
+    if (const qsizetype badLine = app::CsvLoad(in, *ui->ListeVendeurs2, reg::kRegisterLine); badLine > 0) {
+        fw::MsgBox(app::UnreadableLineMessage(reg::kRegisterFile, badLine));
+        Close();
+        return;
+    }
+    m_loaded = digest(*bytes);
     showButtons(State::Browsing);
 }

@@ -2,6 +2,8 @@
 
 #include "framework/window.h"
 
+#include <QByteArray>
+
 #include <array>
 #include <memory>
 
@@ -51,8 +53,12 @@ private:
     void emptyFields();
     // What the nine fields hold, in the order of the list's columns.
     QStringList typedCells() const;
-    // Shows why the seller cannot go into the list; false when it can.
-    bool refused(const reg::Seller &seller) const;
+    // Shows why the seller cannot go into the list beside the other rows
+    // (all rows but `row`); false when it can.
+    bool refused(const reg::Seller &seller, int row = -1) const;
 
     std::unique_ptr<Ui::editwin> ui;
+    // A digest of the register file as loaded: the save rewrites the file
+    // only while it still holds just what the list was loaded from.
+    QByteArray m_loaded;
 };

@@ -1,7 +1,11 @@
 #include "registerfiles.h"
 
+#include "app/csvload.h"
 #include "framework/files.h"
 #include "framework/text.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 #include <type_traits>
 
@@ -20,6 +24,30 @@ Seller SellerFromFields(const QStringList &fields)
     s.locaquariums = fw::Field(fields, 7);
     s.locrampes = fw::Field(fields, 8);
     return s;
+}
+
+std::optional<QByteArray> RegisterBytes()
+{
+    // Only a plain file: a device such as /dev/zero would never end.
+    QFile file(fw::DataPath(kRegisterFile));
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+RegisterContent ReadRegister(const QByteArray &bytes)
+{
+    fw::TextInputStream in(bytes);
+    app::CsvRows read = app::ReadCsvRows(in, kRegisterLine);
+    RegisterContent content;
+    content.sellers.reserve(read.rows.size());
+    for (const QStringList &row : read.rows)
+        content.sellers.append(SellerFromFields(row));
+    content.badLine = read.badLine;
+    return content;
 }
 
 QString RegisterLine(const Seller &s)

@@ -2,10 +2,12 @@
 
 #include "framework/csv.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QVector>
 #include <cstdint>
+#include <optional>
 
 namespace fw {
 class TextOutputStream;
@@ -39,6 +41,19 @@ struct Seller {
 
 // A seller from the nine cells of a list row in file order; missing cells are empty.
 Seller SellerFromFields(const QStringList &fields);
+
+// The register file's bytes; none when it is not a file that can be read
+// (missing, a folder, a device).
+std::optional<QByteArray> RegisterBytes();
+
+// The sellers of a register file's bytes as its readers take them, fields
+// trimmed, blank lines skipped; `badLine` numbers the first line that cannot
+// be read as a register line (see fw::SplitDataLine), or is 0.
+struct RegisterContent {
+    QVector<Seller> sellers;
+    qsizetype badLine = 0;
+};
+RegisterContent ReadRegister(const QByteArray &bytes);
 
 // The seller's line of the register file: the nine fields joined by ",".
 QString RegisterLine(const Seller &seller);

@@ -4,6 +4,7 @@
 #include "registerfiles.h"
 #include "sellerrules.h"
 
+#include "app/csvload.h"
 #include "framework/dialogs.h"
 #include "framework/runtime.h"
 
@@ -66,6 +67,14 @@ void VendorFiles::BevelButton1_Action()
     seller.locrampes = ui->locrampes->Text();
     // Refused before anything is written; the form keeps the seller to be put right.
     if (const QString refusal = reg::SellerRefusal(seller); !refusal.isEmpty())
+        return fw::MsgBox(refusal);
+    // Checked against the register as it is on disk, hand edits included: a
+    // line that cannot be read could hide a clash.
+    const std::optional<QByteArray> bytes = reg::RegisterBytes();
+    const reg::RegisterContent registered = bytes ? reg::ReadRegister(*bytes) : reg::RegisterContent{};
+    if (registered.badLine > 0)
+        return fw::MsgBox(app::UnreadableLineMessage(reg::kRegisterFile, registered.badLine));
+    if (const QString refusal = reg::ConflictRefusal(seller, registered.sellers); !refusal.isEmpty())
         return fw::MsgBox(refusal);
 
     // The list shows what the files hold: a seller not written whole to both

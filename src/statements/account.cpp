@@ -1,6 +1,6 @@
 #include "account.h"
 
-#include "app/rules.h"
+#include "app/csvload.h"
 #include "framework/text.h"
 
 #include <algorithm>

@@ -2,7 +2,6 @@
 
 #include "rtf.h"
 
-#include "app/csvload.h"
 #include "app/rules.h"
 #include "framework/files.h"
 
@@ -10,14 +9,13 @@
 
 namespace statements {
 
-SellersByCode ReadSellersByCode(fw::TextInputStream &sellers)
+SellersByCode ReadSellersByCode(const QByteArray &registerBytes)
 {
-    const app::CsvRows read = app::ReadCsvRows(sellers, reg::kRegisterLine);
+    reg::RegisterContent read = reg::ReadRegister(registerBytes);
     SellersByCode byCode;
     byCode.badLine = read.badLine;
-    byCode.sellers.reserve(read.rows.size());
-    for (const QStringList &row : read.rows) {
-        reg::Seller seller = reg::SellerFromFields(row);
+    byCode.sellers.reserve(read.sellers.size());
+    for (reg::Seller &seller : read.sellers) {
         const std::int32_t code = app::SellerCode(seller.CodeVendeur);
         byCode.highest = std::max(byCode.highest, code);
         byCode.sellers.insert(code, std::move(seller));

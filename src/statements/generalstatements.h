@@ -2,6 +2,7 @@
 
 #include "register/registerfiles.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 #include <cstdint>
@@ -33,7 +34,7 @@ struct SellersByCode {
     std::int32_t highest = 0; // 0 when no code is above 0
     qsizetype badLine = 0;    // the first line that cannot be read, 0 for none
 };
-SellersByCode ReadSellersByCode(fw::TextInputStream &sellers);
+SellersByCode ReadSellersByCode(const QByteArray &registerBytes);
 
 // A larger highest code is a typing mistake: a page for every code up to it
 // would take hours and fill the disk.

@@ -78,16 +78,13 @@ void utilities::BevelButton2_Action()
         Close();
     };
 
-    SellersByCode sellers;
-    {
-        std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(reg::kRegisterFile);
-        if (!in) {
-            fw::MsgBox(kRegisterVanished);
-            Close();
-            return;
-        }
-        sellers = ReadSellersByCode(*in);
+    const std::optional<QByteArray> registerBytes = reg::RegisterBytes();
+    if (!registerBytes) {
+        fw::MsgBox(kRegisterVanished);
+        Close();
+        return;
     }
+    const SellersByCode sellers = ReadSellersByCode(*registerBytes);
     // A seller whose line cannot be read would be missing from the document,
     // or get another's page: nothing is written until the line is put right.
     if (sellers.badLine != 0)

@@ -189,6 +189,10 @@ private slots:
                                         << QList<QStringList>{{"1", "5.50"}, {"2", ""}, {"3", "0.00"}} << qsizetype(0);
         QTest::newRow("quoted amount") << QByteArray("\"4\",\"2.50\"\n") << true << QList<QStringList>{{"4", "2.50"}}
                                        << qsizetype(0);
+        QTest::newRow("infinite amount shows as it counts")
+            << QByteArray("1,1e400\n2,-1e400\n3,1e300\n") << true
+            << QList<QStringList>{{"1", "0.00"}, {"2", "0.00"}, {"3", "1" + QString(300, QLatin1Char('0')) + ".00"}}
+            << qsizetype(0);
         // Counted over every line of the file, blank ones included, as an editor shows them.
         QTest::newRow("spreadsheet lines left out and numbered")
             << QByteArray("1,2\n\n3,\"2,5\"\n4;2,5\n5,6\n") << false << QList<QStringList>{{"1", "2"}, {"5", "6"}}
@@ -212,6 +216,39 @@ private slots:
         for (int r = 0; r < rows.size(); ++r)
             QCOMPARE((QStringList{list.Cell(r, 0), list.Cell(r, 1)}), rows[r]);
         QCOMPARE(list.LastIndex(), rows.size() - 1);
+    }
+
+    // What a rewrite that removes one row needs: every line as read, and
+    // where each row's line is among them.
+    void readCsvLines_keepsEveryLineAsRead()
+    {
+        DataFolder folder;
+        folder.write("f.csv", "header\n 1 , 2 \n\n3,\"2,5\"\n\"4\",\"2.555\"\r\n,\n5,6");
+        auto in = fw::OpenAsTextFile("f.csv");
+        in->ReadLine();
+        const app::CsvLines read = app::ReadCsvLines(*in, fw::LineForm{2, 0b11}, 1);
+        QCOMPARE(read.lines, (QStringList{" 1 , 2 ", "", "3,\"2,5\"", "\"4\",\"2.555\"", ",", "5,6"}));
+        QCOMPARE(read.rows, (QVector<QStringList>{{"1", "2"}, {"4", "2.555"}, {"5", "6"}}));
+        QCOMPARE(read.rowLines, (QVector<qsizetype>{0, 3, 5}));
+        QCOMPARE(read.badLine, qsizetype(4));
+    }
+
+    void amountValue_countsWhatIsNoFiniteNumberAsZero_data()
+    {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<double>("value");
+        QTest::newRow("plain") << "2.555" << 2.555;
+        QTest::newRow("negative") << "-3" << -3.0;
+        QTest::newRow("no number") << "abc" << 0.0;
+        QTest::newRow("infinite") << "1e400" << 0.0;
+        QTest::newRow("minus infinite") << "-1e400" << 0.0;
+        QTest::newRow("large but finite") << "1e300" << 1e300;
+    }
+    void amountValue_countsWhatIsNoFiniteNumberAsZero()
+    {
+        QFETCH(QString, amount);
+        QFETCH(double, value);
+        QCOMPARE(app::AmountValue(amount), value);
     }
 
     void pictures_loadFromResourcesOrNothing()

@@ -1,5 +1,6 @@
 #include "drivers.h"
 
+#include "app/csvload.h"
 #include "app/module1.h"
 #include "app/pictures.h"
 #include "cashdesk/window1.h"
@@ -92,6 +93,21 @@ private slots:
         QTest::newRow("windows line ends and encoding")
             << QByteArray("5,1.5,L\xe9on,3\r\n") << QList<QStringList>{{"5", "1.50", QStringLiteral("Léon"), "3"}}
             << "1.50" << "0.20";
+        // As LibreOffice Calc saves it: every cell quoted (columns of text),
+        // or the text cells only, an empty row as ",,,".
+        QTest::newRow("spreadsheet, every field quoted")
+            << QByteArray("\"1\",\"2.555\",\"Dupont\",\"1\"\n\"2\",\"10\",\"L\xc3\xa9on \"\"Poisson\"\"\",\"07\"\n")
+            << QList<QStringList>{{"1", "2.56", "Dupont", "1"}, {"2", "10.00", QStringLiteral("Léon \"Poisson\""), "07"}}
+            << "12.56" << "1.50";
+        QTest::newRow("spreadsheet, text quoted, empty rows")
+            << QByteArray("1,2.5,\"Dupont\",1\n,,,\n;;;\n2,10,\"L\xc3\xa9on Martin\",7\n")
+            << QList<QStringList>{{"1", "2.50", "Dupont", "1"}, {"2", "10.00", QStringLiteral("Léon Martin"), "7"}}
+            << "12.50" << "1.50";
+        QTest::newRow("infinite amounts count 0")
+            << QByteArray("1,10,A,1\n2,1e400,A,1\n3,-1e400,B,2\n4,5,B,2\n")
+            << QList<QStringList>{{"1", "10.00", "A", "1"}, {"2", "0.00", "A", "1"}, {"3", "0.00", "B", "2"},
+                                  {"4", "5.00", "B", "2"}}
+            << "15.00" << "1.80";
         QTest::newRow("exact sum of unformatted amounts")
             << QByteArray("1,0.004,A,1\n2,0.004,A,1\n") << QList<QStringList>{{"1", "0.00", "A", "1"},
                                                                              {"2", "0.00", "A", "1"}}
@@ -117,6 +133,38 @@ private slots:
         QCOMPARE(desk.control<fw::TextField>("ShowComm")->Text(), commission);
         QVERIFY(!desk.control<QPushButton>("PushButton5")->isEnabled());
         // Reloading never rewrites the journal.
+        QCOMPARE(fixture.folder.read(kJournal), kEarlierHeader + lines);
+    }
+
+    // A line that is not the journal's own is named, with its number counted
+    // from the file's first line; the readable lines are loaded and counted,
+    // and the journal stays as it is.
+    void secondRun_namesAnUnreadableJournalLine_data()
+    {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("saved with semicolons") << QByteArray("1;2,5;Dupont;1\n2;10;Dupont;1\n") << 3 << 0 << "0.00";
+        QTest::newRow("quoted decimal comma, after a blank line")
+            << QByteArray("1,10,Dupont,1\n\n3,\"2,5\",Dupont,1\n4,5,Dupont,1\n") << 5 << 2 << "15.00";
+        QTest::newRow("quoted comma in a name")
+            << QByteArray("1,10,Dupont,1\n\"2\",\"3\",\"Dupont, Jean\",\"4\"\n") << 4 << 1 << "10.00";
+    }
+    void secondRun_namesAnUnreadableJournalLine()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(int, line);
+        QFETCH(int, rows);
+        QFETCH(QString, total);
+        ProgramFixture fixture;
+        writeDeskFiles(fixture.folder, lines);
+        const CashDesk desk;
+        QCOMPARE(fixture.dialogs.messages, QStringList{app::UnreadableLineMessage(kJournal, line)});
+        QVERIFY(fixture.dialogs.messages.first().contains(QStringLiteral("La ligne %1 de %2").arg(line).arg(kJournal)));
+        QCOMPARE(desk.coupons()->ListCount(), rows);
+        QCOMPARE(desk.total(), total);
+        QVERIFY(!fw::QuitRequested());
         QCOMPARE(fixture.folder.read(kJournal), kEarlierHeader + lines);
     }
 

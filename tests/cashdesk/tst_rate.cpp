@@ -156,7 +156,11 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::newRow("15") << "15" << 0.15 << "0.15";
         QTest::newRow("empty") << "" << 0.0 << "0";
-        QTest::newRow("decimal comma") << "12,5" << 0.12 << "0.12";
+        QTest::newRow("decimal comma") << "12,5" << 0.125 << "0.125";
+        QTest::newRow("decimal comma, blanks around") << " 12,5 " << 0.125 << "0.125";
+        QTest::newRow("decimal comma, negative") << "-3,5" << -0.035 << "-0.035";
+        QTest::newRow("two commas: Val's whole part") << "1,2,5" << 0.01 << "0.01";
+        QTest::newRow("tiny: 0") << "1e-400" << 0.0 << "0";
         QTest::newRow("decimal point") << "12.5" << 0.125 << "0.125";
         QTest::newRow("not a number") << "douze" << 0.0 << "0";
         QTest::newRow("negative") << "-3" << -0.03 << "-0.03";
@@ -228,6 +232,36 @@ private slots:
         QVERIFY(fixture.dialogs.messages.last().contains(QStringLiteral("ValComm.txt")));
         QCOMPARE(Module1::qvotaux, 0.12);
         QCOMPARE(fieldAfter, QStringLiteral("15")); // what was typed, to try again or abandon
+    }
+
+    // A rate the file cannot hold as a number: it would read back as 0 at
+    // the next start.
+    void enregistrer_ofNoFiniteNumber_isRefused_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("1e400") << "1e400";
+        QTest::newRow("-1e400") << "-1e400";
+        QTest::newRow("400 digits") << QString(400, QLatin1Char('9'));
+        QTest::newRow("1e400 and a comma") << "1e400,5";
+    }
+    void enregistrer_ofNoFiniteNumber_isRefused()
+    {
+        QFETCH(QString, typed);
+        ProgramFixture fixture;
+        writeDeskFiles(fixture.folder, QByteArray(), "0.12\n");
+        CashDesk desk;
+        QString fieldAfter;
+        const Session s = withRateDialog(fixture.dialogs, desk, [&](ChgmentTaux *dialog) {
+            typeAndPress(typed, "BevelButton1")(dialog);
+            fieldAfter = rateField(dialog)->Text();
+        });
+        QVERIFY(s.shown);
+        QVERIFY(s.stayedOpen);
+        QCOMPARE(fixture.dialogs.messages,
+                 (QStringList{kWarning, QStringLiteral("Taux invalide : tapez un pourcentage comme 12 ou 12,5.")}));
+        QCOMPARE(Module1::qvotaux, 0.12);
+        QCOMPARE(fixture.folder.read("ValComm.txt"), QByteArray("0.12\n"));
+        QCOMPARE(fieldAfter, typed); // to correct, or abandon
     }
 
     void design_matchesTheRateDialog_data()

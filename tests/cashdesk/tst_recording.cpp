@@ -1,5 +1,9 @@
 #include "drivers.h"
 
+#include "cashdesk/recording.h"
+
+#include "app/csvload.h"
+
 #include <QDir>
 #include <QFile>
 #include <memory>
@@ -9,6 +13,9 @@ namespace {
 
 const QByteArray kIndexLines = "10,Dupont,1\n11,Dupont,1\n12,Dupont,1\n20,Martin,07\n";
 const QString kNoSeller = QStringLiteral("Ce coupon n'a pas de vendeur");
+const QString kCouponRefused = QStringLiteral(
+    "N° de coupon invalide : tapez seulement le numéro, sans virgule ni retour à la ligne.");
+const QString kAmountRefused = QStringLiteral("Montant invalide : tapez un nombre comme 12.50 ou 12,50.");
 
 // A data folder with the coupon index and, when given, a journal whose
 // coupon lines the opening reloads.
@@ -73,7 +80,6 @@ private slots:
         QTest::newRow("12.1 gives 1.45, not 1.20 + 0.25") << "2.10" << "12.10" << "1.45" << none;
         QTest::newRow("empty adds 0") << "" << "10.00" << "1.20" << none;
         QTest::newRow("negative lowers") << "-3" << "7.00" << "0.85" << none;
-        QTest::newRow("12,50 adds 12") << "12,50" << "22.00" << "2.65" << none;
         QTest::newRow("151 is not high") << "151" << "161.00" << "19.30" << none;
         QTest::newRow("151.01 is high") << "151.01" << "161.01" << "19.30" << high;
         QTest::newRow("151.5 is high, then recorded") << "151.5" << "161.50" << "19.40" << high;
@@ -122,6 +128,8 @@ private slots:
                                                    << QStringList{"Coupon déjà saisi, position 2"} << 1;
         QTest::newRow("012 is not 12") << three << "012" << notDuplicate << -1;
         QTest::newRow("12 and a blank is not 12") << three << "12 " << notDuplicate << -1;
+        QTest::newRow("10 and a pasted line end is 10")
+            << three << "10\r\n" << QStringList{"Coupon déjà saisi, position 1"} << 0;
     }
     void duplicate_reportsItsPositionAndWritesNothing()
     {
@@ -181,13 +189,34 @@ private slots:
         QTest::newRow("shorter numbers are not equal") << QByteArray("5,A,1\n") << "55" << "" << "" << "";
         QTest::newRow("blanks only are a coupon") << QByteArray("  ,A,1\n") << "  " << "vendeur_1.csv" << "A"
                                                   << "1";
-        QTest::newRow("a comma typed never matches") << QByteArray("5,A,1\n") << "5,A" << "" << "" << "";
         QTest::newRow("accented coupon, UTF-8 line")
             << QByteArray("5\xc3\xa9,A,1\n") << QStringLiteral("5é") << "vendeur_1.csv" << "A" << "1";
         QTest::newRow("accented coupon, Windows-1252 line")
             << QByteArray("5\xe9,B,2\n") << QStringLiteral("5é") << "vendeur_2.csv" << "B" << "2";
         QTest::newRow("plain coupon, accented first fields")
             << QByteArray("5\xe9,A,1\n5\xc3\xa9,B,2\n") << "5" << "" << "" << "";
+        // As LibreOffice Calc saves it: every field quoted (columns of text),
+        // or the text cells only.
+        QTest::newRow("every field quoted")
+            << QByteArray("\"4\",\"A\",\"1\"\n\"5\",\"B\",\"2\"\n\"6\",\"C\",\"3\"\n") << "5" << "vendeur_2.csv"
+            << "B" << "2";
+        QTest::newRow("names quoted, one quote doubled")
+            << QByteArray("5,\"Jean \"\"Poisson\"\" L\xc3\xa9" "a\",3\n") << "5" << "vendeur_3.csv"
+            << QStringLiteral("Jean \"Poisson\" Léa") << "3";
+        QTest::newRow("quoted, accented coupon")
+            << QByteArray("\"5\xc3\xa9\",\"A\",\"1\"\n") << QStringLiteral("5é") << "vendeur_1.csv" << "A" << "1";
+        QTest::newRow("quoted line after a plain one: the later")
+            << QByteArray("5,A,1\n\"5\",\"B\",\"2\"\n") << "5" << "vendeur_2.csv" << "B" << "2";
+        QTest::newRow("plain line after a quoted one: the later")
+            << QByteArray("\"5\",\"B\",\"2\"\n5,A,1\n") << "5" << "vendeur_1.csv" << "A" << "1";
+        QTest::newRow("quoted longer number is not equal") << QByteArray("\"55\",\"A\",\"1\"\n") << "5" << ""
+                                                           << "" << "";
+        QTest::newRow("semicolon inside a name") << QByteArray("5,A;B,1\n") << "5" << "vendeur_1.csv" << "A;B"
+                                                 << "1";
+        QTest::newRow("another coupon's unreadable line")
+            << QByteArray("4;A;1\n\"6\",\"Dupont, Jean\",\"1\"\n5,B,2\n") << "5" << "vendeur_2.csv" << "B" << "2";
+        QTest::newRow("unreadable line before the coupon's last")
+            << QByteArray("5;A;1\n5,B,2\n") << "5" << "vendeur_2.csv" << "B" << "2";
     }
     void owner_isTheLastEqualLineOfTheIndex()
     {
@@ -213,6 +242,216 @@ private slots:
         QCOMPARE(fixture.folder.lines(salesFile), QStringList{coupon + ",1"});
         QCOMPARE(desk.row(0), (QStringList{coupon, "1", name, code}));
         QCOMPARE(fixture.folder.lines(kJournal).last(), coupon + ",1," + name + ',' + code);
+    }
+
+    void typed_goesIntoTheFilesAsMeant_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("isAmount");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("amount 2,50") << "2,50" << true << true << "2.50";
+        QTest::newRow("amount 2,5") << "2,5" << true << true << "2.5";
+        QTest::newRow("blanks around a comma go") << " 3,75 " << true << true << "3.75";
+        QTest::newRow("tab and sign") << "\t-3,75" << true << true << "-3.75";
+        QTest::newRow("plus sign") << "+1,5" << true << true << "+1.5";
+        QTest::newRow("CRLF after") << "12.50\r\n" << true << true << "12.50";
+        QTest::newRow("LF before") << "\n12.50" << true << true << "12.50";
+        QTest::newRow("comma and line end") << "12,50\n" << true << true << "12.50";
+        QTest::newRow("line end after a blank") << "12.50 \n" << true << true << "12.50 ";
+        QTest::newRow("blanks without comma stay") << " 12.50 " << true << true << " 12.50 ";
+        QTest::newRow("no number, no comma: as typed") << "abc" << true << true << "abc";
+        QTest::newRow("empty") << "" << true << true << "";
+        QTest::newRow("line end only") << "\r\n" << true << true << "";
+        QTest::newRow("thousands and point") << "1,234.50" << true << false << "";
+        QTest::newRow("two commas") << "2,5,0" << true << false << "";
+        QTest::newRow("nothing before the comma") << ",50" << true << false << "";
+        QTest::newRow("nothing after the comma") << "2," << true << false << "";
+        QTest::newRow("text after the number") << "12,50 EUR" << true << false << "";
+        QTest::newRow("blank inside") << "1 234,50" << true << false << "";
+        QTest::newRow("exponent") << "2,5e3" << true << false << "";
+        QTest::newRow("line break inside") << "12.50\n3" << true << false << "";
+        QTest::newRow("CR inside") << "12\r50" << true << false << "";
+        QTest::newRow("blank after the line end") << "12.50\n " << true << false << "";
+        QTest::newRow("coupon and LF") << "7\n" << false << true << "7";
+        QTest::newRow("coupon between CRLFs") << "\r\n7\r\n" << false << true << "7";
+        QTest::newRow("coupon blanks stay") << " 7 " << false << true << " 7 ";
+        QTest::newRow("coupon, blank, line end") << "7 \n" << false << true << "7 ";
+        QTest::newRow("coupon line end only") << "\n" << false << true << "";
+        QTest::newRow("coupon with a comma") << "5,A" << false << false << "";
+        QTest::newRow("coupon 12,5") << "12,5" << false << false << "";
+        QTest::newRow("coupon with a line break inside") << "1\n2" << false << false << "";
+    }
+    void typed_goesIntoTheFilesAsMeant()
+    {
+        QFETCH(QString, typed);
+        QFETCH(bool, isAmount);
+        QFETCH(bool, accepted);
+        QFETCH(QString, written);
+        const std::optional<QString> got = isAmount ? cashdesk::TypedAmount(typed) : cashdesk::TypedCoupon(typed);
+        QCOMPARE(got.has_value(), accepted);
+        if (accepted)
+            QCOMPARE(*got, written);
+    }
+
+    // What a cashier types or pastes reaches the sales file and the journal
+    // as one line each, which a restart reads back and "Effacer" then takes
+    // out of both files.
+    void typedOrPasted_isRecordedAsMeant_data()
+    {
+        QTest::addColumn<QString>("coupon");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QByteArray>("line"); // coupon and amount as written
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("commission");
+        QTest::addColumn<QStringList>("messages");
+        const QStringList none;
+        // The journal holds 10 already; the rate is 0.12.
+        QTest::newRow("2,50") << "12" << "2,50" << QByteArray("12,2.50") << "12.50" << "1.50" << none;
+        QTest::newRow("2,5") << "12" << "2,5" << QByteArray("12,2.5") << "12.50" << "1.50" << none;
+        QTest::newRow(" 3,75 ") << "12" << " 3,75 " << QByteArray("12,3.75") << "13.75" << "1.65" << none;
+        QTest::newRow("-1,5") << "12" << "-1,5" << QByteArray("12,-1.5") << "8.50" << "1.00" << none;
+        QTest::newRow("12.50 and CRLF") << "12" << "12.50\r\n" << QByteArray("12,12.50") << "22.50" << "2.70"
+                                        << none;
+        QTest::newRow("12.50 and LF") << "12" << "12.50\n" << QByteArray("12,12.50") << "22.50" << "2.70" << none;
+        QTest::newRow("coupon and LF") << "12\n" << "1" << QByteArray("12,1") << "11.00" << "1.30" << none;
+        QTest::newRow("coupon between CRLFs, amount and CR")
+            << "\r\n12\r\n" << "2,50\r" << QByteArray("12,2.50") << "12.50" << "1.50" << none;
+        QTest::newRow("blanks without a comma stay")
+            << "12" << " 12.50 " << QByteArray("12, 12.50 ") << "22.50" << "2.70" << none;
+        QTest::newRow("151,5 is high") << "12" << "151,5" << QByteArray("12,151.5") << "161.50" << "19.40"
+                                       << QStringList{QStringLiteral("Info: Montant élevé")};
+    }
+    void typedOrPasted_isRecordedAsMeant()
+    {
+        QFETCH(QString, coupon);
+        QFETCH(QString, amount);
+        QFETCH(QByteArray, line);
+        QFETCH(QString, total);
+        QFETCH(QString, commission);
+        QFETCH(QStringList, messages);
+        ProgramFixture fixture;
+        const QByteArray journal = "1,10,Dupont,1\n";
+        prepare(fixture.folder, kIndexLines, &journal);
+        const QStringList cells = QString::fromUtf8(line).split(QLatin1Char(','));
+        {
+            CashDesk desk;
+            desk.record(coupon, amount);
+            QCOMPARE(fixture.dialogs.messages, messages);
+            QCOMPARE(fixture.folder.read("vendeur_1.csv"), line + "\n");
+            QCOMPARE(fixture.folder.read(kJournal), kEarlierHeader + journal + line + ",Dupont,1\n");
+            QCOMPARE(desk.row(1), (cells + QStringList{"Dupont", "1"}));
+            QCOMPARE(desk.total(), total);
+            QCOMPARE(desk.commission(), commission);
+            QCOMPARE(desk.text("EntryCoupon"), QString());
+            QCOMPARE(desk.text("ValeurCoupon"), QString());
+        }
+
+        fw::Window::destroyAllForTesting();
+        CashDesk again;
+        QCOMPARE(again.coupons()->ListCount(), 2);
+        QCOMPARE(again.row(1).mid(2), (QStringList{"Dupont", "1"}));
+        QCOMPARE(again.total(), total);
+        again.cancel(1);
+        QCOMPARE(fixture.dialogs.messages, messages);
+        QCOMPARE(fixture.folder.read("vendeur_1.csv"), QByteArray());
+        QCOMPARE(fixture.folder.lines(kJournal).mid(2), QStringList{"1,10,Dupont,1"});
+    }
+
+    void typedOrPasted_thatWouldSplitALine_isRefused_data()
+    {
+        QTest::addColumn<QString>("coupon");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("1,234.50") << "12" << "1,234.50" << kAmountRefused;
+        QTest::newRow("2,5,0") << "12" << "2,5,0" << kAmountRefused;
+        QTest::newRow("12,50 EUR") << "12" << "12,50 EUR" << kAmountRefused;
+        QTest::newRow("line break inside the amount") << "12" << "12.50\n3" << kAmountRefused;
+        QTest::newRow("two pasted lines") << "12" << "12.50\n3.00\n" << kAmountRefused;
+        QTest::newRow("high, but refused before its warning") << "12" << "200,0,0" << kAmountRefused;
+        QTest::newRow("comma in the coupon") << "5,A" << "1" << kCouponRefused;
+        QTest::newRow("12,5 in the coupon") << "12,5" << "1" << kCouponRefused;
+        QTest::newRow("line break inside the coupon") << "1\n2" << "1" << kCouponRefused;
+    }
+    void typedOrPasted_thatWouldSplitALine_isRefused()
+    {
+        QFETCH(QString, coupon);
+        QFETCH(QString, amount);
+        QFETCH(QString, message);
+        ProgramFixture fixture;
+        const QByteArray journal = "1,10,Dupont,1\n";
+        prepare(fixture.folder, kIndexLines + "5,Dupont,1\n", &journal);
+        CashDesk desk;
+        desk.record(coupon, amount);
+        QCOMPARE(fixture.dialogs.messages, QStringList{message});
+        QCOMPARE(fixture.folder.read(kJournal), kEarlierHeader + journal);
+        QCOMPARE(salesFiles(fixture.folder), QStringList());
+        QCOMPARE(desk.coupons()->ListCount(), 1);
+        QCOMPARE(desk.total(), QStringLiteral("10.00"));
+        QCOMPARE(desk.commission(), QStringLiteral("1.20"));
+        QCOMPARE(desk.text("EntryCoupon"), coupon);
+        QCOMPARE(desk.text("ValeurCoupon"), amount);
+    }
+
+    // The cashier sees every coupon just recorded, however long the list,
+    // also after a duplicate took the list back up to its row.
+    void record_showsTheNewRow()
+    {
+        ProgramFixture fixture;
+        QByteArray index;
+        for (int c = 1; c <= 41; ++c)
+            index += QByteArray::number(c) + ",Dupont,1\n";
+        prepare(fixture.folder, index);
+        CashDesk desk;
+        desk.w->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(desk.w));
+        fw::Listbox *list = desk.coupons();
+        const auto seen = [list](int row) {
+            return list->viewport()->rect().contains(list->visualRect(list->model()->index(row, 0)));
+        };
+        for (int c = 1; c <= 40; ++c) {
+            desk.record(QString::number(c), "1");
+            QVERIFY2(seen(c - 1), qPrintable(QStringLiteral("row %1").arg(c - 1)));
+        }
+        QVERIFY(!seen(0));
+
+        desk.record("1", "1");
+        QCOMPARE(fixture.dialogs.messages, QStringList{"Coupon déjà saisi, position 1"});
+        QVERIFY(seen(0));
+        QVERIFY(!seen(39));
+
+        desk.record("41", "1");
+        QCOMPARE(list->ListCount(), 41);
+        QVERIFY(seen(40));
+        QCOMPARE(list->ListIndex(), 0); // the selection is not changed
+    }
+
+    // The coupon's last index line cannot be read as the index's (a
+    // spreadsheet's ";" line or quoted comma): its seller is not guessed at,
+    // and the cashier is told which line to mend.
+    void owner_onAnUnreadableIndexLine_isNamed_data()
+    {
+        QTest::addColumn<QByteArray>("index");
+        QTest::addColumn<int>("line");
+        QTest::newRow("semicolons") << QByteArray("4;A;1\n5;A;1\n6;A;1\n") << 2;
+        QTest::newRow("semicolons, every field quoted") << QByteArray("\"5\";\"A\";\"1\"\n") << 1;
+        QTest::newRow("quoted comma in the name") << QByteArray("4,A,1\n\n\"5\",\"Dupont, Jean\",\"3\"\n") << 3;
+        QTest::newRow("after a readable line") << QByteArray("5,A,1\n5;B;2\n") << 2;
+        QTest::newRow("quoted decimal code") << QByteArray("5,A,\"1,5\"\n") << 1;
+    }
+    void owner_onAnUnreadableIndexLine_isNamed()
+    {
+        QFETCH(QByteArray, index);
+        QFETCH(int, line);
+        ProgramFixture fixture;
+        prepare(fixture.folder, index);
+        CashDesk desk;
+        desk.record("5", "1");
+        QCOMPARE(fixture.dialogs.messages, QStringList{app::UnreadableLineMessage(kIndex, line)});
+        QCOMPARE(desk.coupons()->ListCount(), 0);
+        QCOMPARE(fixture.folder.lines(kJournal).size(), 2);
+        QCOMPARE(salesFiles(fixture.folder), QStringList());
+        QCOMPARE(desk.text("EntryCoupon"), QStringLiteral("5"));
     }
 
     void emptyCoupon_doesNothing()

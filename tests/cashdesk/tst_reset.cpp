@@ -73,14 +73,14 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("code");
         QTest::newRow("in a range of fifty") << "101" << "vendeur_1.csv" << "Dupont" << "1";
-        QTest::newRow("overlap: the later seller") << "150" << "vendeur_7.csv" << "Martin" << "07";
-        QTest::newRow("after the overlap") << "160" << "vendeur_7.csv" << "Martin" << "07";
+        QTest::newRow("end of a range") << "150" << "vendeur_1.csv" << "Dupont" << "1";
+        QTest::newRow("the next range") << "151" << "vendeur_7.csv" << "Martin" << "07";
         QTest::newRow("name with a comma: refused") << "200" << "" << "" << "";
         QTest::newRow("code with a blank after it") << "300" << "vendeur_4.csv" << "Roux" << "4 ";
         QTest::newRow("both bounds empty: coupon 0") << "0" << "vendeur_5.csv" << "Vide" << "5";
         QTest::newRow("007 is indexed as 7") << "7" << "vendeur_6.csv" << "Zéro" << "6";
         QTest::newRow("but 007 is not 7") << "007" << "" << "" << "";
-        QTest::newRow("empty range") << "400" << "" << "" << "";
+        QTest::newRow("no last coupon: no coupons yet") << "400" << "" << "" << "";
     }
     void coupon_isRecordedForTheSellerOfTheNewRegister()
     {
@@ -93,12 +93,12 @@ private slots:
         desk.control<QPushButton>("PushButton5")->click();
         VendorForm form(VendorFiles::openInstance());
         form.add({{"CouponStart", "101"}, {"CouponStop", "150"}, {"NomVendeur", "Dupont"}});
-        form.add({{"CouponStart", "140"}, {"CouponStop", "160"}, {"NomVendeur", "Martin"}, {"CodeVendeur", "07"}});
+        form.add({{"CouponStart", "151"}, {"CouponStop", "160"}, {"NomVendeur", "Martin"}, {"CodeVendeur", "07"}});
         form.add({{"CouponStart", "200"}, {"CouponStop", "200"}, {"NomVendeur", QStringLiteral("Bo, Léa")}});
         form.add({{"CouponStart", "300"}, {"CouponStop", "300"}, {"NomVendeur", "Roux"}, {"CodeVendeur", "4 "}});
         form.add({{"CouponStart", ""}, {"CouponStop", ""}, {"NomVendeur", "Vide"}, {"CodeVendeur", "5"}});
         form.add({{"CouponStart", "007"}, {"CouponStop", "007"}, {"NomVendeur", QStringLiteral("Zéro")}});
-        form.add({{"CouponStart", "400"}, {"CouponStop", "399"}, {"NomVendeur", "Rien"}});
+        form.add({{"CouponStart", "400"}, {"CouponStop", ""}, {"NomVendeur", "Rien"}, {"CodeVendeur", "9"}});
         QCOMPARE(fixture.folder.lines(kRegister).size(), 6);
         QCOMPARE(fixture.dialogs.messages,
                  QStringList{QStringLiteral("Le champ Nom ne peut contenir ni virgule ni retour à la ligne.")});

@@ -60,6 +60,7 @@ private slots:
         QTest::newRow("empty") << "" << true;
         QTest::newRow("blanks and tabs") << " \t " << true;
         QTest::newRow("empty fields") << ",,, ," << true;
+        QTest::newRow("a spreadsheet's empty row with semicolons") << ";;;" << true;
         QTest::newRow("a zero") << "0" << false;
         QTest::newRow("a field") << ",,x" << false;
     }

@@ -1,6 +1,9 @@
+#include "calcregisters.h"
 #include "drivers.h"
 
+#include "app/csvload.h"
 #include "app/module1.h"
+#include "register/editing.h"
 #include "register/editwin.h"
 
 #include <QApplication>
@@ -17,7 +20,7 @@ const QStringList kEdited{"Selectioner", "nouveau", "EnretQuit"};
 
 // Highest code 12, highest last coupon 480, with free codes and coupons below.
 const QByteArray kThreeSellers = "Jean Dupont,12,Rue Haute 5,4000,Liège,1,50,1,2\n"
-                                 "Marie Martin,3,Place Verte,5000,Namur,51,480,0,1\n"
+                                 "Marie Martin,3,Place Verte,5000,Namur,321,480,0,1\n"
                                  "Paul Durand,7,Quai 2,6000,Charleroi,300,320,2,0\n";
 const QByteArray kStaleIndex = "999,Vieux,99\n";
 
@@ -103,9 +106,16 @@ QStringList indexLines(int first, int last, const QString &nameAndCode)
     return lines;
 }
 
+// The save's refusal of a seller of the list.
+QString saveRefusal(const QString &reason, const QString &name, const QString &code)
+{
+    return reason + QStringLiteral(" Vendeur : ") + name + QStringLiteral(", numéro ") + code +
+           QStringLiteral(". Aucun des deux fichiers vendeurs n'a été modifié.");
+}
+
 QStringList threeSellersIndex()
 {
-    return indexLines(1, 50, "Jean Dupont,12") + indexLines(51, 480, "Marie Martin,3") +
+    return indexLines(1, 50, "Jean Dupont,12") + indexLines(321, 480, "Marie Martin,3") +
            indexLines(300, 320, "Paul Durand,7");
 }
 
@@ -139,11 +149,6 @@ private slots:
         QTest::newRow("fewer than nine fields")
             << QByteArray("A,2,R") << QStringList{"A", "2", "R", "", "", "", "", "", ""} << "A,2,R,,,,,,"
             << QStringList{"0,A,2"};
-        // A name saved with a comma: every later field moves one column on.
-        QTest::newRow("a name with a comma")
-            << QByteArray("Dupont, Jean,1,R,1000,V,4,5,0,0")
-            << QStringList{"Dupont", "Jean", "1", "R", "1000", "V", "4", "5", "0"} << "Dupont,Jean,1,R,1000,V,4,5,0"
-            << indexLines(0, 4, "Dupont,Jean");
     }
     void lineOfTheRegister_isLoadedAndSavedBackWithNineFields()
     {
@@ -197,8 +202,8 @@ private slots:
         ProgramFixture fixture;
         fixture.folder.write(kRegister, "A,1,,,,1,3,0,0\n"
                                         "B,2,,,,,,0,0\n"          // no bounds: coupon 0
-                                        "C,3,,,,9,8,0,0\n"        // last below first: none
-                                        "D,4,,,,x,y,0,0\n"        // no numbers: coupon 0
+                                        "C,3,,,,9,,0,0\n"         // no last coupon: none
+                                        "D,4,,,,,,,\n"            // no bounds either
                                         "E,5,,,,2147483646,2147483647,0,0\n");
         fixture.folder.write(kIndex, kStaleIndex);
         fixture.folder.write("vendeur_3.csv", "9,12.50\n");
@@ -208,7 +213,7 @@ private slots:
         QVERIFY(form.press("abandonner"));
         QVERIFY(form.press("EnretQuit"));
         QCOMPARE(fixture.folder.lines(kRegister),
-                 (QStringList{"A,1,,,,1,3,0,0", "B,2,,,,,,0,0", "C,3,,,,9,8,0,0", "D,4,,,,x,y,0,0",
+                 (QStringList{"A,1,,,,1,3,0,0", "B,2,,,,,,0,0", "C,3,,,,9,,0,0", "D,4,,,,,,,",
                               "E,5,,,,2147483646,2147483647,0,0"}));
         QCOMPARE(fixture.folder.lines(kIndex), (QStringList{"1,A,1", "2,A,1", "3,A,1", "0,B,2", "0,D,4",
                                                             "2147483646,E,5", "2147483647,E,5"}));
@@ -318,6 +323,7 @@ private slots:
         QVERIFY(form.press("abandonner"));
         QVERIFY(form.step("select"));
         form.type("CodeVendeur", "50");
+        form.type("CouponStart", "901");
         form.type("CouponStop", "1000");
         QVERIFY(form.press("modifier"));
         QVERIFY(form.press("nouveau"));
@@ -420,7 +426,7 @@ private slots:
         QCOMPARE(Module1::generalfailure, 1);
         QCOMPARE(form.text("NomVendeur"), QStringLiteral("Marie Martin"));
         QCOMPARE(form.text("CodeVendeur"), QStringLiteral("3"));
-        QCOMPARE(form.text("CouponStart"), QStringLiteral("51"));
+        QCOMPARE(form.text("CouponStart"), QStringLiteral("321"));
         QCOMPARE(form.text("CouponStop"), QStringLiteral("480"));
         QCOMPARE(form.text("locaquariums"), QStringLiteral("0"));
         QCOMPARE(form.text("locrampes"), QStringLiteral("1"));
@@ -466,7 +472,7 @@ private slots:
         const QStringList lines = fixture.folder.lines(kRegister);
         QCOMPARE(lines.value(0), QStringLiteral("  Jean Dupont-Lenoir ,12,Rue Haute 5,4000,Liège,1, 60 ,3,2"));
         QCOMPARE(fixture.folder.lines(kIndex), indexLines(1, 60, "  Jean Dupont-Lenoir ,12") +
-                                                   indexLines(51, 480, "Marie Martin,3") +
+                                                   indexLines(321, 480, "Marie Martin,3") +
                                                    indexLines(300, 320, "Paul Durand,7"));
 
         EditorForm again;
@@ -504,55 +510,83 @@ private slots:
         EditorForm form;
         QVERIFY(form.press("nouveau"));
         form.type("NomVendeur", "Dupont Jean");
-        form.type("CodeVendeur", "3"); // Marie Martin's code
+        form.type("CodeVendeur", " 20");
         form.type("AdresseVendeur", " Rue  Basse ");
-        form.type("CouponStop", "10"); // below the proposed first coupon
+        form.type("CouponStop", "490 ");
         QVERIFY(form.press("ajouter"));
         QCOMPARE(form.list()->ListCount(), 4);
-        QCOMPARE(form.row(3), (QStringList{"Dupont Jean", "3", " Rue  Basse ", "", "", "481", "10", "0", "0"}));
+        QCOMPARE(form.row(3), (QStringList{"Dupont Jean", " 20", " Rue  Basse ", "", "", "481", "490 ", "0", "0"}));
         QCOMPARE(form.row(0).value(0), QStringLiteral("Jean Dupont")); // not sorted
         QCOMPARE(form.fieldTexts(), QStringList(9, QString()));
 
         QVERIFY(form.press("EnretQuit"));
-        QCOMPARE(fixture.folder.lines(kRegister).value(3), QStringLiteral("Dupont Jean,3, Rue  Basse ,,,481,10,0,0"));
-        QCOMPARE(fixture.folder.lines(kIndex), threeSellersIndex());
+        QCOMPARE(fixture.folder.lines(kRegister).value(3),
+                 QStringLiteral("Dupont Jean, 20, Rue  Basse ,,,481,490 ,0,0"));
+        QCOMPARE(fixture.folder.lines(kIndex), threeSellersIndex() + indexLines(481, 490, "Dupont Jean, 20"));
 
         EditorForm again;
-        QCOMPARE(again.row(3), (QStringList{"Dupont Jean", "3", "Rue  Basse", "", "", "481", "10", "0", "0"}));
+        QCOMPARE(again.row(3), (QStringList{"Dupont Jean", "20", "Rue  Basse", "", "", "481", "490", "0", "0"}));
     }
 
-    void modifierAndAjouter_refuseASellerThatWouldSplitOrFloodTheFiles_data()
+    // Modifier on Jean Dupont (1 to 50, code 12); Ajouter on the proposed new
+    // seller (code 13, first coupon 481) with the last coupon 490. What is put
+    // right is then saved.
+    void modifierAndAjouter_refuseASellerThatCannotBeWrittenAsMeant_data()
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        QTest::newRow("Modifier: address with a comma")
-            << "modifier" << "AdresseVendeur" << "Gare 3, case 12" << splitRefusal("Adresse");
-        QTest::newRow("Modifier: name on two lines") << "modifier" << "NomVendeur" << "Jean\nDupont" << splitRefusal("Nom");
-        QTest::newRow("Modifier: ramps with a CR") << "modifier" << "locrampes" << "2\r" << splitRefusal("Rampes (50cm)");
-        QTest::newRow("Ajouter: code with a comma") << "ajouter" << "CodeVendeur" << "13,5" << splitRefusal("Numéro");
-        QTest::newRow("Ajouter: locality with CR LF")
-            << "ajouter" << "VilleVendeur" << "Namur\r\n" << splitRefusal("Localité");
-        QTest::newRow("Ajouter: first coupon with a comma")
-            << "ajouter" << "CouponStart" << "481,5" << splitRefusal("Coupons de...");
-        // Jean Dupont's range starts at 1, the new seller's at the proposed 481.
-        QTest::newRow("Modifier: one coupon too many") << "modifier" << "CouponStop" << "100001" << rangeRefusal("100001");
-        QTest::newRow("Ajouter: beyond the largest Integer")
-            << "ajouter" << "CouponStop" << "9999999999" << rangeRefusal("2147483167");
+        QTest::addColumn<QString>("right");
+        const auto modifier = [](const char *name, const char *field, const QString &typed, const QString &message,
+                                 const char *right) {
+            QTest::newRow((QByteArray("Modifier: ") + name).constData())
+                << "modifier" << field << typed << message << right;
+        };
+        const auto ajouter = [](const char *name, const char *field, const QString &typed, const QString &message,
+                                const char *right) {
+            QTest::newRow((QByteArray("Ajouter: ") + name).constData())
+                << "ajouter" << field << typed << message << right;
+        };
+        modifier("address with a comma", "AdresseVendeur", "Gare 3, case 12", splitRefusal("Adresse"), "Rue Haute 5");
+        modifier("name on two lines", "NomVendeur", "Jean\nDupont", splitRefusal("Nom"), "Jean Dupont");
+        modifier("ramps with a CR", "locrampes", "2\r", splitRefusal("Rampes (50cm)"), "2");
+        modifier("one coupon too many", "CouponStop", "100001", rangeRefusal("100001"), "50");
+        modifier("code A5", "CodeVendeur", "A5", notWholeRefusal("Numéro", "A5"), "12");
+        modifier("last coupon 12O", "CouponStop", "12O", notWholeRefusal("Coupons à...", "12O"), "50");
+        modifier("tanks -2", "locaquariums", "-2", notWholeRefusal("Aquariums", "-2"), "1");
+        modifier("no code", "CodeVendeur", "", kEmptyCodeRefusal, "12");
+        modifier("last below first", "CouponStart", "60", backwardsRefusal("50", "60"), "1");
+        modifier("overlap", "CouponStop", "330", overlapRefusal("1 à 330", "Marie Martin", "3", "321 à 480"), "50");
+        modifier("code of another row", "CodeVendeur", "07", codeRefusal("Paul Durand", "7"), "12");
+        ajouter("code with a comma", "CodeVendeur", "13,5", splitRefusal("Numéro"), "13");
+        ajouter("locality with CR LF", "VilleVendeur", "Namur\r\n", splitRefusal("Localité"), "Namur");
+        ajouter("first coupon with a comma", "CouponStart", "481,5", splitRefusal("Coupons de..."), "481");
+        ajouter("beyond the largest Integer", "CouponStop", "9999999999", rangeRefusal("2147483167"), "490");
+        ajouter("code A5", "CodeVendeur", "A5", notWholeRefusal("Numéro", "A5"), "13");
+        ajouter("last coupon 12O", "CouponStop", "12O", notWholeRefusal("Coupons à...", "12O"), "490");
+        ajouter("ramps deux", "locrampes", "deux", notWholeRefusal("Rampes (50cm)", "deux"), "");
+        ajouter("tanks -2", "locaquariums", "-2", notWholeRefusal("Aquariums", "-2"), "0");
+        ajouter("85 typed as 5", "CouponStop", "5", backwardsRefusal("5", "481"), "490");
+        ajouter("no first coupon", "CouponStart", " ", kNoFirstCouponRefusal, "481");
+        ajouter("overlap", "CouponStart", "470", overlapRefusal("470 à 490", "Marie Martin", "3", "321 à 480"), "481");
+        ajouter("code of a row", "CodeVendeur", "012", codeRefusal("Jean Dupont", "12"), "13");
     }
-    void modifierAndAjouter_refuseASellerThatWouldSplitOrFloodTheFiles()
+    void modifierAndAjouter_refuseASellerThatCannotBeWrittenAsMeant()
     {
         QFETCH(QString, button);
         QFETCH(QString, field);
         QFETCH(QString, typed);
         QFETCH(QString, message);
+        QFETCH(QString, right);
         ProgramFixture fixture;
         fixture.folder.write(kRegister, kThreeSellers);
         fixture.folder.write(kIndex, kStaleIndex);
         EditorForm form;
         const bool modifying = button == QLatin1String("modifier");
         QVERIFY(form.step(modifying ? "select" : "nouveau"));
+        if (!modifying)
+            form.type("CouponStop", "490");
         fixture.dialogs.messages.clear();
         const QList<QStringList> rows = form.rows();
         form.type(qPrintable(field), typed);
@@ -563,15 +597,23 @@ private slots:
         QCOMPARE(form.rows(), rows);
         QCOMPARE(form.fieldTexts(), texts);
         QCOMPARE(form.shown(), modifying ? kRowSelected : kNewSeller);
+        QCOMPARE(fixture.folder.read(kRegister), kThreeSellers);
+        QCOMPARE(fixture.folder.read(kIndex), kStaleIndex);
 
         // Put right, the seller goes in and is saved.
-        const QString right = modifying ? form.row(0).value(EditorForm::fieldColumn(field)) : QStringLiteral("9");
         form.type(qPrintable(field), right);
         QVERIFY(form.press(button));
         QCOMPARE(fixture.dialogs.messages.size(), 1);
         QVERIFY(form.press("EnretQuit"));
-        QCOMPARE(fixture.folder.lines(kRegister).size(), modifying ? 3 : 4);
+        QCOMPARE(fixture.dialogs.messages.size(), 1);
         QCOMPARE(fixture.folder.read(kRegister).left(kThreeSellers.size()), kThreeSellers);
+        if (modifying) {
+            QCOMPARE(fixture.folder.lines(kRegister).size(), 3);
+            QCOMPARE(fixture.folder.lines(kIndex), threeSellersIndex());
+        } else {
+            QCOMPARE(fixture.folder.lines(kRegister).size(), 4);
+            QCOMPARE(fixture.folder.lines(kIndex), threeSellersIndex() + indexLines(481, 490, ",13"));
+        }
     }
 
     // A register written before ranges were checked: the save shows the
@@ -579,17 +621,17 @@ private slots:
     void save_refusesALoadedRangeOfTooManyCoupons()
     {
         ProgramFixture fixture;
-        fixture.folder.write(kRegister, kThreeSellers + "Tout,8,,,,1,9999999999,0,0\n");
+        fixture.folder.write(kRegister, kThreeSellers + "Tout,8,,,,481,9999999999,0,0\n");
         fixture.folder.write(kIndex, kStaleIndex);
         EditorForm form;
         QVERIFY(form.step("select"));
         QVERIFY(form.press("abandonner"));
         QVERIFY(form.press("EnretQuit"));
         QCOMPARE(fixture.dialogs.messages,
-                 QStringList{QStringLiteral("Cette plage contient 2147483647 coupons : un vendeur ne peut en avoir plus "
+                 QStringList{QStringLiteral("Cette plage contient 2147483167 coupons : un vendeur ne peut en avoir plus "
                                             "de 100000. Vendeur : Tout, numéro 8. Aucun des deux fichiers vendeurs "
                                             "n'a été modifié.")});
-        QCOMPARE(fixture.folder.read(kRegister), kThreeSellers + "Tout,8,,,,1,9999999999,0,0\n");
+        QCOMPARE(fixture.folder.read(kRegister), kThreeSellers + "Tout,8,,,,481,9999999999,0,0\n");
         QCOMPARE(fixture.folder.read(kIndex), kStaleIndex);
         QCOMPARE(editwin::openInstance(), form.w);
         QCOMPARE(form.list()->ListIndex(), 3);
@@ -600,7 +642,197 @@ private slots:
         QVERIFY(form.press("modifier"));
         QVERIFY(form.press("EnretQuit"));
         QVERIFY(!editwin::openInstance());
-        QCOMPARE(fixture.folder.lines(kIndex), threeSellersIndex() + indexLines(1, 600, "Tout,8"));
+        QCOMPARE(fixture.folder.lines(kIndex), threeSellersIndex() + indexLines(481, 600, "Tout,8"));
+    }
+
+    // A register written before sellers were checked, or edited by hand: the
+    // save shows the first row it cannot write and writes nothing, so that
+    // the index never sends a coupon to two sellers.
+    void save_refusesALoadedRegisterThatCannotBeWrittenAsMeant_data()
+    {
+        QTest::addColumn<QByteArray>("loaded");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("an overlap")
+            << kThreeSellers + "Léa,8,,,,40,60,0,0\n" << 3
+            << saveRefusal(overlapRefusal("40 à 60", "Jean Dupont", "12", "1 à 50"), "Léa", "8");
+        QTest::newRow("an overlap of rows apart")
+            << QByteArray("Jean Dupont,12,,,,1,50,0,0\nMarie Martin,3,,,,51,480,0,0\nPaul Durand,7,,,,300,320,0,0\n")
+            << 2 << saveRefusal(overlapRefusal("300 à 320", "Marie Martin", "3", "51 à 480"), "Paul Durand", "7");
+        QTest::newRow("a last coupon below the first")
+            << kThreeSellers + "Rien,8,,,,400,399,0,0\n" << 3
+            << saveRefusal(backwardsRefusal("399", "400"), "Rien", "8");
+        QTest::newRow("a code A5") << kThreeSellers + "X,A5,,,,500,510,0,0\n" << 3
+                                   << saveRefusal(notWholeRefusal("Numéro", "A5"), "X", "A5");
+        QTest::newRow("a code another row has")
+            << kThreeSellers + "Léa,012,,,,500,510,0,0\n" << 3
+            << saveRefusal(codeRefusal("Jean Dupont", "12"), "Léa", "012");
+        // Every field after the comma moved one column on.
+        QTest::newRow("a name saved with a comma")
+            << "Dupont, Jean,9,R,1000,V,500,510,0,0\n" + kThreeSellers << 0
+            << saveRefusal(notWholeRefusal("Numéro", "Jean"), "Dupont", "Jean");
+    }
+    void save_refusesALoadedRegisterThatCannotBeWrittenAsMeant()
+    {
+        QFETCH(QByteArray, loaded);
+        QFETCH(int, row);
+        QFETCH(QString, message);
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, loaded);
+        fixture.folder.write(kIndex, kStaleIndex);
+        EditorForm form;
+        QVERIFY(form.step("select"));
+        QVERIFY(form.press("abandonner"));
+        QVERIFY(form.press("EnretQuit"));
+        QCOMPARE(fixture.dialogs.messages, QStringList{message});
+        QCOMPARE(fixture.folder.read(kRegister), loaded);
+        QCOMPARE(fixture.folder.read(kIndex), kStaleIndex);
+        QCOMPARE(editwin::openInstance(), form.w);
+        QCOMPARE(form.list()->ListIndex(), row);
+        QCOMPARE(form.shown(), kEdited);
+    }
+
+    // The creation window adds C while the editor is open on A and B: the
+    // editor's save would erase C, and the index would end at coupon 20.
+    void save_afterTheCreationWindowAddedASeller_writesNothing()
+    {
+        ProgramFixture fixture;
+        VendorForm creation;
+        creation.add({{"CouponStop", "10"}, {"NomVendeur", "A"}});
+        creation.add({{"CouponStop", "20"}, {"NomVendeur", "B"}});
+        EditorForm editor;
+        creation.add({{"CouponStop", "30"}, {"NomVendeur", "C"}});
+        const QByteArray registerBefore = fixture.folder.read(kRegister);
+        const QByteArray indexBefore = fixture.folder.read(kIndex);
+        QCOMPARE(registerBefore, QByteArray("A,1,,,,1,10,0,0\nB,2,,,,11,20,0,0\nC,3,,,,21,30,0,0\n"));
+
+        editor.list()->SetListIndex(1);
+        QVERIFY(editor.press("Selectioner"));
+        editor.type("AdresseVendeur", "Rue Neuve");
+        QVERIFY(editor.press("modifier"));
+        QVERIFY(editor.press("EnretQuit"));
+        QCOMPARE(fixture.dialogs.messages, QStringList{reg::kRegisterChangedMessage});
+        QCOMPARE(fixture.folder.read(kRegister), registerBefore);
+        QCOMPARE(fixture.folder.read(kIndex), indexBefore);
+        QCOMPARE(editwin::openInstance(), editor.w);
+        QCOMPARE(editor.rows(), (QList<QStringList>{{"A", "1", "", "", "", "1", "10", "0", "0"},
+                                                    {"B", "2", "Rue Neuve", "", "", "11", "20", "0", "0"}}));
+        QCOMPARE(editor.shown(), kEdited);
+
+        // As the message says: leave without saving, open again, and C is there.
+        QVERIFY(editor.step("select"));
+        QVERIFY(editor.press("quitter"));
+        EditorForm again;
+        QCOMPARE(again.list()->ListCount(), 3);
+        again.list()->SetListIndex(1);
+        QVERIFY(again.press("Selectioner"));
+        again.type("AdresseVendeur", "Rue Neuve");
+        QVERIFY(again.press("modifier"));
+        QVERIFY(again.press("EnretQuit"));
+        QVERIFY(!editwin::openInstance());
+        QCOMPARE(fixture.dialogs.messages.size(), 1);
+        QCOMPARE(fixture.folder.read(kRegister),
+                 QByteArray("A,1,,,,1,10,0,0\nB,2,Rue Neuve,,,11,20,0,0\nC,3,,,,21,30,0,0\n"));
+        QCOMPARE(fixture.folder.read(kIndex), indexBefore);
+    }
+
+    void save_afterTheRegisterChangedOnDisk_writesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("onDisk"); // what the file holds at the save
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("a line added by hand") << kThreeSellers + "Hand,20,,,,600,610,0,0\n" << true;
+        QByteArray renamed = kThreeSellers;
+        renamed.replace("Paul Durand", "Paul Dupond");
+        QTest::newRow("a line changed, same size") << renamed << true;
+        QTest::newRow("emptied for a new fair") << QByteArray() << true;
+        QTest::newRow("written again as it was") << kThreeSellers << false;
+    }
+    void save_afterTheRegisterChangedOnDisk_writesNothing()
+    {
+        QFETCH(QByteArray, onDisk);
+        QFETCH(bool, refused);
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, kThreeSellers);
+        fixture.folder.write(kIndex, kStaleIndex);
+        EditorForm form;
+        QVERIFY(form.press("nouveau"));
+        form.type("NomVendeur", "Léa Bo");
+        form.type("CouponStop", "490");
+        QVERIFY(form.press("ajouter"));
+        fixture.dialogs.messages.clear();
+        const QList<QStringList> rows = form.rows();
+        fixture.folder.write(kRegister, onDisk);
+
+        QVERIFY(form.press("EnretQuit"));
+        if (!refused) {
+            QVERIFY(fixture.dialogs.messages.isEmpty());
+            QCOMPARE(fixture.folder.read(kRegister), kThreeSellers + "Léa Bo,13,,,,481,490,0,0\n");
+            QCOMPARE(fixture.folder.lines(kIndex), threeSellersIndex() + indexLines(481, 490, "Léa Bo,13"));
+            QVERIFY(!editwin::openInstance());
+            return;
+        }
+        QCOMPARE(fixture.dialogs.messages, QStringList{reg::kRegisterChangedMessage});
+        QCOMPARE(fixture.folder.read(kRegister), onDisk);
+        QCOMPARE(fixture.folder.read(kIndex), kStaleIndex);
+        QCOMPARE(editwin::openInstance(), form.w);
+        QCOMPARE(form.rows(), rows);
+        QCOMPARE(form.shown(), kEdited);
+    }
+
+    // A register saved back by LibreOffice Calc: what reads as the register
+    // is loaded without the quotes and saved as the program writes it; a line
+    // that cannot be read would be lost by the save, so the editor names it
+    // and does not open.
+    void opening_aRegisterSavedByCalc_data()
+    {
+        QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<qsizetype>("badLine"); // 0: it opens
+        QTest::addColumn<QByteArray>("written"); // by the save, when it opens
+        const QByteArray three = "Alice Dupré,1,Rue Haute 5,4000,Liège,1,50,2,1\n"
+                                 "Bob,2,Place 3,5000,Namur,51,60,0,0\n"
+                                 "Dupont Jean,3,Quai 2,6000,Charleroi,61,70,0,0\n";
+        QTest::newRow("every cell quoted") << kCalcAllQuoted << qsizetype(0) << three;
+        QTest::newRow("an empty row") << kCalcEmptyRows << qsizetype(0)
+                                      << three.left(three.indexOf("Dupont"));
+        QTest::newRow("blank lines by hand") << QByteArray("\n" + three.left(three.indexOf("Bob")) + "  \t\n\n")
+                                             << qsizetype(0) << three.left(three.indexOf("Bob"));
+        QTest::newRow("semicolons") << kCalcSemicolons << qsizetype(1) << QByteArray();
+        QTest::newRow("a quoted comma") << kCalcQuotedComma << qsizetype(3) << QByteArray();
+    }
+    void opening_aRegisterSavedByCalc()
+    {
+        QFETCH(QByteArray, saved);
+        QFETCH(qsizetype, badLine);
+        QFETCH(QByteArray, written);
+        ProgramFixture fixture;
+        fixture.folder.write(kRegister, saved);
+        fixture.folder.write(kIndex, kStaleIndex);
+        editwin *w = editwin::instance();
+        w->Show();
+        if (badLine > 0) {
+            QCOMPARE(fixture.dialogs.messages, QStringList{app::UnreadableLineMessage(kRegister, badLine)});
+            QVERIFY(!w->isVisible());
+            QVERIFY(!editwin::openInstance());
+            QCOMPARE(fixture.folder.read(kRegister), saved);
+            QCOMPARE(fixture.folder.read(kIndex), kStaleIndex);
+            return;
+        }
+        EditorForm form(w);
+        QCOMPARE(form.row(0), (QStringList{QStringLiteral("Alice Dupré"), "1", "Rue Haute 5", "4000",
+                                           QStringLiteral("Liège"), "1", "50", "2", "1"}));
+        QVERIFY(form.step("select"));
+        QVERIFY(form.press("abandonner"));
+        QVERIFY(form.press("EnretQuit"));
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+        QVERIFY(!editwin::openInstance());
+        QCOMPARE(fixture.folder.read(kRegister), written);
+        const int sellers = int(written.count('\n'));
+        QStringList index = indexLines(1, 50, QStringLiteral("Alice Dupré,1"));
+        if (sellers > 1)
+            index += indexLines(51, 60, "Bob,2");
+        if (sellers > 2)
+            index += indexLines(61, 70, "Dupont Jean,3");
+        QCOMPARE(fixture.folder.lines(kIndex), index);
     }
 
     void ajouter_takesARangeOfTheMostCoupons()

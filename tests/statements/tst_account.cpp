@@ -292,8 +292,7 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, found);
         QFETCH(int, badLine);
-        fw::TextInputStream in(sellers);
-        const statements::SellersByCode byCode = statements::ReadSellersByCode(in);
+        const statements::SellersByCode byCode = statements::ReadSellersByCode(sellers);
         QCOMPARE(byCode.highest, highest);
         QCOMPARE(reg::RegisterLine(byCode.sellers.value(code)), found);
         QCOMPARE(byCode.badLine, badLine);

@@ -106,6 +106,39 @@ inline QString rangeRefusal(const char *count)
            QStringLiteral(" coupons : un vendeur ne peut en avoir plus de 100000.");
 }
 
+// What they answer a code, bound or count that is not a whole number, an
+// empty code, a last coupon without a first, and a last coupon below the first.
+inline QString notWholeRefusal(const char *label, const QString &typed)
+{
+    return QStringLiteral("Le champ ") + QString::fromUtf8(label) +
+           QStringLiteral(" doit être un nombre entier, 0 ou plus : \"") + typed + QStringLiteral("\" n'en est pas un.");
+}
+inline const QString kEmptyCodeRefusal =
+    QStringLiteral("Le champ Numéro est vide : chaque vendeur doit avoir un numéro.");
+inline const QString kNoFirstCouponRefusal =
+    QStringLiteral("Le champ Coupons de... est vide : tapez le premier coupon, ou videz aussi Coupons à... pour un "
+                   "vendeur qui n'a pas encore de coupons.");
+inline QString backwardsRefusal(const QString &last, const QString &first)
+{
+    return QStringLiteral("Le champ Coupons à... (") + last + QStringLiteral(") est plus petit que Coupons de... (") +
+           first + QStringLiteral(") : le dernier coupon ne peut précéder le premier.");
+}
+
+// What they answer a seller who would share a coupon or a code with another
+// one of the register; a range is "first à last".
+inline QString overlapRefusal(const QString &range, const QString &name, const QString &code,
+                              const QString &otherRange)
+{
+    return QStringLiteral("Les champs Coupons de... et Coupons à... : la plage ") + range +
+           QStringLiteral(" a des coupons en commun avec celle du vendeur ") + name + QStringLiteral(" (numéro ") +
+           code + QStringLiteral("), ") + otherRange + QStringLiteral(". Un coupon ne peut être qu'à un seul vendeur.");
+}
+inline QString codeRefusal(const QString &name, const QString &code)
+{
+    return QStringLiteral("Le champ Numéro : le vendeur ") + name + QStringLiteral(" a déjà le numéro ") + code +
+           QStringLiteral(". Chaque vendeur doit avoir son propre numéro.");
+}
+
 // The register creation window, as the organiser uses it.
 class VendorForm : public FormDriver<VendorFiles>
 {
