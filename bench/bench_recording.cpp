@@ -21,6 +21,7 @@
 #include "register/registerfiles.h"
 
 #include "benchsupport.h"
+#include "fair.h"
 
 #include <benchmark/benchmark.h>
 
@@ -34,8 +35,8 @@
 
 namespace {
 
-constexpr int kSellers = 1000;
-constexpr int kCouponsPerSeller = 100; // an index of 100,000 lines
+constexpr int kSellers = 1000; // an index of 100,000 lines
+using bench::kCouponsPerSeller;
 constexpr int kAlreadyRecorded = 20000;
 constexpr int kJournalAtOpening = 50000;
 
@@ -43,35 +44,9 @@ bench::Dialogs g_dialogs;
 
 using bench::DataFolder;
 
-// The register of the fair, written by the program's own writer: seller k
-// owns the coupons (k - 1) * 100 + 1 to k * 100.
-void writeRegister()
-{
-    QVector<reg::Seller> sellers;
-    for (int k = 1; k <= kSellers; ++k) {
-        reg::Seller s;
-        s.NomVendeur = QStringLiteral("Vendeur ") + fw::Str(k);
-        s.CodeVendeur = fw::Str(k);
-        s.CouponStart = fw::Str((k - 1) * kCouponsPerSeller + 1);
-        s.CouponStop = fw::Str(k * kCouponsPerSeller);
-        s.locaquariums = s.locrampes = QStringLiteral("0");
-        sellers.append(s);
-    }
-    if (reg::RewriteRegister(sellers))
-        std::fprintf(stderr, "cannot write the register\n");
-}
+void writeRegister() { bench::writeRegister(kSellers); }
 
-// A journal of the coupons 1 to `coupons`, as the cash desk appends them.
-void writeJournal(int coupons)
-{
-    QStringList lines;
-    for (int n = 1; n <= coupons; ++n) {
-        const int seller = (n - 1) / kCouponsPerSeller + 1;
-        lines.append(fw::Str(n) + QStringLiteral(",2.50,Vendeur ") + fw::Str(seller) + QLatin1Char(',') +
-                     fw::Str(seller));
-    }
-    cashdesk::WriteJournal(cashdesk::JournalName(fw::Today().year()), QStringLiteral("1/3/2026"), lines);
-}
+void writeJournal(int coupons) { bench::writeJournal(coupons); }
 
 Window1 *openDesk()
 {

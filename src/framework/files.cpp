@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -116,26 +117,32 @@ TextInputStream::TextInputStream(QByteArray content) : m_content(std::move(conte
         m_pos = 3;
 }
 
+qsizetype TextInputStream::next(char c, qsizetype &found) const
+{
+    if (found < m_pos) {
+        const void *hit = std::memchr(m_content.constData() + m_pos, c, static_cast<size_t>(m_content.size() - m_pos));
+        found = hit ? static_cast<const char *>(hit) - m_content.constData() : m_content.size();
+    }
+    return found;
+}
+
 QByteArrayView TextInputStream::ReadLineBytes()
 {
     if (Eof())
         return {};
     // "\n", "\r\n", or a lone "\r" as a spreadsheet saves "CSV (Macintosh)":
     // read as one line, such a file would give only its first seller or coupon.
-    const qsizetype lf = m_content.indexOf('\n', m_pos);
-    const qsizetype stop = lf < 0 ? m_content.size() : lf;
-    const char *begin = m_content.constData() + m_pos;
-    if (const void *cr = std::memchr(begin, '\r', static_cast<size_t>(stop - m_pos))) {
-        const qsizetype length = static_cast<const char *>(cr) - begin;
-        if (m_pos + length + 1 != lf) {
-            m_pos += length + 1;
-            return QByteArrayView(begin, length);
-        }
-    }
-    QByteArrayView line(begin, stop - m_pos);
-    m_pos = lf < 0 ? m_content.size() : lf + 1;
-    if (line.endsWith('\r'))
-        line.chop(1);
+    // Each line end is searched for again only once the line passes the last
+    // one found: a file with no "\n" at all is then not searched to its end
+    // for every line, and reading stays linear whatever the line ends.
+    const qsizetype lf = next('\n', m_nextLf);
+    const qsizetype cr = next('\r', m_nextCr);
+    const qsizetype stop = std::min(lf, cr);
+    const QByteArrayView line(m_content.constData() + m_pos, stop - m_pos);
+    if (stop == m_content.size())
+        m_pos = stop;
+    else
+        m_pos = stop == cr && cr + 1 == lf ? lf + 1 : stop + 1;
     return line;
 }
 

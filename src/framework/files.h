@@ -45,8 +45,14 @@ public:
     QByteArrayView ReadLineBytes();
 
 private:
+    // Position of the next `c` from the current line on, or the end; `found`
+    // holds the last answer, still good while the line has not passed it.
+    qsizetype next(char c, qsizetype &found) const;
+
     QByteArray m_content;
     qsizetype m_pos = 0;
+    qsizetype m_nextLf = -1;
+    qsizetype m_nextCr = -1;
 };
 
 class TextOutputStream

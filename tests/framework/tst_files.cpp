@@ -19,6 +19,20 @@ private slots:
         QTest::newRow("mac") << QByteArray("a\rb\r") << QStringList{"a", "b"};
         QTest::newRow("mac, empty line kept") << QByteArray("a\r\rb") << QStringList{"a", "", "b"};
         QTest::newRow("mixed line ends") << QByteArray("a\r\nb\rc\nd") << QStringList{"a", "b", "c", "d"};
+        QTest::newRow("lone CR, then CRLF") << QByteArray("a\rb\r\nc") << QStringList{"a", "b", "c"};
+        QTest::newRow("empty line before CRLF") << QByteArray("a\r\r\nb") << QStringList{"a", "", "b"};
+        QTest::newRow("LF, then lone CR") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+        QTest::newRow("mac, last line end CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+        {
+            // Long runs of one line end before the other appears.
+            QByteArray content;
+            QStringList lines;
+            for (int n = 1; n <= 600; ++n) {
+                content += QByteArray::number(n) + (n <= 300 ? "\r" : n <= 450 ? "\n" : "\r\n");
+                lines.append(QString::number(n));
+            }
+            QTest::newRow("runs of each line end") << content << lines;
+        }
         QTest::newRow("no last line end") << QByteArray("a\nb") << QStringList{"a", "b"};
         QTest::newRow("empty line kept") << QByteArray("a\n\nb\n") << QStringList{"a", "", "b"};
         QTest::newRow("empty file") << QByteArray() << QStringList();
