@@ -6,10 +6,18 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <optional>
 #include <vector>
 #include <utility>
+
+#if defined(Q_OS_WIN)
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace fw {
 
@@ -74,6 +82,41 @@ protected:
     }
 };
 
+bool platformSync(int handle)
+{
+#if defined(Q_OS_WIN)
+    return _commit(handle) == 0;
+#elif defined(Q_OS_DARWIN)
+    // fsync leaves the data in the drive's own cache there.
+    return ::fcntl(handle, F_FULLFSYNC) == 0 || ::fsync(handle) == 0;
+#else
+    int result;
+    do
+        result = ::fdatasync(handle);
+    while (result != 0 && errno == EINTR);
+    return result == 0;
+#endif
+}
+
+SyncToDisk g_sync = platformSync;
+
+// A file just created is found again after a power cut only once its folder's
+// entry for it is on the disk too.
+bool syncFolderOf(const QString &path)
+{
+#if defined(Q_OS_WIN)
+    Q_UNUSED(path);
+    return true;
+#else
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_CLOEXEC);
+    if (folder < 0)
+        return false;
+    const bool synced = g_sync(folder);
+    ::close(folder);
+    return synced;
+#endif
+}
+
 // True when the file's last line has no line end. A file that cannot be read
 // back is taken as ended: an empty line would be worse than none.
 bool lastLineOpen(const QString &path, qint64 size)
@@ -86,6 +129,8 @@ bool lastLineOpen(const QString &path, qint64 size)
 }
 
 } // namespace
+
+void SetSyncForTesting(SyncToDisk sync) { g_sync = sync ? sync : platformSync; }
 
 QString DataPath(const QString &name) { return QDir::current().filePath(name); }
 
@@ -200,11 +245,13 @@ AppendOutputStream::~AppendOutputStream()
 bool AppendOutputStream::finish()
 {
     // Lines wait in Qt's buffer: a disk that fills up shows here, and
-    // whatever part of them reached the file must go again.
+    // whatever part of them reached the file must go again. Then they wait in
+    // the system's cache, which a power cut loses: a line is recorded only
+    // once it is on the disk.
     auto *file = static_cast<QFile *>(m_device.get());
-    const bool flushed = file->flush();
+    const bool written = file->flush() && g_sync(file->handle());
     file->close();
-    if (flushed && file->error() == QFileDevice::NoError)
+    if (written && file->error() == QFileDevice::NoError && (m_existed || syncFolderOf(m_path)))
         return true;
     giveBack();
     return false;

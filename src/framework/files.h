@@ -61,8 +61,9 @@ public:
     virtual ~TextOutputStream();
     // Writes the text and a line end. False once anything failed.
     bool WriteLine(const QString &text);
-    // Closes the stream; true only when every line reached the disk. A stream
-    // made by CreateTextFile replaces the old file only here, and only then.
+    // Closes the stream; true only when every line reached the disk, past the
+    // system's cache. A stream made by CreateTextFile replaces the old file
+    // only here, and only then.
     bool Close();
 
 protected:
@@ -84,6 +85,11 @@ std::unique_ptr<TextInputStream> OpenAsTextFile(const QString &name);
 // A writer to a new file that replaces any file of that name when it is closed
 // whole; until then, and whenever writing fails, the old file stays as it was.
 std::unique_ptr<TextOutputStream> CreateTextFile(const QString &name);
+
+// Writes what the system keeps of an open file out to the disk; true once it
+// is there. Tests may put another in its place (nullptr: the platform's).
+using SyncToDisk = bool (*)(int handle);
+void SetSyncForTesting(SyncToDisk sync);
 
 // A writer at the end of a file. Its lines reach the file all or none: when
 // one cannot be written whole, or the stream is dropped without Close, the
