@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
@@ -408,5 +409,17 @@ ReplaceFailure ReplaceTextFiles(const QList<TextFileLines> &files)
     }
     return {};
 }
+
+DataFolderLock::DataFolderLock() : m_file(std::make_unique<QLockFile>(DataPath(kDataFolderLock)))
+{
+    // Never stale by its age alone: the program holds it for a whole fair.
+    m_file->setStaleLockTime(0);
+    if (m_file->tryLock(0))
+        m_status = Held;
+    else
+        m_status = m_file->error() == QLockFile::LockFailedError ? InUse : Failed;
+}
+
+DataFolderLock::~DataFolderLock() = default;
 
 } // namespace fw

@@ -7,6 +7,7 @@
 
 class QFile;
 class QFileDevice;
+class QLockFile;
 
 // Data files: every file of the program lives in the data folder, the working
 // directory the program was started from, under a fixed name. Files are
@@ -145,5 +146,31 @@ ReplaceFailure ReplaceTextFiles(const QList<TextFileLines> &files);
 // last line has no line end (saved so by hand) gets one before the first
 // line, so that line is never glued onto the last.
 std::unique_ptr<AppendOutputStream> AppendToTextFile(const QString &name);
+
+// The mark of a data folder in use, hidden among the data files; the program
+// never reads or lists it otherwise.
+inline const QString kDataFolderLock = QStringLiteral(".vandrelico.lock");
+
+// Holds the data folder for as long as it lives, so that a second copy of the
+// program finds it in use. A mark left by a copy that is gone (killed, or a
+// power cut) no longer holds: its process no longer runs, or the computer was
+// restarted since.
+class DataFolderLock
+{
+public:
+    enum Status { Held, InUse, Failed };
+
+    DataFolderLock();
+    ~DataFolderLock();
+    DataFolderLock(const DataFolderLock &) = delete;
+    DataFolderLock &operator=(const DataFolderLock &) = delete;
+
+    // Failed: the mark could not be made, the folder being read-only or full.
+    Status status() const { return m_status; }
+
+private:
+    std::unique_ptr<QLockFile> m_file;
+    Status m_status;
+};
 
 } // namespace fw
