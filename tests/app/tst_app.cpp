@@ -402,6 +402,29 @@ private slots:
         QCOMPARE(secondWhileOpen, fw::DataFolderLock::InUse);
         QVERIFY(!fixture.folder.exists(fw::kDataFolderLock)); // given up at the end of the run
     }
+
+    // A folder where the mark cannot be made is run as before: nothing can be
+    // created there either, so no copy can rewrite a file of it.
+    void folderWithoutRoom_runsAsBefore()
+    {
+        ProgramFixture fixture;
+        TinyDisk disk(fixture.folder, 8192);
+        if (!disk.mounted())
+            QSKIP("no tmpfs can be mounted here");
+        disk.fill();
+        auto *application = static_cast<fw::Application *>(QCoreApplication::instance());
+        static bool marked;
+        g_opened = false;
+        const int status = app::Run(*application, [] {
+            g_opened = true;
+            marked = fw::Exists(fw::kDataFolderLock);
+            fw::Quit();
+        });
+        QCOMPARE(status, 0);
+        QVERIFY(g_opened);
+        QVERIFY(!marked);
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+    }
 };
 
 VDL_TEST(TestDataFolderLock)
