@@ -1,12 +1,13 @@
 // Recording a coupon at the cash desk, which reads the whole coupon index and
 // scans the whole list of recorded coupons every time, against the floor of
-// reading that index with a plain std::getline loop; and the cash desk's
-// opening on a large journal.
+// reading that index with a plain std::getline loop; the same recording
+// without putting its two appended lines on the disk at once; and the cash
+// desk's opening on a large journal.
 //
 //   build/bin/bench_recording
 //
-// It prints each benchmark, then the ratio of one recording to the floor and
-// the opening time.
+// It prints each benchmark, then the ratio of one recording to the floor,
+// what the syncs cost, and the opening time.
 
 #include "app/module1.h"
 #include "cashdesk/coupons.h"
@@ -21,6 +22,7 @@
 #include "register/registerfiles.h"
 
 #include "benchsupport.h"
+#include "fair.h"
 
 #include <benchmark/benchmark.h>
 
@@ -34,8 +36,8 @@
 
 namespace {
 
-constexpr int kSellers = 1000;
-constexpr int kCouponsPerSeller = 100; // an index of 100,000 lines
+constexpr int kSellers = 1000; // an index of 100,000 lines
+using bench::kCouponsPerSeller;
 constexpr int kAlreadyRecorded = 20000;
 constexpr int kJournalAtOpening = 50000;
 
@@ -43,35 +45,9 @@ bench::Dialogs g_dialogs;
 
 using bench::DataFolder;
 
-// The register of the fair, written by the program's own writer: seller k
-// owns the coupons (k - 1) * 100 + 1 to k * 100.
-void writeRegister()
-{
-    QVector<reg::Seller> sellers;
-    for (int k = 1; k <= kSellers; ++k) {
-        reg::Seller s;
-        s.NomVendeur = QStringLiteral("Vendeur ") + fw::Str(k);
-        s.CodeVendeur = fw::Str(k);
-        s.CouponStart = fw::Str((k - 1) * kCouponsPerSeller + 1);
-        s.CouponStop = fw::Str(k * kCouponsPerSeller);
-        s.locaquariums = s.locrampes = QStringLiteral("0");
-        sellers.append(s);
-    }
-    if (reg::RewriteRegister(sellers))
-        std::fprintf(stderr, "cannot write the register\n");
-}
+void writeRegister() { bench::writeRegister(kSellers); }
 
-// A journal of the coupons 1 to `coupons`, as the cash desk appends them.
-void writeJournal(int coupons)
-{
-    QStringList lines;
-    for (int n = 1; n <= coupons; ++n) {
-        const int seller = (n - 1) / kCouponsPerSeller + 1;
-        lines.append(fw::Str(n) + QStringLiteral(",2.50,Vendeur ") + fw::Str(seller) + QLatin1Char(',') +
-                     fw::Str(seller));
-    }
-    cashdesk::WriteJournal(cashdesk::JournalName(fw::Today().year()), QStringLiteral("1/3/2026"), lines);
-}
+void writeJournal(int coupons) { bench::writeJournal(coupons); }
 
 Window1 *openDesk()
 {
@@ -129,6 +105,15 @@ void BM_Recording(benchmark::State &state)
     fw::Window::destroyAllForTesting();
 }
 
+// The same, its sales line and journal line left in the system's cache: the
+// difference is what putting them on the disk costs a recording.
+void BM_RecordingUnsynced(benchmark::State &state)
+{
+    fw::SetSyncForTesting([](int) { return true; });
+    BM_Recording(state);
+    fw::SetSyncForTesting(nullptr);
+}
+
 // The two scans of a recording, apart.
 void BM_IndexLookup(benchmark::State &state)
 {
@@ -174,6 +159,7 @@ void BM_Opening(benchmark::State &state)
 
 BENCHMARK(BM_IndexFloor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Recording)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecordingUnsynced)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IndexLookup)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DuplicateScan)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Opening)->Unit(benchmark::kMillisecond);
@@ -201,6 +187,10 @@ public:
         if (floor != m_seconds.end() && recording != m_seconds.end())
             std::printf("\none recording / std::getline floor: %.2f (aim: at most 3)\n",
                         recording->second / floor->second);
+        const auto unsynced = m_seconds.find("BM_RecordingUnsynced");
+        if (recording != m_seconds.end() && unsynced != m_seconds.end())
+            std::printf("putting its two lines on the disk: %.2f ms of the %.2f ms of one recording\n",
+                        (recording->second - unsynced->second) * 1000, recording->second * 1000);
         if (const auto opening = m_seconds.find("BM_Opening"); opening != m_seconds.end())
             std::printf("opening with a %d-coupon journal: %.3f s (aim: at most 0.3 s)\n", kJournalAtOpening,
                         opening->second);

@@ -2,6 +2,8 @@
 
 #include "framework/application.h"
 
+#include <QString>
+
 // The application object of the program; it only holds the menu bar.
 class Vandrelico : public fw::Application
 {
@@ -13,9 +15,15 @@ public:
 
 namespace app {
 
-// Start-up once the application object exists: gives it the menu bar, makes
-// the default window (whose Open event runs at once) and runs the event loop,
-// unless a quit was asked during that opening.
+// Shown by a copy started on a data folder that another copy has open; the
+// folder is named as the system writes its path.
+QString FolderInUseMessage(const QString &folder);
+
+// Start-up once the application object exists: takes the data folder, gives
+// the application its menu bar, makes the default window (whose Open event
+// runs at once) and runs the event loop, unless a quit was asked during that
+// opening. The folder stays taken until the run ends. When another copy has
+// it, the run says so and ends with status 1, having read nothing of it.
 int Run(fw::Application &application, void (*makeDefaultView)());
 
 } // namespace app

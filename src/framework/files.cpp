@@ -3,12 +3,22 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <optional>
 #include <vector>
 #include <utility>
+
+#if defined(Q_OS_WIN)
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace fw {
 
@@ -73,6 +83,41 @@ protected:
     }
 };
 
+bool platformSync(int handle)
+{
+#if defined(Q_OS_WIN)
+    return _commit(handle) == 0;
+#elif defined(Q_OS_DARWIN)
+    // fsync leaves the data in the drive's own cache there.
+    return ::fcntl(handle, F_FULLFSYNC) == 0 || ::fsync(handle) == 0;
+#else
+    int result;
+    do
+        result = ::fdatasync(handle);
+    while (result != 0 && errno == EINTR);
+    return result == 0;
+#endif
+}
+
+SyncToDisk g_sync = platformSync;
+
+// A file just created is found again after a power cut only once its folder's
+// entry for it is on the disk too.
+bool syncFolderOf(const QString &path)
+{
+#if defined(Q_OS_WIN)
+    Q_UNUSED(path);
+    return true;
+#else
+    const int folder = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_CLOEXEC);
+    if (folder < 0)
+        return false;
+    const bool synced = g_sync(folder);
+    ::close(folder);
+    return synced;
+#endif
+}
+
 // True when the file's last line has no line end. A file that cannot be read
 // back is taken as ended: an empty line would be worse than none.
 bool lastLineOpen(const QString &path, qint64 size)
@@ -85,6 +130,8 @@ bool lastLineOpen(const QString &path, qint64 size)
 }
 
 } // namespace
+
+void SetSyncForTesting(SyncToDisk sync) { g_sync = sync ? sync : platformSync; }
 
 QString DataPath(const QString &name) { return QDir::current().filePath(name); }
 
@@ -116,26 +163,32 @@ TextInputStream::TextInputStream(QByteArray content) : m_content(std::move(conte
         m_pos = 3;
 }
 
+qsizetype TextInputStream::next(char c, qsizetype &found) const
+{
+    if (found < m_pos) {
+        const void *hit = std::memchr(m_content.constData() + m_pos, c, static_cast<size_t>(m_content.size() - m_pos));
+        found = hit ? static_cast<const char *>(hit) - m_content.constData() : m_content.size();
+    }
+    return found;
+}
+
 QByteArrayView TextInputStream::ReadLineBytes()
 {
     if (Eof())
         return {};
     // "\n", "\r\n", or a lone "\r" as a spreadsheet saves "CSV (Macintosh)":
     // read as one line, such a file would give only its first seller or coupon.
-    const qsizetype lf = m_content.indexOf('\n', m_pos);
-    const qsizetype stop = lf < 0 ? m_content.size() : lf;
-    const char *begin = m_content.constData() + m_pos;
-    if (const void *cr = std::memchr(begin, '\r', static_cast<size_t>(stop - m_pos))) {
-        const qsizetype length = static_cast<const char *>(cr) - begin;
-        if (m_pos + length + 1 != lf) {
-            m_pos += length + 1;
-            return QByteArrayView(begin, length);
-        }
-    }
-    QByteArrayView line(begin, stop - m_pos);
-    m_pos = lf < 0 ? m_content.size() : lf + 1;
-    if (line.endsWith('\r'))
-        line.chop(1);
+    // Each line end is searched for again only once the line passes the last
+    // one found: a file with no "\n" at all is then not searched to its end
+    // for every line, and reading stays linear whatever the line ends.
+    const qsizetype lf = next('\n', m_nextLf);
+    const qsizetype cr = next('\r', m_nextCr);
+    const qsizetype stop = std::min(lf, cr);
+    const QByteArrayView line(m_content.constData() + m_pos, stop - m_pos);
+    if (stop == m_content.size())
+        m_pos = stop;
+    else
+        m_pos = stop == cr && cr + 1 == lf ? lf + 1 : stop + 1;
     return line;
 }
 
@@ -193,11 +246,13 @@ AppendOutputStream::~AppendOutputStream()
 bool AppendOutputStream::finish()
 {
     // Lines wait in Qt's buffer: a disk that fills up shows here, and
-    // whatever part of them reached the file must go again.
+    // whatever part of them reached the file must go again. Then they wait in
+    // the system's cache, which a power cut loses: a line is recorded only
+    // once it is on the disk.
     auto *file = static_cast<QFile *>(m_device.get());
-    const bool flushed = file->flush();
+    const bool written = file->flush() && g_sync(file->handle());
     file->close();
-    if (flushed && file->error() == QFileDevice::NoError)
+    if (written && file->error() == QFileDevice::NoError && (m_existed || syncFolderOf(m_path)))
         return true;
     giveBack();
     return false;
@@ -354,5 +409,17 @@ ReplaceFailure ReplaceTextFiles(const QList<TextFileLines> &files)
     }
     return {};
 }
+
+DataFolderLock::DataFolderLock() : m_file(std::make_unique<QLockFile>(DataPath(kDataFolderLock)))
+{
+    // Never stale by its age alone: the program holds it for a whole fair.
+    m_file->setStaleLockTime(0);
+    if (m_file->tryLock(0))
+        m_status = Held;
+    else
+        m_status = m_file->error() == QLockFile::LockFailedError ? InUse : Failed;
+}
+
+DataFolderLock::~DataFolderLock() = default;
 
 } // namespace fw

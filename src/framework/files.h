@@ -7,6 +7,7 @@
 
 class QFile;
 class QFileDevice;
+class QLockFile;
 
 // Data files: every file of the program lives in the data folder, the working
 // directory the program was started from, under a fixed name. Files are
@@ -45,8 +46,14 @@ public:
     QByteArrayView ReadLineBytes();
 
 private:
+    // Position of the next `c` from the current line on, or the end; `found`
+    // holds the last answer, still good while the line has not passed it.
+    qsizetype next(char c, qsizetype &found) const;
+
     QByteArray m_content;
     qsizetype m_pos = 0;
+    qsizetype m_nextLf = -1;
+    qsizetype m_nextCr = -1;
 };
 
 class TextOutputStream
@@ -55,8 +62,9 @@ public:
     virtual ~TextOutputStream();
     // Writes the text and a line end. False once anything failed.
     bool WriteLine(const QString &text);
-    // Closes the stream; true only when every line reached the disk. A stream
-    // made by CreateTextFile replaces the old file only here, and only then.
+    // Closes the stream; true only when every line reached the disk, past the
+    // system's cache. A stream made by CreateTextFile replaces the old file
+    // only here, and only then.
     bool Close();
 
 protected:
@@ -78,6 +86,11 @@ std::unique_ptr<TextInputStream> OpenAsTextFile(const QString &name);
 // A writer to a new file that replaces any file of that name when it is closed
 // whole; until then, and whenever writing fails, the old file stays as it was.
 std::unique_ptr<TextOutputStream> CreateTextFile(const QString &name);
+
+// Writes what the system keeps of an open file out to the disk; true once it
+// is there. Tests may put another in its place (nullptr: the platform's).
+using SyncToDisk = bool (*)(int handle);
+void SetSyncForTesting(SyncToDisk sync);
 
 // A writer at the end of a file. Its lines reach the file all or none: when
 // one cannot be written whole, or the stream is dropped without Close, the
@@ -133,5 +146,31 @@ ReplaceFailure ReplaceTextFiles(const QList<TextFileLines> &files);
 // last line has no line end (saved so by hand) gets one before the first
 // line, so that line is never glued onto the last.
 std::unique_ptr<AppendOutputStream> AppendToTextFile(const QString &name);
+
+// The mark of a data folder in use, hidden among the data files; the program
+// never reads or lists it otherwise.
+inline const QString kDataFolderLock = QStringLiteral(".vandrelico.lock");
+
+// Holds the data folder for as long as it lives, so that a second copy of the
+// program finds it in use. A mark left by a copy that is gone (killed, or a
+// power cut) no longer holds: its process no longer runs, or the computer was
+// restarted since.
+class DataFolderLock
+{
+public:
+    enum Status { Held, InUse, Failed };
+
+    DataFolderLock();
+    ~DataFolderLock();
+    DataFolderLock(const DataFolderLock &) = delete;
+    DataFolderLock &operator=(const DataFolderLock &) = delete;
+
+    // Failed: the mark could not be made, the folder being read-only or full.
+    Status status() const { return m_status; }
+
+private:
+    std::unique_ptr<QLockFile> m_file;
+    Status m_status;
+};
 
 } // namespace fw

@@ -12,10 +12,17 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
+#include <QProcess>
+#include <QSysInfo>
 #include <QTest>
 #include <QTimer>
+#include <unistd.h>
 
 class TestApp : public QObject
 {
@@ -268,4 +275,176 @@ private slots:
 };
 
 VDL_TEST(TestApp)
+
+namespace {
+
+// The program itself, started on the current data folder: it takes the folder,
+// makes the rate file and then waits at its start-up question, which nobody
+// answers. Killed when this ends.
+class RunningCopy
+{
+public:
+    RunningCopy()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        m_process.setProcessEnvironment(environment);
+        m_process.setWorkingDirectory(QDir::currentPath());
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vandrelico"), QStringList());
+    }
+    ~RunningCopy() { kill(); }
+
+    QProcess &process() { return m_process; }
+    void kill()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill(); // SIGKILL: no chance to clean up
+            m_process.waitForFinished(10000);
+        }
+    }
+
+private:
+    QProcess m_process;
+};
+
+// Every entry of the current folder, hidden ones included, with its bytes
+// and its time of change.
+QMap<QString, QString> folderState()
+{
+    QMap<QString, QString> state;
+    QDirIterator it(QDir::currentPath(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        QFile file(info.filePath());
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        state.insert(info.fileName(), QString::fromLatin1(bytes.toHex()) + QLatin1Char(' ') +
+                                          info.lastModified().toString(Qt::ISODateWithMs));
+    }
+    return state;
+}
+
+bool g_opened = false;
+
+} // namespace
+
+class TestDataFolderLock : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Another process of the program holds the folder, however long it has had it.
+    void secondCopy_saysSoAndTouchesNothing_data()
+    {
+        QTest::addColumn<int>("heldForSeconds");
+        QTest::newRow("just started") << 0;
+        QTest::newRow("open for a day") << 24 * 3600;
+    }
+    void secondCopy_saysSoAndTouchesNothing()
+    {
+        QFETCH(int, heldForSeconds);
+        ProgramFixture fixture;
+        RunningCopy first;
+        QVERIFY2(first.process().waitForStarted(10000), "build the vandrelico program first");
+        QTRY_VERIFY_WITH_TIMEOUT(fixture.folder.exists("ValComm.txt"), 20000);
+        QVERIFY(fixture.folder.exists(fw::kDataFolderLock));
+        if (heldForSeconds) {
+            QFile lock(fixture.folder.path(fw::kDataFolderLock));
+            QVERIFY(lock.open(QIODevice::ReadWrite));
+            QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-heldForSeconds),
+                                     QFileDevice::FileModificationTime));
+        }
+        const QMap<QString, QString> before = folderState();
+
+        auto *application = static_cast<fw::Application *>(QCoreApplication::instance());
+        g_opened = false;
+        const int status = app::Run(*application, [] {
+            g_opened = true;
+            fw::Quit(); // no event loop, should it come this far
+        });
+
+        QCOMPARE(status, 1);
+        QVERIFY(!g_opened);
+        QCOMPARE(fixture.dialogs.messages,
+                 QStringList{app::FolderInUseMessage(QDir::toNativeSeparators(QDir::currentPath()))});
+        QVERIFY(fixture.dialogs.messages[0].startsWith(
+            QStringLiteral("Vandrelico est déjà ouvert sur ce dossier de données")));
+        QVERIFY(fixture.dialogs.questions.isEmpty());
+        QCOMPARE(folderState(), before);
+        QCOMPARE(first.process().state(), QProcess::Running);
+    }
+
+    // What a copy that is gone leaves behind does not keep the next one out,
+    // and that one holds the folder until its run ends.
+    void goneCopy_doesNotBlockTheNext_data()
+    {
+        QTest::addColumn<bool>("powerCut");
+        QTest::newRow("killed") << false;
+        // Its process number now names another running process: the computer
+        // has been restarted since the mark was made.
+        QTest::newRow("power cut") << true;
+    }
+    void goneCopy_doesNotBlockTheNext()
+    {
+        QFETCH(bool, powerCut);
+        ProgramFixture fixture;
+        {
+            RunningCopy gone;
+            QVERIFY2(gone.process().waitForStarted(10000), "build the vandrelico program first");
+            QTRY_VERIFY_WITH_TIMEOUT(fixture.folder.exists("ValComm.txt"), 20000);
+            gone.kill();
+            QCOMPARE(gone.process().exitStatus(), QProcess::CrashExit);
+        }
+        QVERIFY(fixture.folder.exists(fw::kDataFolderLock)); // left behind
+        if (powerCut) {
+            QList<QByteArray> mark = fixture.folder.read(fw::kDataFolderLock).split('\n');
+            QVERIFY(mark.size() >= 5);
+            QVERIFY(!QSysInfo::bootUniqueId().isEmpty());
+            mark[0] = QByteArray::number(getpid());
+            mark[1] = QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8();
+            mark[4] = "an-earlier-boot";
+            fixture.folder.write(fw::kDataFolderLock, mark.join('\n'));
+        }
+
+        auto *application = static_cast<fw::Application *>(QCoreApplication::instance());
+        static fw::DataFolderLock::Status secondWhileOpen;
+        g_opened = false;
+        const int status = app::Run(*application, [] {
+            g_opened = true;
+            secondWhileOpen = fw::DataFolderLock().status();
+            fw::Quit();
+        });
+
+        QCOMPARE(status, 0);
+        QVERIFY(g_opened);
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+        QCOMPARE(secondWhileOpen, fw::DataFolderLock::InUse);
+        QVERIFY(!fixture.folder.exists(fw::kDataFolderLock)); // given up at the end of the run
+    }
+
+    // A folder where the mark cannot be made is run as before: nothing can be
+    // created there either, so no copy can rewrite a file of it.
+    void folderWithoutRoom_runsAsBefore()
+    {
+        ProgramFixture fixture;
+        TinyDisk disk(fixture.folder, 8192);
+        if (!disk.mounted())
+            QSKIP("no tmpfs can be mounted here");
+        disk.fill();
+        auto *application = static_cast<fw::Application *>(QCoreApplication::instance());
+        static bool marked;
+        g_opened = false;
+        const int status = app::Run(*application, [] {
+            g_opened = true;
+            marked = fw::Exists(fw::kDataFolderLock);
+            fw::Quit();
+        });
+        QCOMPARE(status, 0);
+        QVERIFY(g_opened);
+        QVERIFY(!marked);
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+    }
+};
+
+VDL_TEST(TestDataFolderLock)
 #include "tst_app.moc"

@@ -4,6 +4,57 @@
 
 #include <QFileInfo>
 #include <QTest>
+#include <fcntl.h>
+#include <linux/fiemap.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// True when part of the file is still in the system's cache only, without a
+// place on the disk yet: the delayed allocation of ext4, XFS or Btrfs, which
+// keeps new data so for many seconds unless it is synced.
+bool awaitsTheDisk(const QString &path)
+{
+    constexpr unsigned kExtents = 32;
+    alignas(fiemap) char buffer[sizeof(fiemap) + kExtents * sizeof(fiemap_extent)] = {};
+    auto *map = reinterpret_cast<fiemap *>(buffer);
+    map->fm_length = FIEMAP_MAX_OFFSET;
+    map->fm_extent_count = kExtents;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    const bool mapped = fd >= 0 && ::ioctl(fd, FS_IOC_FIEMAP, map) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    for (unsigned i = 0; mapped && i < map->fm_mapped_extents; ++i)
+        if (map->fm_extents[i].fe_flags & FIEMAP_EXTENT_DELALLOC)
+            return true;
+    return false;
+}
+
+// A sync that fails for a file, or for a folder only, noting what the file
+// "f.csv" held when it was asked for.
+bool g_folderFails = false;
+QByteArray g_heldAtSync;
+
+bool failingSync(int handle)
+{
+    struct stat info {};
+    const bool folder = ::fstat(handle, &info) == 0 && S_ISDIR(info.st_mode);
+    if (!folder) {
+        QFile file(QStringLiteral("f.csv"));
+        g_heldAtSync = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+    }
+    return folder != g_folderFails;
+}
+
+struct SyncReplaced {
+    explicit SyncReplaced(fw::SyncToDisk sync) { fw::SetSyncForTesting(sync); }
+    ~SyncReplaced() { fw::SetSyncForTesting(nullptr); }
+};
+
+} // namespace
 
 class TestFiles : public QObject
 {
@@ -19,6 +70,20 @@ private slots:
         QTest::newRow("mac") << QByteArray("a\rb\r") << QStringList{"a", "b"};
         QTest::newRow("mac, empty line kept") << QByteArray("a\r\rb") << QStringList{"a", "", "b"};
         QTest::newRow("mixed line ends") << QByteArray("a\r\nb\rc\nd") << QStringList{"a", "b", "c", "d"};
+        QTest::newRow("lone CR, then CRLF") << QByteArray("a\rb\r\nc") << QStringList{"a", "b", "c"};
+        QTest::newRow("empty line before CRLF") << QByteArray("a\r\r\nb") << QStringList{"a", "", "b"};
+        QTest::newRow("LF, then lone CR") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+        QTest::newRow("mac, last line end CR") << QByteArray("a\rb\r") << QStringList{"a", "b"};
+        {
+            // Long runs of one line end before the other appears.
+            QByteArray content;
+            QStringList lines;
+            for (int n = 1; n <= 600; ++n) {
+                content += QByteArray::number(n) + (n <= 300 ? "\r" : n <= 450 ? "\n" : "\r\n");
+                lines.append(QString::number(n));
+            }
+            QTest::newRow("runs of each line end") << content << lines;
+        }
         QTest::newRow("no last line end") << QByteArray("a\nb") << QStringList{"a", "b"};
         QTest::newRow("empty line kept") << QByteArray("a\n\nb\n") << QStringList{"a", "", "b"};
         QTest::newRow("empty file") << QByteArray() << QStringList();
@@ -197,6 +262,78 @@ private slots:
         out->WriteLine(QStringLiteral("42,12.50"));
         QVERIFY(!out->Close());
         QCOMPARE(folder.read("f.csv"), before);
+    }
+
+    // Close returns only once the lines are on the disk, not only in the
+    // system's cache, which a power cut loses. A line written into a new block
+    // is seen waiting for the disk until it is synced.
+    void append_reachesTheDiskBeforeCloseReturns_data()
+    {
+        QTest::addColumn<bool>("existing");
+        QTest::newRow("new file") << false;
+        QTest::newRow("file ending on a block") << true;
+    }
+    void append_reachesTheDiskBeforeCloseReturns()
+    {
+        QFETCH(bool, existing);
+        DataFolder folder;
+        folder.write("probe.csv", "1,2\n");
+        if (!awaitsTheDisk(folder.path("probe.csv")))
+            QSKIP("this file system shows no data waiting for the disk");
+        QByteArray before;
+        if (existing) {
+            struct stat info {};
+            QVERIFY(::stat(QFile::encodeName(folder.path("probe.csv")).constData(), &info) == 0);
+            before = QByteArray(static_cast<qsizetype>(info.st_blksize) - 1, 'x') + '\n';
+            folder.write("f.csv", before);
+            const int fd = ::open(QFile::encodeName(folder.path("f.csv")).constData(), O_RDONLY);
+            QVERIFY(fd >= 0 && ::fsync(fd) == 0);
+            ::close(fd);
+            QVERIFY(!awaitsTheDisk(folder.path("f.csv")));
+        }
+        auto out = fw::AppendToTextFile("f.csv");
+        QVERIFY(out);
+        QVERIFY(out->WriteLine(QStringLiteral("42,12.50")));
+        QVERIFY(out->Close());
+        QVERIFY(!awaitsTheDisk(folder.path("f.csv")));
+        QCOMPARE(folder.read("f.csv"), before + "42,12.50\n");
+    }
+
+    // A line the system could not put on the disk is not recorded: it is
+    // given back like one the disk refused.
+    void append_whoseSyncFails_isGivenBack_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // empty: no file before
+        QTest::addColumn<bool>("folderFails");
+        QTest::newRow("existing file") << QByteArray("1,2\n") << false;
+        QTest::newRow("new file") << QByteArray() << false;
+        QTest::newRow("new file, its folder entry") << QByteArray() << true;
+    }
+    void append_whoseSyncFails_isGivenBack()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(bool, folderFails);
+        DataFolder folder;
+        if (!before.isEmpty())
+            folder.write("f.csv", before);
+        {
+            SyncReplaced sync(failingSync);
+            g_folderFails = folderFails;
+            g_heldAtSync.clear();
+            auto out = fw::AppendToTextFile("f.csv");
+            QVERIFY(out);
+            QVERIFY(out->WriteLine(QStringLiteral("3,4")));
+            QVERIFY(!out->Close());
+        }
+        QCOMPARE(g_heldAtSync, before + "3,4\n"); // synced once written whole
+        QCOMPARE(folder.exists("f.csv"), !before.isEmpty());
+        QCOMPARE(folder.read("f.csv"), before);
+
+        auto out = fw::AppendToTextFile("f.csv");
+        QVERIFY(out);
+        out->WriteLine(QStringLiteral("5,6"));
+        QVERIFY(out->Close());
+        QCOMPARE(folder.read("f.csv"), before + "5,6\n");
     }
 
     void takeBack_ofAFileReplacedMeanwhile_fails()
