@@ -1,6 +1,7 @@
 #include "cancelling.h"
 
 #include "app/csvload.h"
+#include "app/rules.h"
 #include "framework/csv.h"
 
 namespace cashdesk {
@@ -36,11 +37,11 @@ qsizetype LastSaleOf(const QVector<QStringList> &rows, const QString &coupon)
 
 double Turnover(const QVector<QStringList> &rows, qsizetype skip)
 {
-    double total = 0;
+    app::AmountSum total;
     for (qsizetype i = 0; i < rows.size(); ++i)
         if (i != skip)
-            total += app::AmountValue(rows[i].value(1));
-    return total;
+            total.add(app::AmountValue(rows[i].value(1)));
+    return total.value();
 }
 
 QString CannotReadMessage(const QString &file)

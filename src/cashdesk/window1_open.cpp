@@ -71,12 +71,13 @@ void Window1::Event_Open()
     if (!journal && fw::Exists(Module1::thename))
         return stopWith(UnreadableFileMessage(Module1::thename));
     if (journal) {
-        Module1::grandtotal = 0;
+        app::AmountSum sum;
         journal->ReadLine();
         journal->ReadLine();
         app::CsvRows read = app::ReadCsvRows(*journal, kJournalLine, 2);
         for (const QStringList &row : read.rows)
-            Module1::grandtotal += app::AmountValue(row[1]);
+            sum.add(app::AmountValue(row[1]));
+        Module1::grandtotal = sum.value();
         app::FormatAmounts(read.rows, *ui->fromat);
         ui->ReferenceBox->AppendRows(std::move(read.rows));
         ui->PushButton5->setEnabled(false);

@@ -34,8 +34,10 @@ void Window1::BevelButton1_Action()
     if (!typedAmount)
         return fw::MsgBox(kAmountRefusedMessage);
     const QString &amount = *typedAmount;
-    const double turnover = fw::Val(ui->ShowTotal->Text()) + fw::Val(amount);
-    if (!IsRecordableTurnover(turnover))
+    // The running turnover is carried as a value, summed in decimal as the
+    // opening sums the journal: the field shows it to the cent only.
+    const double value = fw::Val(amount);
+    if (!IsRecordableTurnover(Module1::grandtotal + value))
         return fw::MsgBox(kAmountOutOfRangeMessage);
     if (IsHighAmount(amount))
         fw::MsgBox(kHighAmountMessage);
@@ -72,6 +74,11 @@ void Window1::BevelButton1_Action()
     if (!journal->Close())
         return fw::MsgBox(JournalNotWrittenMessage(Module1::thename, salesFile, sales->TakeBack()));
 
+    app::AmountSum sum;
+    sum.add(Module1::grandtotal);
+    sum.add(value);
+    Module1::grandtotal = sum.value();
+    const double turnover = Module1::grandtotal;
     ui->ShowTotal->SetText(fw::Str(turnover));
     ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, turnover)));
 

@@ -3,6 +3,7 @@
 #include "cashdesk/recording.h"
 
 #include "app/csvload.h"
+#include "app/module1.h"
 
 #include <QDir>
 #include <QFile>
@@ -103,14 +104,26 @@ private slots:
         QCOMPARE(desk.text("ShowComm"), commission);
     }
 
-    void turnover_goesOnFromTheTotalAsShown()
+    // The field shows the turnover to the cent; the turnover itself keeps
+    // every amount, so the running figure is the one the next opening sums.
+    void turnover_goesOnFromEveryAmountNotFromTheCentsShown()
     {
         ProgramFixture fixture;
-        const QByteArray journal = "1,0.004,A,1\n2,0.004,A,1\n"; // 0.008, shown 0.01
+        const QByteArray journal = "1,0.004,A,1\n"; // shown 0.00
         prepare(fixture.folder, kIndexLines, &journal);
-        CashDesk desk;
-        desk.record("12", "1");
-        QCOMPARE(desk.text("ShowTotal"), QStringLiteral("1.01"));
+        {
+            CashDesk desk;
+            QCOMPARE(desk.text("ShowTotal"), QStringLiteral("0.00"));
+            desk.record("10", "0.004");
+            desk.record("11", "0.004");
+            QCOMPARE(desk.text("ShowTotal"), QStringLiteral("0.01"));
+            desk.record("12", "0.3");
+            QCOMPARE(desk.text("ShowTotal"), QStringLiteral("0.31"));
+        }
+        fw::Window::destroyAllForTesting();
+        CashDesk again;
+        QCOMPARE(again.text("ShowTotal"), QStringLiteral("0.31"));
+        QCOMPARE(Module1::grandtotal, 0.312);
     }
 
     void duplicate_reportsItsPositionAndWritesNothing_data()
