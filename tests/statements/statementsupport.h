@@ -160,15 +160,18 @@ inline QStringList sign(const Sign &s)
             R"({\pard)", R"(\qc)", R"(\b\f0\fs50)", s.address, R"(\line)", s.place, R"(\par})",
             R"({\pard)", R"(\qc)", R"(\b\f0\fs100)", R"(\line)", R"(Vendeur n\'b0 )", s.code, R"(\line)", R"(\par})",
             R"({\pard)", R"(\qc)", R"(\b\f0\fs60)", " Coupons", R"(\par})",
-            R"({\pard)", R"(\qc)", R"(\b\f0\fs160)", s.range, R"(\par})",
-            R"(\page)"};
+            R"({\pard)", R"(\qc)", R"(\b\f0\fs160)", s.range, R"(\par})"};
 }
 
+// A page break between two signs, none after the last.
 inline QStringList signSheet(const QVector<Sign> &signs)
 {
     QStringList lines = prologue(kArial, kLandscape);
-    for (const Sign &s : signs)
+    for (const Sign &s : signs) {
+        if (&s != signs.begin())
+            lines += R"(\page)";
         lines += sign(s);
+    }
     return lines + QStringList{"}"};
 }
 
