@@ -47,12 +47,6 @@ void WriteGeneralStatementsStart(fw::TextOutputStream &out)
     out.WriteLine(QString());
 }
 
-void WriteGeneralPageBreak(fw::TextOutputStream &out)
-{
-    // Readers ignore a "\page" inside the table's last row, and the next
-    // page's name then runs on in a cell.
-    out.WriteLine(QStringLiteral("\\pard\\par"));
-    out.WriteLine(QStringLiteral("\\page"));
-}
+void WriteGeneralPageBreak(fw::TextOutputStream &out) { WritePageBreakAfterTable(out); }
 
 } // namespace statements

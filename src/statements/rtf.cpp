@@ -13,6 +13,13 @@ constexpr char16_t kAccents[] = {u'à', u'é', u'è', u'ù', u'â', u'î', u'ê'
 constexpr int kPasses = 3;
 constexpr int kCellsPerRow = 10;
 constexpr qsizetype kCouponsPerRow = 3;
+// Table rows on a statement's first sheet and on each sheet after it. Laid out
+// by LibreOffice on A4 at 10 pt, 41 rows fill the first sheet and 62 a
+// following one. What is left holds a name and an address that wrap onto a
+// second line, and the paragraph after the table: a table that filled its page
+// pushed that paragraph onto an empty sheet.
+constexpr qsizetype kRowsOnFirstSheet = 36;
+constexpr qsizetype kRowsOnNextSheet = 58;
 
 bool isHexDigit(QChar c)
 {
@@ -56,6 +63,24 @@ void writeCellBoundaries(fw::TextOutputStream &out)
 {
     for (int cell = 1; cell <= kCellsPerRow; ++cell)
         out.WriteLine(QStringLiteral("\\cellx") + QString::number(cell));
+}
+
+void writeTableHeader(fw::TextOutputStream &out)
+{
+    writeLines(out, {QStringLiteral("\\par"), QStringLiteral(R"(\fs20\trowd\trhdr \qr)"),
+                     QStringLiteral("\\trautofit1"), QStringLiteral("\\intbl")});
+    writeCellBoundaries(out);
+    writeLines(out, {QStringLiteral(R"({\cell Coupon\cell Valeur\cell\cell Coupon\cell Valeur\cell\cell Coupon)"
+                                    R"(\cell Valeur\cell \cell})"),
+                     QStringLiteral("\\row"), QString()});
+}
+
+// Whose sheet it is, in the style of the page's seller number.
+void writeSellerHeading(fw::TextOutputStream &out, const StatementPage &page)
+{
+    writeLines(out, {QStringLiteral("{\\pard"), QStringLiteral("\\ql"), QStringLiteral("\\b\\i\\f0\\fs30"),
+                     QStringLiteral("Vendeur  "), RtfPlainText(page.sellerNumber),
+                     QStringLiteral(" – ") + RtfText(page.name), QStringLiteral("\\par}"), QString()});
 }
 
 QString cellOf(const QVector<QStringList> &coupons, qsizetype row, int column)
@@ -147,30 +172,41 @@ void WriteStatementPage(fw::TextOutputStream &out, const StatementPage &page, Pa
                      QStringLiteral(R"(\tx576\tx5184)"), QStringLiteral("\\line"),
                      QStringLiteral(R"(\tab Les coupons sont par num\'e9ro croissant de gauche \'e0 droite)"),
                      QStringLiteral("\\line"), QStringLiteral("\\line"), QStringLiteral("\\par}"), QString()});
-    WriteCouponTable(out, page.coupons);
+    WriteCouponTable(out, page);
 }
 
-void WriteCouponTable(fw::TextOutputStream &out, const QVector<QStringList> &coupons)
+void WriteCouponTable(fw::TextOutputStream &out, const StatementPage &page)
 {
-    writeLines(out, {QStringLiteral("\\par"), QStringLiteral(R"(\fs20\trowd\trhdr \qr)"),
-                     QStringLiteral("\\trautofit1"), QStringLiteral("\\intbl")});
-    writeCellBoundaries(out);
-    writeLines(out, {QStringLiteral(R"({\cell Coupon\cell Valeur\cell\cell Coupon\cell Valeur\cell\cell Coupon)"
-                                    R"(\cell Valeur\cell \cell})"),
-                     QStringLiteral("\\row"), QString()});
-
+    const QVector<QStringList> &coupons = page.coupons;
+    writeTableHeader(out);
     const QString cell = QStringLiteral("\\cell ");
     const QString gap = QStringLiteral("\\cell \\cell ");
     const auto coupon = [&](qsizetype place) { return cellOf(coupons, place, 0); };
     const auto amount = [&](qsizetype place) { return cellOf(coupons, place, 1); };
+    qsizetype rowsLeft = kRowsOnFirstSheet;
     for (qsizetype k = 0; k < coupons.size(); k += kCouponsPerRow) {
+        if (rowsLeft == 0) {
+            WritePageBreakAfterTable(out);
+            writeSellerHeading(out, page);
+            writeTableHeader(out);
+            rowsLeft = kRowsOnNextSheet;
+        }
         writeLines(out, {QStringLiteral("\\trowd\\trautofit1"), QStringLiteral("\\intbl")});
         writeCellBoundaries(out);
         writeLines(out, {QStringLiteral("{") + cell + coupon(k) + cell + amount(k) + gap + coupon(k + 1) + cell +
                              amount(k + 1) + gap + coupon(k + 2) + cell + amount(k + 2) +
                              QStringLiteral("\\cell \\cell}"),
                          QStringLiteral("\\row"), QString()});
+        --rowsLeft;
     }
+}
+
+void WritePageBreakAfterTable(fw::TextOutputStream &out)
+{
+    // Readers ignore a "\page" inside the table's last row, and what follows
+    // then runs on in a cell.
+    out.WriteLine(QStringLiteral("\\pard\\par"));
+    out.WriteLine(QStringLiteral("\\page"));
 }
 
 QString OpenerFailureMessage(const QString &fileName, OpenerMessage kind)

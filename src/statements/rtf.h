@@ -72,8 +72,17 @@ enum class PageForm { Single, General };
 
 void WriteStatementPage(fw::TextOutputStream &out, const StatementPage &page, PageForm form);
 
-// The table of the sold coupons, three to a row, left to right.
-void WriteCouponTable(fw::TextOutputStream &out, const QVector<QStringList> &coupons);
+// The table of the sold coupons, three to a row, left to right. Rows beyond
+// what a sheet holds go on to a new sheet that begins with the seller's
+// number and name and the table's heading row: readers do not repeat the
+// heading row of a table that runs on, and a loose sheet of numbers belongs
+// to nobody.
+void WriteCouponTable(fw::TextOutputStream &out, const StatementPage &page);
+
+// Leaves a coupon table and breaks the page. The paragraph that leaves the
+// table is never pushed onto a sheet of its own: no table is written to fill
+// its page.
+void WritePageBreakAfterTable(fw::TextOutputStream &out);
 
 // The general statements document's failure text on macOS has a "!" after
 // "TextEdit"; that of the seller statement and the sign sheet has none.

@@ -21,7 +21,6 @@ void WriteSign(fw::TextOutputStream &out, const reg::Seller &seller)
         paragraph, centred, QStringLiteral("\\b\\f0\\fs60"), QStringLiteral(" Coupons"), end,
         paragraph, centred, QStringLiteral("\\b\\f0\\fs160"),
         RtfPlainText(seller.CouponStart + QStringLiteral(" - ") + seller.CouponStop), end,
-        QStringLiteral("\\page"),
     };
     for (const QString &line : lines)
         out.WriteLine(RtfCharacters(line));
@@ -30,8 +29,13 @@ void WriteSign(fw::TextOutputStream &out, const reg::Seller &seller)
 void WriteSignSheet(fw::TextOutputStream &out, const QVector<QStringList> &sellers)
 {
     WritePrologue(out, kSignFontTable, kLandscapePaper);
-    for (const QStringList &seller : sellers)
-        WriteSign(out, reg::SellerFromFields(seller));
+    for (qsizetype i = 0; i < sellers.size(); ++i) {
+        // Between signs only: a break after the last one printed an empty
+        // sheet whenever that sign filled its page.
+        if (i > 0)
+            out.WriteLine(QStringLiteral("\\page"));
+        WriteSign(out, reg::SellerFromFields(sellers[i]));
+    }
     out.WriteLine(QStringLiteral("}"));
 }
 

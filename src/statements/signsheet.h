@@ -19,11 +19,12 @@ inline const QString kSignSheetNoRegister =
     QStringLiteral("Fichier introuvable! Créez d'abord le fichier des coupons et des vendeurs!");
 inline const QString kSignSheetNotCreated = QStringLiteral("Impossible de créer le fichier FichesVendeurs.rtf!");
 
-// The 31 lines of one seller's sign. Every text has its "\", "{" and "}" escaped; name,
+// The 30 lines of one seller's sign. Every text has its "\", "{" and "}" escaped; name,
 // street address and postal code with locality get the accent escape as well.
 void WriteSign(fw::TextOutputStream &out, const reg::Seller &seller);
 
-// The prologue, a sign per register row in the order given, and the closing "}".
+// The prologue, a sign per register row in the order given, each on a page of
+// its own, and the closing "}".
 void WriteSignSheet(fw::TextOutputStream &out, const QVector<QStringList> &sellers);
 
 } // namespace statements

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 
 
 namespace {
@@ -117,7 +118,7 @@ private slots:
         designColumns();
         designRow("StaticText1", QRect(82, 46, 304, 52), "Vandrelico");
         designRow("Canvas1", QRect(178, 126, 99, 92));
-        designRow("StaticText2", QRect(73, 249, 334, 44),
+        designRow("StaticText2", QRect(58, 249, 364, 44),
                         "Programme pour la gestion de la Bourse aux poissons et aux plantes de l'QVO");
         designRow("StaticText3", QRect(101, 313, 266, 26));
         designRow("StaticText4", QRect(151, 362, 63, 26), "Version ");
@@ -147,6 +148,21 @@ private slots:
             QVERIFY(!captionOf(c).isEmpty()); // the two lines of our own
         else
             QCOMPARE(captionOf(c), caption);
+    }
+
+    // The description shows whole, on two lines at its design font: the box
+    // of the design cut a third line in half.
+    void description_showsWholeOnTwoLines()
+    {
+        ProgramFixture fixture;
+        writeDeskFiles(fixture.folder);
+        CashDesk desk;
+        desk.press("PushButton4");
+        auto *description = child<QLabel>(InfoWin::openInstance(), "StaticText2");
+        QVERIFY(description->wordWrap());
+        const int height = description->heightForWidth(description->width());
+        QCOMPARE(height, 2 * QFontMetrics(description->font()).lineSpacing());
+        QVERIFY(height <= description->height());
     }
 
     void design_fontsOfTheAboutWindow_data()

@@ -105,11 +105,20 @@ inline QStringList tableRow(const QString &c1, const QString &a1, const QString 
                        R"(\row)", ""};
 }
 
-inline QStringList couponTable(const QVector<QStringList> &coupons)
+// The table breaks onto a new sheet after 36 rows on the first and 58 on each
+// following one, that sheet headed by the seller's number and name.
+inline QStringList couponTable(const Page &p)
 {
     QStringList lines = tableHeader();
-    for (qsizetype k = 0; k < coupons.size(); k += 3) {
-        const auto at = [&](qsizetype i, int c) { return i < coupons.size() ? coupons[i][c] : QString(); };
+    qsizetype rowsLeft = 36;
+    for (qsizetype k = 0; k < p.coupons.size(); k += 3) {
+        if (rowsLeft-- == 0) {
+            lines += {R"(\pard\par)", R"(\page)", R"({\pard)", R"(\ql)", R"(\b\i\f0\fs30)", "Vendeur  ", p.number,
+                      R"( \'96 )" + p.name, R"(\par})", ""};
+            lines += tableHeader();
+            rowsLeft = 57;
+        }
+        const auto at = [&](qsizetype i, int c) { return i < p.coupons.size() ? p.coupons[i][c] : QString(); };
         lines += tableRow(at(k, 0), at(k, 1), at(k + 1, 0), at(k + 1, 1), at(k + 2, 0), at(k + 2, 1));
     }
     return lines;
@@ -139,7 +148,7 @@ inline QStringList pageBlocks(const Page &p, bool single)
 // The whole seller statement.
 inline QStringList statement(const Page &p)
 {
-    return prologue(kTimes, kPortrait) + QStringList{""} + pageBlocks(p, true) + couponTable(p.coupons) +
+    return prologue(kTimes, kPortrait) + QStringList{""} + pageBlocks(p, true) + couponTable(p) +
            QStringList{"}"};
 }
 
@@ -160,15 +169,18 @@ inline QStringList sign(const Sign &s)
             R"({\pard)", R"(\qc)", R"(\b\f0\fs50)", s.address, R"(\line)", s.place, R"(\par})",
             R"({\pard)", R"(\qc)", R"(\b\f0\fs100)", R"(\line)", R"(Vendeur n\'b0 )", s.code, R"(\line)", R"(\par})",
             R"({\pard)", R"(\qc)", R"(\b\f0\fs60)", " Coupons", R"(\par})",
-            R"({\pard)", R"(\qc)", R"(\b\f0\fs160)", s.range, R"(\par})",
-            R"(\page)"};
+            R"({\pard)", R"(\qc)", R"(\b\f0\fs160)", s.range, R"(\par})"};
 }
 
+// A page break between two signs, none after the last.
 inline QStringList signSheet(const QVector<Sign> &signs)
 {
     QStringList lines = prologue(kArial, kLandscape);
-    for (const Sign &s : signs)
+    for (const Sign &s : signs) {
+        if (&s != signs.begin())
+            lines += R"(\page)";
         lines += sign(s);
+    }
     return lines + QStringList{"}"};
 }
 
@@ -176,7 +188,7 @@ inline QStringList signSheet(const QVector<Sign> &signs)
 // the page break.
 inline QStringList generalPage(const Page &p)
 {
-    return pageBlocks(p, false) + couponTable(p.coupons) + QStringList{R"(\pard\par)", R"(\page)"};
+    return pageBlocks(p, false) + couponTable(p) + QStringList{R"(\pard\par)", R"(\page)"};
 }
 
 // The prologue, the empty line and the pages, without the closing "}".

@@ -212,6 +212,21 @@ private slots:
                                         {{R"(7\}\{)", "2.00"}}}}
             << false;
 
+        // 37 table rows: the 37th on a second sheet, which names its seller.
+        QByteArray sales;
+        QVector<QStringList> sold;
+        for (int coupon = 111; coupon >= 1; --coupon)
+            sales += QByteArray::number(coupon) + ",1\n";
+        for (int coupon = 1; coupon <= 111; ++coupon)
+            sold.append({QString::number(coupon), "1.00"});
+        QTest::newRow("a seller on two sheets")
+            << QByteArray("Zoé,1,R,1,V,1,111,0,0\nAnne,2,R,1,V,112,120,0,0\n")
+            << QStringList{"vendeur_1.csv", QString::fromLatin1(sales), "vendeur_2.csv", "112,1\n"}
+            << QVector<expected::Page>{{R"(Zo\'e9)", "R", "1", "V", "1", kDate, "111.00", "13.30", "0.00", "97.70", sold},
+                                       {"Anne", "R", "1", "V", "2", kDate, "1.00", "0.10", "0.00", "0.90",
+                                        {{"112", "1.00"}}}}
+            << false;
+
         QTest::newRow("short register and sales lines: missing fields empty")
             << QByteArray("Court,1\n\n,2\n") << QStringList{"vendeur_1.csv", "7\n\n3,2\n"}
             << QVector<expected::Page>{{"Court", "", "", "", "1", kDate, "2.00", "0.25", "0.00", "1.75",

@@ -180,29 +180,55 @@ private slots:
     {
         QTest::addColumn<int>("sold");
         QTest::addColumn<int>("dataRows");
-        QTest::newRow("no coupon: the header row only") << 0 << 0;
-        QTest::newRow("one coupon, two empty places") << 1 << 1;
-        QTest::newRow("two coupons") << 2 << 1;
-        QTest::newRow("three coupons, one full row") << 3 << 1;
-        QTest::newRow("four coupons") << 4 << 2;
-        QTest::newRow("seven coupons") << 7 << 3;
+        QTest::addColumn<int>("sheets");
+        QTest::newRow("no coupon: the header row only") << 0 << 0 << 1;
+        QTest::newRow("one coupon, two empty places") << 1 << 1 << 1;
+        QTest::newRow("two coupons") << 2 << 1 << 1;
+        QTest::newRow("three coupons, one full row") << 3 << 1 << 1;
+        QTest::newRow("four coupons") << 4 << 2 << 1;
+        QTest::newRow("seven coupons") << 7 << 3 << 1;
+        QTest::newRow("36 rows: the first sheet full") << 108 << 36 << 1;
+        QTest::newRow("37 rows: one on a second sheet") << 109 << 37 << 2;
+        QTest::newRow("41 rows") << 123 << 41 << 2;
+        QTest::newRow("45 rows") << 133 << 45 << 2;
+        QTest::newRow("94 rows: the second sheet full") << 282 << 94 << 2;
+        QTest::newRow("95 rows: a third sheet") << 283 << 95 << 3;
     }
     void sellerStatement_wholeDocument()
     {
         QFETCH(int, sold);
         QFETCH(int, dataRows);
+        QFETCH(int, sheets);
         ProgramFixture fixture;
         const QStringList lines = written(
             fixture.folder, [&](fw::TextOutputStream &out) { WriteSellerStatement(out, plainPage(coupons(sold))); });
         COMPARE_LINES(lines, expected::statement(plainExpected(coupons(sold))));
-        QCOMPARE(lines.size(), 5 + 1 + 53 + 17 + 1 + 15 * dataRows);
+        // Each further sheet: the break, the seller's heading and the table's heading row.
+        QCOMPARE(lines.size(), 5 + 1 + 53 + 17 + 1 + 15 * dataRows + (2 + 8 + 17) * (sheets - 1));
+        QCOMPARE(lines.count(R"(\page)"), sheets - 1);
+        QCOMPARE(lines.count(R"(\fs20\trowd\trhdr \qr)"), sheets);
+    }
+
+    // A further sheet names its seller as the first one does.
+    void nextSheet_beginsWithTheSeller()
+    {
+        ProgramFixture fixture;
+        const QStringList lines = written(
+            fixture.folder, [&](fw::TextOutputStream &out) { WriteSellerStatement(out, plainPage(coupons(111))); });
+        const qsizetype pageBreak = lines.indexOf(R"(\page)");
+        QCOMPARE(pageBreak, 5 + 1 + 53 + 17 + 15 * 36 + 1);
+        QCOMPARE(lines.mid(pageBreak - 3, 4), (QStringList{R"(\row)", "", R"(\pard\par)", R"(\page)"}));
+        QCOMPARE(lines.mid(pageBreak + 1, 9), (QStringList{R"({\pard)", R"(\ql)", R"(\b\i\f0\fs30)", "Vendeur  ", "12",
+                                                          R"( \'96 Jean Dupont)", R"(\par})", "", R"(\par)"}));
+        QCOMPARE(lines[pageBreak + 9 + 17 + 12], R"({\cell 1090\cell 109.50\cell \cell 1100\cell 110.50\cell \cell )"
+                                                 R"(1110\cell 111.50\cell \cell})");
     }
 
     void coupons_fillRowsLeftToRight()
     {
         ProgramFixture fixture;
         const QStringList lines = written(fixture.folder, [&](fw::TextOutputStream &out) {
-            WriteCouponTable(out, {{"9", "7.50"}, {"10", "3.00"}, {"12", "10.00"}, {"100", "1.00"}});
+            WriteCouponTable(out, plainPage({{"9", "7.50"}, {"10", "3.00"}, {"12", "10.00"}, {"100", "1.00"}}));
         });
         COMPARE_LINES(lines, expected::tableHeader() + expected::tableRow("9", "7.50", "10", "3.00", "12", "10.00") +
                                  expected::tableRow("100", "1.00"));
@@ -216,7 +242,7 @@ private slots:
         const QStringList lines = written(fixture.folder, [&](fw::TextOutputStream &out) {
             WriteStatementPage(out, plainPage(coupons(4)), PageForm::General);
         });
-        COMPARE_LINES(lines, expected::pageBlocks(plainExpected(coupons(4)), false) + expected::couponTable(coupons(4)));
+        COMPARE_LINES(lines, expected::pageBlocks(plainExpected(coupons(4)), false) + expected::couponTable(plainExpected(coupons(4))));
         QCOMPARE(lines.indexOf(R"(\fs20\trowd\trhdr \qr)"), 52 + 1);
         const qsizetype date = lines.indexOf(R"(\tab Date: 7/3/2026\tab Quittance:)");
         QCOMPARE(lines.mid(date + 3, 2), (QStringList{R"(\par})", R"({\pard)"}));
@@ -238,7 +264,8 @@ private slots:
         page.commission = QStringLiteral("ù2");
         page.fees = QStringLiteral("â3\\");
         page.net = QStringLiteral("î4");
-        page.coupons = {{"ê5{", "û6}"}};
+        // Enough rows for a second sheet, which names the seller again.
+        page.coupons = QVector<QStringList>(3 * 37, {"ê5{", "û6}"});
         const QStringList lines =
             written(fixture.folder, [&](fw::TextOutputStream &out) { WriteStatementPage(out, page, PageForm::Single); });
         const expected::Page want{R"(H\'e9l\'e8ne \{M\'fcller\})",
@@ -251,8 +278,9 @@ private slots:
                                   R"(\'f92)",
                                   R"(\'e23\\)",
                                   R"(\'ee4)",
-                                  {{R"(\'ea5\{)", R"(\'fb6\})"}}};
-        COMPARE_LINES(lines, expected::pageBlocks(want, true) + expected::couponTable(want.coupons));
+                                  QVector<QStringList>(3 * 37, {R"(\'ea5\{)", R"(\'fb6\})"})};
+        COMPARE_LINES(lines, expected::pageBlocks(want, true) + expected::couponTable(want));
+        QVERIFY(lines.contains(R"( \'96 H\'e9l\'e8ne \{M\'fcller\})"));
     }
 
     void statementFileName_data()

@@ -49,8 +49,10 @@ private slots:
 
         const QStringList lines = fixture.folder().lines(kSheet);
         COMPARE_LINES(lines, expected::signSheet(kTwoSigns));
-        QCOMPARE(lines.size(), 5 + 2 * 31 + 1);
-        QCOMPARE(lines.mid(lines.size() - 2), (QStringList{R"(\page)", "}"}));
+        // A page break between the two signs, none after the last.
+        QCOMPARE(lines.size(), 5 + 30 + 1 + 30 + 1);
+        QCOMPARE(lines[5 + 30], R"(\page)");
+        QCOMPARE(lines.mid(lines.size() - 2), (QStringList{R"(\par})", "}"}));
 #if !defined(Q_OS_WIN)
         QCOMPARE(fixture.shell.calls.size(), 1);
         QCOMPARE(fixture.shell.calls[0].program, expected::kViewerProgram);
