@@ -16,7 +16,6 @@ namespace {
 QStringList splitLine(QByteArrayView line) { return fw::Split(fw::DecodeLine(line), QStringLiteral(",")); }
 
 bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 // What a spreadsheet cell or a line of text brings along when it is pasted.
 QString withoutOuterLineEnds(const QString &text)
@@ -31,31 +30,6 @@ QString withoutOuterLineEnds(const QString &text)
 }
 
 bool hasLineBreak(const QString &text) { return text.contains(u'\r') || text.contains(u'\n'); }
-
-// A number typed with a decimal comma: an optional sign, digits, one "," and
-// digits, blanks around. The same number with a point and without the blanks;
-// none for any other text.
-std::optional<QString> DecimalCommaAsPoint(const QString &text)
-{
-    QString number = fw::Trim(text);
-    qsizetype i = 0;
-    const qsizetype n = number.size();
-    if (i < n && (number[i] == u'+' || number[i] == u'-'))
-        ++i;
-    const qsizetype wholeStart = i;
-    while (i < n && isDigit(number[i]))
-        ++i;
-    if (i == wholeStart || i == n || number[i] != u',')
-        return std::nullopt;
-    const qsizetype comma = i++;
-    const qsizetype fractionStart = i;
-    while (i < n && isDigit(number[i]))
-        ++i;
-    if (i == fractionStart || i != n)
-        return std::nullopt;
-    number[comma] = u'.';
-    return number;
-}
 
 bool holds(QByteArrayView line, char c) { return std::memchr(line.data(), c, static_cast<size_t>(line.size())); }
 
@@ -124,13 +98,13 @@ std::optional<QString> TypedAmount(const QString &typed)
     if (hasLineBreak(amount))
         return std::nullopt;
     if (amount.contains(u','))
-        return DecimalCommaAsPoint(amount);
+        return fw::DecimalCommaAsPoint(amount);
     return amount;
 }
 
 std::optional<double> TypedRate(const QString &typed)
 {
-    const double percent = fw::Val(DecimalCommaAsPoint(typed).value_or(typed));
+    const double percent = fw::Val(fw::DecimalCommaAsPoint(typed).value_or(typed));
     if (!std::isfinite(percent))
         return std::nullopt;
     return percent / 100;

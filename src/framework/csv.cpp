@@ -1,21 +1,12 @@
 #include "csv.h"
 
+#include "text.h"
+
 namespace fw {
 
 namespace {
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
-
-QStringView trimmed(QStringView text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    return text.sliced(begin, end - begin);
-}
 
 // The text of a field wholly inside double quotes, or nothing when it is not
 // (a lone quote, or text after the closing one, is kept as typed).
@@ -65,7 +56,7 @@ std::optional<QStringList> SplitDataLine(QStringView line, const LineForm &form)
             comma = line.indexOf(u',', start);
         if (comma < 0)
             comma = line.size();
-        const QStringView raw = trimmed(line.sliced(start, comma - start));
+        const QStringView raw = Trim(line.sliced(start, comma - start));
         if (std::optional<QString> text = unquoted(raw)) {
             if (text->contains(u','))
                 return std::nullopt;

@@ -167,7 +167,7 @@ QString Field(const QStringList &fields, qsizetype index)
     return index >= 0 && index < fields.size() ? fields[index] : QString();
 }
 
-QString Trim(const QString &text)
+QStringView Trim(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -175,9 +175,35 @@ QString Trim(const QString &text)
         ++begin;
     while (end > begin && isBlank(text[end - 1]))
         --end;
-    if (begin == 0 && end == text.size())
-        return text;
-    return text.mid(begin, end - begin);
+    return text.sliced(begin, end - begin);
+}
+
+QString Trim(const QString &text)
+{
+    const QStringView trimmed = Trim(QStringView(text));
+    return trimmed.size() == text.size() ? text : trimmed.toString();
+}
+
+std::optional<QString> DecimalCommaAsPoint(const QString &text)
+{
+    QString number = Trim(text);
+    qsizetype i = 0;
+    const qsizetype n = number.size();
+    if (i < n && (number[i] == u'+' || number[i] == u'-'))
+        ++i;
+    const qsizetype wholeStart = i;
+    while (i < n && isDigit(number[i]))
+        ++i;
+    if (i == wholeStart || i == n || number[i] != u',')
+        return std::nullopt;
+    const qsizetype comma = i++;
+    const qsizetype fractionStart = i;
+    while (i < n && isDigit(number[i]))
+        ++i;
+    if (i == fractionStart || i != n)
+        return std::nullopt;
+    number[comma] = u'.';
+    return number;
 }
 
 QString FormatAmount(double value)

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QStringView>
 #include <cstdint>
+#include <optional>
 
 // Text and number conversions every data file and every window relies on.
 // They are fixed once here so that what one operation writes, another reads
@@ -40,6 +41,13 @@ QString Field(const QStringList &fields, qsizetype index);
 
 // Removes leading and trailing blanks and tabs.
 QString Trim(const QString &text);
+QStringView Trim(QStringView text);
+
+// A number typed with a decimal comma, as French speakers write it: an
+// optional sign, digits, one "," and digits, blanks around. The same number
+// with a point and without the blanks ("2,50" gives "2.50"); none for any
+// other text.
+std::optional<QString> DecimalCommaAsPoint(const QString &text);
 
 // The amount format "-####.00": two decimals, rounded half away from zero on
 // the decimal value, "-" before a negative amount, never "-0.00".

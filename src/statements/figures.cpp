@@ -46,11 +46,12 @@ double RentalFees(const QString &tanks, const QString &ramps)
 
 std::optional<double> TypedAmount(const QString &typed)
 {
-    static const QRegularExpression number(QStringLiteral(R"(^[+-]?(\d+([.,]\d*)?|[.,]\d+)$)"));
+    static const QRegularExpression number(QStringLiteral(R"(^[+-]?(\d+(\.\d*)?|\.\d+)$)"));
     QString text = typed.trimmed();
+    if (text.contains(u','))
+        text = fw::DecimalCommaAsPoint(text).value_or(QString());
     if (!number.match(text).hasMatch())
         return std::nullopt;
-    text.replace(u',', u'.');
     const double value = fw::Val(text);
     if (!std::isfinite(value))
         return std::nullopt;

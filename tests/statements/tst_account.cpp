@@ -210,8 +210,10 @@ private slots:
         QTest::newRow("blanks and a comma") << " 3,75 " << true << 3.75;
         QTest::newRow("whole") << "15" << true << 15.0;
         QTest::newRow("negative") << "-5,00" << true << -5.0;
-        QTest::newRow("no whole part") << ",5" << true << 0.5;
-        QTest::newRow("nothing after the comma") << "12," << true << 12.0;
+        QTest::newRow("no whole part") << ".5" << true << 0.5;
+        QTest::newRow("nothing after the point") << "12." << true << 12.0;
+        QTest::newRow("nothing before the comma") << ",5" << false << 0.0;
+        QTest::newRow("nothing after the comma") << "12," << false << 0.0;
         QTest::newRow("pasted with a line end") << "12.50\n" << true << 12.5;
         QTest::newRow("not a number") << "abc" << false << 0.0;
         QTest::newRow("empty") << "" << false << 0.0;
