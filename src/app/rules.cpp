@@ -32,7 +32,12 @@ Decimal decimalOf(double value)
     for (; p != result.ptr && *p != 'e'; ++p)
         if (*p != '.')
             d.digits = d.digits * 10 + static_cast<std::uint64_t>(*p - '0');
-    d.exponent = std::atoi(p + 1) - 14;
+    // The exponent ends where to_chars stopped: nothing marks the end of it
+    // in the buffer, whose next bytes are whatever the stack held.
+    const bool negativeExponent = p + 1 != result.ptr && p[1] == '-';
+    int exponent = 0;
+    std::from_chars(p + 2, result.ptr, exponent);
+    d.exponent = (negativeExponent ? -exponent : exponent) - 14;
     while (d.digits % 10 == 0) {
         d.digits /= 10;
         ++d.exponent;

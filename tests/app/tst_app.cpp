@@ -24,6 +24,19 @@
 #include <QTimer>
 #include <unistd.h>
 
+namespace {
+
+// Fills the stack below the caller with digits, as an earlier call may have
+// left it.
+Q_NEVER_INLINE void leaveDigitsOnTheStack()
+{
+    volatile char digits[8192];
+    for (std::size_t i = 0; i < sizeof digits; ++i)
+        digits[i] = '7';
+}
+
+} // namespace
+
 class TestApp : public QObject
 {
     Q_OBJECT
@@ -168,6 +181,10 @@ private slots:
         QFETCH(double, turnover);
         QFETCH(double, commission);
         QCOMPARE(app::Commission(rate, turnover), commission);
+        // Whatever a call before left where its figures are worked out.
+        leaveDigitsOnTheStack();
+        const double again = app::Commission(rate, turnover);
+        QCOMPARE(again, commission);
     }
 
     // Every gross of whole cents from 0.01 to 1,000.00 at 15 %, 1,000 ties among
