@@ -77,9 +77,19 @@ std::optional<QStringList> SplitDataLine(QStringView line, const LineForm &form)
 
 bool IsBlankDataLine(QStringView line)
 {
-    for (QChar c : line)
-        if (!isBlank(c) && c != u',' && c != u';')
+    qsizetype start = 0;
+    while (start <= line.size()) {
+        qsizetype end = start;
+        while (end < line.size() && line[end] != u',' && line[end] != u';')
+            ++end;
+        QStringView field = Trim(line.sliced(start, end - start));
+        // A spreadsheet quotes the empty text of a cell too: "".
+        if (field.size() >= 2 && field.front() == u'"' && field.back() == u'"')
+            field = Trim(field.sliced(1, field.size() - 2));
+        if (!field.isEmpty())
             return false;
+        start = end + 1;
+    }
     return true;
 }
 

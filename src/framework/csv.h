@@ -24,9 +24,9 @@ struct LineForm {
 // on a line short of fields or within a number (a spreadsheet's ";" separator).
 std::optional<QStringList> SplitDataLine(QStringView line, const LineForm &form);
 
-// A line of nothing but blanks, tabs and empty fields: no data, skipped by
-// every reader (a spreadsheet leaves such lines, ",,," or ";;;" for an empty
-// row, and so does an editor).
+// A line of nothing but blanks, tabs and empty fields, quoted or not: no
+// data, skipped by every reader (a spreadsheet leaves such lines, ",,," or
+// ";;;" for an empty row, "","" for cells of empty text, and so does an editor).
 bool IsBlankDataLine(QStringView line);
 
 } // namespace fw

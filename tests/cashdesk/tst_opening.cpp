@@ -103,6 +103,9 @@ private slots:
             << QByteArray("1,2.5,\"Dupont\",1\n,,,\n;;;\n2,10,\"L\xc3\xa9on Martin\",7\n")
             << QList<QStringList>{{"1", "2.50", "Dupont", "1"}, {"2", "10.00", QStringLiteral("Léon Martin"), "7"}}
             << "12.50" << "1.50";
+        QTest::newRow("spreadsheet, a row of empty text")
+            << QByteArray("\"1\",\"2.5\",\"Dupont\",\"1\"\n\"\",\"\",\"\",\"\"\n")
+            << QList<QStringList>{{"1", "2.50", "Dupont", "1"}} << "2.50" << "0.30";
         QTest::newRow("infinite amounts count 0")
             << QByteArray("1,10,A,1\n2,1e400,A,1\n3,-1e400,B,2\n4,5,B,2\n")
             << QList<QStringList>{{"1", "10.00", "A", "1"}, {"2", "0.00", "A", "1"}, {"3", "0.00", "B", "2"},

@@ -61,8 +61,13 @@ private slots:
         QTest::newRow("blanks and tabs") << " \t " << true;
         QTest::newRow("empty fields") << ",,, ," << true;
         QTest::newRow("a spreadsheet's empty row with semicolons") << ";;;" << true;
+        QTest::newRow("cells of empty text, quoted") << "\"\",\"\", \"\" ,\"\"" << true;
+        QTest::newRow("quoted blanks, semicolons") << "\" \";\"\";" << true;
         QTest::newRow("a zero") << "0" << false;
         QTest::newRow("a field") << ",,x" << false;
+        QTest::newRow("a quoted field") << "\"\",\"x\"" << false;
+        QTest::newRow("a quote, quoted") << "\"\"\"\"" << false;
+        QTest::newRow("a lone quote") << ",\"," << false;
     }
     void isBlankDataLine()
     {

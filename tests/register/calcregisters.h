@@ -30,3 +30,17 @@ inline const QByteArray kCalcEmptyRows =
     "\"Alice Dupré\",1,\"Rue Haute 5\",4000,\"Liège\",1,50,2,1\n"
     ",,,,,,,,\n"
     "\"Bob\",2,\"Place 3\",5000,\"Namur\",51,60,0,0\n";
+
+// Every cell quoted, with a row between Alice and Bob whose cells hold empty
+// text rather than nothing.
+inline const QByteArray kCalcEmptyTextRow =
+    "\"Alice Dupré\",\"1\",\"Rue Haute 5\",\"4000\",\"Liège\",\"1\",\"50\",\"2\",\"1\"\n"
+    "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\n"
+    "\"Bob\",\"2\",\"Place 3\",\"5000\",\"Namur\",\"51\",\"60\",\"0\",\"0\"\n";
+
+// The save of every cell quoted as Calc on Windows writes it when asked for a
+// byte order mark: the mark before the first quote, and "\r\n" line ends.
+inline QByteArray withMarkAndWindowsLineEnds(QByteArray saved)
+{
+    return "\xef\xbb\xbf" + saved.replace("\n", "\r\n");
+}

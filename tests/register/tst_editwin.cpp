@@ -794,6 +794,10 @@ private slots:
         QTest::newRow("every cell quoted") << kCalcAllQuoted << qsizetype(0) << three;
         QTest::newRow("an empty row") << kCalcEmptyRows << qsizetype(0)
                                       << three.left(three.indexOf("Dupont"));
+        QTest::newRow("a byte order mark, Windows line ends")
+            << withMarkAndWindowsLineEnds(kCalcAllQuoted) << qsizetype(0) << three;
+        QTest::newRow("a row of empty text") << kCalcEmptyTextRow << qsizetype(0)
+                                             << three.left(three.indexOf("Dupont"));
         QTest::newRow("blank lines by hand") << QByteArray("\n" + three.left(three.indexOf("Bob")) + "  \t\n\n")
                                              << qsizetype(0) << three.left(three.indexOf("Bob"));
         QTest::newRow("semicolons") << kCalcSemicolons << qsizetype(1) << QByteArray();

@@ -87,6 +87,8 @@ private slots:
         // In binary, 0.1 + 0.2 is 0.30000000000000004.
         QTest::newRow("small amounts summed in decimal")
             << QByteArray("1,0.1\n2,0.2\n") << QVector<QStringList>{{"1", "0.1"}, {"2", "0.2"}} << "0.3" << 0;
+        QTest::newRow("a row of empty text skipped")
+            << QByteArray("\"1\",\"2.5\"\n\"\",\"\"\n") << QVector<QStringList>{{"1", "2.5"}} << "2.5" << 0;
         QTest::newRow("a quoted amount is its text")
             << QByteArray("1,\"2.50\"\n") << QVector<QStringList>{{"1", "2.50"}} << "2.5" << 0;
         QTest::newRow("a line a spreadsheet wrote is left out and numbered")

@@ -188,6 +188,15 @@ private slots:
             << QVector<expected::Page>{{"Paul", "R", "1", "V", "1", kDate, "0.00", "0.00", "15.00", "-15.00", {}}}
             << false;
 
+        // As LibreOffice Calc saves them, every cell quoted: the texts and the
+        // amounts are the cells', a row of empty text is no sale.
+        QTest::newRow("saved by a spreadsheet")
+            << QByteArray("\"Zoë; \"\"Co\"\"\",\"01\",\"Place 3\",\"5000\",\"Namur\",\"11\",\"20\",\"1\",\"0\"\n")
+            << QStringList{"vendeur_1.csv", "\"11\",\"2.50\"\n\"\",\"\"\n\"12\",\"1e400\"\n"}
+            << QVector<expected::Page>{{R"(Zo\'eb; "Co")", "Place 3", "5000", "Namur", "1", kDate, "2.50", "0.30", "5.00",
+                                        "-2.80", {{"11", "2.50"}, {"12", "0.00"}}}}
+            << false;
+
         // As the picker reads the register: " 1" is the code 1, and blanks around fields go.
         QTest::newRow("fields trimmed")
             << QByteArray("Paul, 1,R,1,V,1,2,1,2\n A,2, Rue ,  1000, Ville ,1,2, 1 ,2 \n")

@@ -127,6 +127,11 @@ private slots:
             << QStringList{"Zoé Lambert,2,Rue,1000,Bruxelles,1,9,0,1", "André,1,R,2,V,10,20,2,0"};
         QTest::newRow("fields past the ninth ignored")
             << QByteArray("A,1,R,2,V,1,9,0,1,extra,more\n") << QStringList{"A,1,R,2,V,1,9,0,1"};
+        // As LibreOffice Calc saves it, every cell quoted, one row of cells of empty text.
+        QTest::newRow("saved by a spreadsheet: quotes dropped, a row of empty text skipped")
+            << QByteArray("\"Zoë; \"\"Co\"\"\",\"06\",\"Place 3\",\"5000\",\"Namur\",\"11\",\"20\",\"0\",\"0\"\n"
+                          "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\n")
+            << QStringList{QStringLiteral("Zoë; \"Co\",06,Place 3,5000,Namur,11,20,0,0")};
         QTest::newRow("short line, blank line skipped")
             << QByteArray("Court,5\n\nB,6,R,2,V,1,9,0,1\n") << QStringList{"Court,5,,,,,,,", "B,6,R,2,V,1,9,0,1"};
     }

@@ -92,6 +92,11 @@ private slots:
                                         R"(B-5000  \'c7\'e0 et l\'e0 c\'9cur)", "5", "1 - 50"},
                                        {R"(\u321?ucja \'c5lund)", R"(Stra\'dfe 1)", R"(1000  S\'e3o Tom\'e9)", "7",
                                         "51 - 60"}};
+        // As LibreOffice Calc saves it, every cell quoted, one row of cells of empty text.
+        QTest::newRow("saved by a spreadsheet: quotes dropped, a row of empty text skipped")
+            << QByteArray("\"Zoë; \"\"Co\"\"\",\"06\",\"Place 3\",\"5000\",\"Namur\",\"11\",\"20\",\"0\",\"0\"\n"
+                          "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\n")
+            << QVector<expected::Sign>{{R"(Zo\'eb; "Co")", "Place 3", "5000  Namur", "06", "11 - 20"}};
         QTest::newRow("empty coupon fields") << QByteArray("Paul,4,R,1,V,,,0,0\n")
                                              << QVector<expected::Sign>{{"Paul", "R", "1  V", "4", " - "}};
         QTest::newRow("short line: missing fields empty; blank line: no sign")
