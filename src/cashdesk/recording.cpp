@@ -95,7 +95,9 @@ std::optional<QString> TypedCoupon(const QString &typed)
 std::optional<QString> TypedAmount(const QString &typed)
 {
     const QString amount = withoutOuterLineEnds(typed);
-    if (hasLineBreak(amount))
+    // A ";" or a quote would make the line read back as a spreadsheet's: the
+    // journal could then no longer be read whole, nor the sale counted.
+    if (hasLineBreak(amount) || amount.contains(u';') || amount.contains(u'"'))
         return std::nullopt;
     if (amount.contains(u','))
         return fw::DecimalCommaAsPoint(amount);

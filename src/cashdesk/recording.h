@@ -32,7 +32,8 @@ inline const QString kRateRefusedMessage =
 // stay, and an amount without a comma stays as typed. An amount with a
 // decimal comma, "2,50" or " 3,75 ", is written with a point and without the
 // blanks around it, "2.50" or "3.75". None when what is left would put a
-// "," or a line break into a line of a file, which has no quoting: the
+// "," or a line break into a line of a file, which has no quoting, and an
+// amount holding a ";" or a quote, which would read back as no amount: the
 // recording is refused.
 std::optional<QString> TypedCoupon(const QString &typed);
 std::optional<QString> TypedAmount(const QString &typed);

@@ -286,6 +286,9 @@ private slots:
         QTest::newRow("line break inside") << "12.50\n3" << true << false << "";
         QTest::newRow("CR inside") << "12\r50" << true << false << "";
         QTest::newRow("blank after the line end") << "12.50\n " << true << false << "";
+        QTest::newRow("semicolon for the comma") << "2;50" << true << false << "";
+        QTest::newRow("quoted") << "\"2.50\"" << true << false << "";
+        QTest::newRow("a quote after") << "2.50\"" << true << false << "";
         QTest::newRow("coupon and LF") << "7\n" << false << true << "7";
         QTest::newRow("coupon between CRLFs") << "\r\n7\r\n" << false << true << "7";
         QTest::newRow("coupon blanks stay") << " 7 " << false << true << " 7 ";
@@ -382,6 +385,10 @@ private slots:
         QTest::newRow("line break inside the amount") << "12" << "12.50\n3" << kAmountRefused;
         QTest::newRow("two pasted lines") << "12" << "12.50\n3.00\n" << kAmountRefused;
         QTest::newRow("high, but refused before its warning") << "12" << "200,0,0" << kAmountRefused;
+        // The line would not read back: the journal's next opening and
+        // "Effacer" would name it instead of counting the sale.
+        QTest::newRow("2;50, the key beside the comma") << "12" << "2;50" << kAmountRefused;
+        QTest::newRow("amount in quotes") << "12" << "\"2.50\"" << kAmountRefused;
         QTest::newRow("comma in the coupon") << "5,A" << "1" << kCouponRefused;
         QTest::newRow("12,5 in the coupon") << "12,5" << "1" << kCouponRefused;
         QTest::newRow("line break inside the coupon") << "1\n2" << "1" << kCouponRefused;
