@@ -1,5 +1,6 @@
 #include "sellerrules.h"
 
+#include "framework/csv.h"
 #include "framework/text.h"
 
 #include <algorithm>
@@ -122,6 +123,14 @@ QString SellerRefusal(const Seller &seller)
         if (splits)
             return QStringLiteral("Le champ ") + caption(label) +
                    QStringLiteral(" ne peut contenir ni virgule ni retour à la ligne.");
+        // Every reader takes a field wholly inside quotes for a spreadsheet's
+        // quoted text: "Aqua Club" would read back without its quotes, "" as
+        // an empty name.
+        const std::optional<QStringList> read = fw::SplitDataLine(*text, fw::LineForm{});
+        if (read && read->value(0) != fw::Trim(*text))
+            return QStringLiteral("Le champ ") + caption(label) +
+                   QStringLiteral(" ne peut pas être tout entier entre guillemets : tapez-le sans les guillemets "
+                                  "du début et de la fin.");
     }
 
     if (fw::Trim(seller.CodeVendeur).isEmpty())

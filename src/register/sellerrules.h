@@ -27,7 +27,7 @@ bool IsWholeNumber(const QString &text);
 
 // Why the seller cannot be written as typed, in the words shown to the
 // organiser; empty when it can. A field holding a "," or a line end would
-// split its line. The code, the bounds and the counts are whole numbers: an
+// split its line, one wholly inside quotes would read back without them. The code, the bounds and the counts are whole numbers: an
 // empty count is 0, a seller without a code cannot be told apart. Without a
 // last coupon the seller has no coupons yet (the windows fill in the first);
 // without a first one the range would start at 0, so it is refused. The last

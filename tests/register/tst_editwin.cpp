@@ -550,6 +550,7 @@ private slots:
         };
         modifier("address with a comma", "AdresseVendeur", "Gare 3, case 12", splitRefusal("Adresse"), "Rue Haute 5");
         modifier("name on two lines", "NomVendeur", "Jean\nDupont", splitRefusal("Nom"), "Jean Dupont");
+        modifier("locality in quotes", "VilleVendeur", "\"Liège\"", quotedRefusal("Localité"), "Liège");
         modifier("ramps with a CR", "locrampes", "2\r", splitRefusal("Rampes (50cm)"), "2");
         modifier("one coupon too many", "CouponStop", "100001", rangeRefusal("100001"), "50");
         modifier("code A5", "CodeVendeur", "A5", notWholeRefusal("Numéro", "A5"), "12");
@@ -667,6 +668,10 @@ private slots:
         QTest::newRow("a code another row has")
             << kThreeSellers + "Léa,012,,,,500,510,0,0\n" << 3
             << saveRefusal(codeRefusal("Jean Dupont", "12"), "Léa", "012");
+        // A spreadsheet's cell "Aqua Club", quotes included: saved, it would lose them.
+        QTest::newRow("a name of a spreadsheet, in quotes")
+            << kThreeSellers + "\"\"\"Aqua Club\"\"\",8,,,,500,510,0,0\n" << 3
+            << saveRefusal(quotedRefusal("Nom"), "\"Aqua Club\"", "8");
         // Every field after the comma moved one column on.
         QTest::newRow("a name saved with a comma")
             << "Dupont, Jean,9,R,1000,V,500,510,0,0\n" + kThreeSellers << 0

@@ -84,6 +84,33 @@ private slots:
         QCOMPARE(reg::SellerRefusal(s), message);
     }
 
+    // The texts as the readers take them back: quotes inside stay, a field
+    // wholly inside them would lose them.
+    void sellerRefusal_ofTexts_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("message"); // empty: written
+        QTest::newRow("quotes inside") << "Jean \"Poisson\" Roy" << "Rue \"Haute\" 5" << "";
+        QTest::newRow("begins and ends with a quote, not one text") << "\"A\" et \"B\"" << "R" << "";
+        QTest::newRow("a semicolon") << "Zoë; Co" << "R; 5" << "";
+        QTest::newRow("a lone quote") << "\"Aqua" << "R\"" << "";
+        QTest::newRow("name in quotes") << "\"Aqua Club\"" << "R" << quotedRefusal("Nom");
+        QTest::newRow("in quotes, blanks around") << " \"Aqua Club\" " << "R" << quotedRefusal("Nom");
+        QTest::newRow("empty quotes") << "\"\"" << "R" << quotedRefusal("Nom");
+        QTest::newRow("address in quotes, a doubled quote") << "A" << "\"Rue \"\"Haute\"\"\""
+                                                            << quotedRefusal("Adresse");
+    }
+    void sellerRefusal_ofTexts()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, address);
+        QFETCH(QString, message);
+        reg::Seller s = seller("1", "1", "50", name);
+        s.AdresseVendeur = address;
+        QCOMPARE(reg::SellerRefusal(s), message);
+    }
+
     void conflictRefusal_data()
     {
         QTest::addColumn<Sellers>("others");

@@ -127,6 +127,7 @@ private slots:
         QTest::newRow("name pasted on two lines") << "NomVendeur" << "Jean\nDupont" << splitRefusal("Nom");
         QTest::newRow("name with a comma") << "NomVendeur" << "Dupont, Jean" << splitRefusal("Nom");
         QTest::newRow("address with a comma") << "AdresseVendeur" << "Gare 3, case 12" << splitRefusal("Adresse");
+        QTest::newRow("name in quotes") << "NomVendeur" << "\"Aqua Club\"" << quotedRefusal("Nom");
         QTest::newRow("postal code ending in CR LF") << "NumPostVendeur" << "4000\r\n" << splitRefusal("N° postal");
         QTest::newRow("locality with a CR") << "VilleVendeur" << "Li\rège" << splitRefusal("Localité");
         QTest::newRow("code") << "CodeVendeur" << "1,2" << splitRefusal("Numéro");

@@ -94,11 +94,18 @@ public:
 };
 
 // What the register windows answer a seller they refuse: a field that would
-// split its line, and a range of too many coupons.
+// split its line or lose its quotes, and a range of too many coupons.
 inline QString splitRefusal(const char *label)
 {
     return QStringLiteral("Le champ ") + QString::fromUtf8(label) +
            QStringLiteral(" ne peut contenir ni virgule ni retour à la ligne.");
+}
+// A field wholly inside quotes, which would read back without them.
+inline QString quotedRefusal(const char *label)
+{
+    return QStringLiteral("Le champ ") + QString::fromUtf8(label) +
+           QStringLiteral(" ne peut pas être tout entier entre guillemets : tapez-le sans les guillemets du début et de "
+                          "la fin.");
 }
 inline QString rangeRefusal(const char *count)
 {
