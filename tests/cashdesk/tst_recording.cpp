@@ -69,6 +69,31 @@ private slots:
         QVERIFY(fixture.dialogs.messages.isEmpty());
     }
 
+    // The sale is on the disk, its sales file with the new file's place in the
+    // folder, then the journal, before the screen shows it: a power cut loses
+    // nothing the cashier saw recorded.
+    void record_isOnTheDiskBeforeTheScreenShowsIt()
+    {
+        ProgramFixture fixture;
+        const QByteArray journal = "10,10,Dupont,1\n";
+        prepare(fixture.folder, kIndexLines, &journal);
+        CashDesk desk;
+        QStringList syncs;
+        {
+            SyncWatch watch([&desk] { return QString::number(desk.coupons()->ListCount()) + ' ' + desk.total(); });
+            desk.record("20", "2.50");
+            for (const SyncWatch::Sync &sync : watch.syncs)
+                syncs.append(sync.file + " | " + QString::fromUtf8(sync.bytes) + " | " + sync.shown);
+        }
+        QCOMPARE(syncs, (QStringList{"vendeur_7.csv | 20,2.50\n | 1 10.00",
+                                     QDir(fixture.folder.path(QString())).dirName() + " |  | 1 10.00",
+                                     kJournal + " | " + QString::fromUtf8(kEarlierHeader + journal) +
+                                         "20,2.50,Martin,07\n | 1 10.00"}));
+        QCOMPARE(desk.coupons()->ListCount(), 2);
+        QCOMPARE(desk.total(), QStringLiteral("12.50"));
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+    }
+
     void amount_isStoredAsTypedAndCarriesTheTurnover_data()
     {
         QTest::addColumn<QString>("amount");

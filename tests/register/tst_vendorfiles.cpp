@@ -80,6 +80,26 @@ private slots:
         QVERIFY(fixture.dialogs.messages.isEmpty());
     }
 
+    // The seller is on the disk, in the register and then in the coupon
+    // index, before the list shows it.
+    void ajouter_isOnTheDiskBeforeTheListShowsIt()
+    {
+        ProgramFixture fixture;
+        VendorForm form;
+        form.add({{"CouponStop", "2"}, {"NomVendeur", "A"}});
+        QStringList syncs;
+        {
+            SyncWatch watch([&form] { return QString::number(form.list()->ListCount()); });
+            form.add({{"CouponStop", "4"}, {"NomVendeur", "B"}});
+            for (const SyncWatch::Sync &sync : watch.syncs)
+                syncs.append(sync.file + " | " + QString::fromUtf8(sync.bytes) + " | " + sync.shown);
+        }
+        QCOMPARE(syncs, (QStringList{kRegister + " | A,1,,,,1,2,0,0\nB,2,,,,3,4,0,0\n | 1",
+                                     kIndex + " | 1,A,1\n2,A,1\n3,B,2\n4,B,2\n | 1"}));
+        QCOMPARE(form.list()->ListCount(), 2);
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+    }
+
     void ajouter_derivesTheSellersCouponLines_data()
     {
         QTest::addColumn<QString>("first");

@@ -1,18 +1,48 @@
 #include "testsupport.h"
 
 #include "app/module1.h"
+#include "framework/files.h"
 #include "framework/runtime.h"
 #include "framework/window.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QAbstractButton>
 #include <QLabel>
 #include <QTest>
 #include <csignal>
 #include <sys/mount.h>
 #include <sys/resource.h>
+
+namespace {
+
+SyncWatch *g_syncWatch = nullptr;
+
+bool watchedSync(int handle)
+{
+    const QFileInfo info(QFile::symLinkTarget(QStringLiteral("/proc/self/fd/") + QString::number(handle)));
+    QByteArray bytes;
+    if (QFile file(info.filePath()); info.isFile() && file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
+    g_syncWatch->syncs.append({info.fileName(), bytes, g_syncWatch->probe()});
+    return true;
+}
+
+} // namespace
+
+SyncWatch::SyncWatch(std::function<QString()> probe) : probe(std::move(probe))
+{
+    g_syncWatch = this;
+    fw::SetSyncForTesting(watchedSync);
+}
+
+SyncWatch::~SyncWatch()
+{
+    fw::SetSyncForTesting(nullptr);
+    g_syncWatch = nullptr;
+}
 
 ScriptedDialogs::ScriptedDialogs() { fw::setDialogSeam(this); }
 

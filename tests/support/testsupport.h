@@ -74,6 +74,26 @@ public:
     ScriptedDialogs dialogs;
 };
 
+// Stands in for the sync of a file to the disk while it lives, and notes each
+// one: the file (or folder) name, the file's bytes then, and what `probe`
+// answered then (what the screen showed). Every sync succeeds.
+class SyncWatch
+{
+public:
+    explicit SyncWatch(std::function<QString()> probe);
+    ~SyncWatch();
+    SyncWatch(const SyncWatch &) = delete;
+    SyncWatch &operator=(const SyncWatch &) = delete;
+
+    struct Sync {
+        QString file;
+        QByteArray bytes;
+        QString shown;
+    };
+    QList<Sync> syncs;
+    std::function<QString()> probe;
+};
+
 // Writes beyond this many bytes fail while it lives, in every file of the
 // process: a disk that fills up. Safer than a link to a device, which a
 // replacing writer could replace.
