@@ -164,6 +164,9 @@ private slots:
         QTest::newRow("first row") << three << "10" << QStringList{"Coupon déjà saisi, position 1"} << 0;
         QTest::newRow("two equal rows: the later") << QByteArray("12,1,A,1\n12,1,A,1\n11,1,A,1\n") << "12"
                                                    << QStringList{"Coupon déjà saisi, position 2"} << 1;
+        QTest::newRow("in a journal saved by a spreadsheet, every cell quoted")
+            << QByteArray("\"10\",\"1\",\"Dupont\",\"1\"\r\n\"12\",\"1\",\"Dupont\",\"1\"\r\n") << "12"
+            << QStringList{"Coupon déjà saisi, position 2"} << 1;
         QTest::newRow("012 is not 12") << three << "012" << notDuplicate << -1;
         QTest::newRow("12 and a blank is not 12") << three << "12 " << notDuplicate << -1;
         QTest::newRow("10 and a pasted line end is 10")
@@ -241,6 +244,9 @@ private slots:
         QTest::newRow("names quoted, one quote doubled")
             << QByteArray("5,\"Jean \"\"Poisson\"\" L\xc3\xa9" "a\",3\n") << "5" << "vendeur_3.csv"
             << QStringLiteral("Jean \"Poisson\" Léa") << "3";
+        QTest::newRow("byte order mark, then the first line quoted")
+            << QByteArray("\xef\xbb\xbf\"5\",\"B\",\"2\"\r\n\"6\",\"C\",\"3\"\r\n") << "5" << "vendeur_2.csv" << "B"
+            << "2";
         QTest::newRow("quoted, accented coupon")
             << QByteArray("\"5\xc3\xa9\",\"A\",\"1\"\n") << QStringLiteral("5é") << "vendeur_1.csv" << "A" << "1";
         QTest::newRow("quoted line after a plain one: the later")
