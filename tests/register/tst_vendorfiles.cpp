@@ -221,6 +221,8 @@ private slots:
             << hand << "15" << "30" << "6" << overlapRefusal("15 à 30", "Hand", "5", "10 à 20");
         QTest::newRow("a line added by hand: code") << hand << "21" << "30" << "005" << codeRefusal("Hand", "5");
         QTest::newRow("a line added by hand: clear") << hand << "21" << "30" << "6" << "";
+        QTest::newRow("a line added by hand, no line end after it")
+            << hand.chopped(1) << "21" << "30" << "6" << "";
         QTest::newRow("blank lines") << QByteArray("\n  \n,,\n") << "1" << "5" << "1" << "";
         QTest::newRow("Calc, every cell quoted")
             << kCalcAllQuoted << "71" << "80" << "03" << codeRefusal("Dupont Jean", "3");
@@ -246,7 +248,9 @@ private slots:
         if (message.isEmpty()) {
             QVERIFY2(fixture.dialogs.messages.isEmpty(), qPrintable(fixture.dialogs.messages.join('|')));
             const QString line = "New," + code + ",,,," + first + ',' + last + ",0,0\n";
-            QCOMPARE(fixture.folder.read(kRegister), onDisk + line.toUtf8());
+            // A last line without its line end gets one: the new line is a line of its own.
+            const QByteArray end = onDisk.isEmpty() || onDisk.endsWith('\n') ? "" : "\n";
+            QCOMPARE(fixture.folder.read(kRegister), onDisk + end + line.toUtf8());
             QCOMPARE(fixture.folder.lines(kIndex),
                      QStringList{"1,A,1"} + couponLines(first.toInt(), last.toInt(), ",New," + code));
             QCOMPARE(form.list()->ListCount(), 1);
