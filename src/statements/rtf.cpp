@@ -38,8 +38,8 @@ QString escapeControls(const QString &text)
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        // An accent escape that a page left in Module1: doubling its backslash
-        // would print it as text.
+        // An accent escape already in the text: doubling its backslash would
+        // print it as text.
         if (isHexEscape(text, i)) {
             out += QStringView(text).mid(i, 4);
             i += 3;

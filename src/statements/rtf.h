@@ -35,8 +35,8 @@ void WritePrologue(fw::TextOutputStream &out, const QString &fontTable, const QS
 QString AccentEscape(QString text);
 
 // A seller's text made safe for a document: "\", "{" and "}" escaped, then
-// the accents. An escape "\'hh" already in the text is kept as it is, so a
-// text stored back accent-escaped prints the same the next time.
+// the accents. An escape "\'hh" already in the text is kept as it is, and
+// prints as the letter it stands for.
 QString RtfText(const QString &text);
 
 // Any other text from a file or a field: "\", "{" and "}" escaped, each one,
