@@ -27,11 +27,12 @@ bool IsWholeNumber(const QString &text);
 
 // Why the seller cannot be written as typed, in the words shown to the
 // organiser; empty when it can. A field holding a "," or a line end would
-// split its line, one wholly inside quotes would read back without them. The code, the bounds and the counts are whole numbers: an
-// empty count is 0, a seller without a code cannot be told apart. Without a
-// last coupon the seller has no coupons yet (the windows fill in the first);
-// without a first one the range would start at 0, so it is refused. The last
-// coupon cannot come before the first. Fields are named by the windows' captions.
+// split its line, one wholly inside quotes would read back without them. The
+// code, the bounds and the counts are whole numbers: an empty count is 0, a
+// seller without a code cannot be told apart. Without a last coupon the
+// seller has no coupons yet (the windows fill in the first); without a first
+// one the range would start at 0, so it is refused. The last coupon cannot
+// come before the first. Fields are named by the windows' captions.
 QString SellerRefusal(const Seller &seller);
 
 // Why the seller cannot join the other sellers of the register: a coupon of
