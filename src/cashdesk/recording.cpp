@@ -106,7 +106,9 @@ std::optional<QString> TypedAmount(const QString &typed)
 
 std::optional<double> TypedRate(const QString &typed)
 {
-    const double percent = fw::Val(fw::DecimalCommaAsPoint(typed).value_or(typed));
+    // Val would stop at a comma followed by a pasted line end: "12,5\n" would be 12 %.
+    const QString rate = withoutOuterLineEnds(typed);
+    const double percent = fw::Val(fw::DecimalCommaAsPoint(rate).value_or(rate));
     if (!std::isfinite(percent))
         return std::nullopt;
     return percent / 100;

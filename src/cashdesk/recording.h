@@ -39,8 +39,9 @@ std::optional<QString> TypedCoupon(const QString &typed);
 std::optional<QString> TypedAmount(const QString &typed);
 
 // The rate, as a fraction, of a percentage typed in the rate dialog: what Val
-// reads, a decimal comma being the point ("12,5" gives 0.125). None when it is
-// not a finite number, which the rate file could not hold.
+// reads, a decimal comma being the point ("12,5" gives 0.125), a line end
+// pasted before or after it dropped. None when it is not a finite number,
+// which the rate file could not hold.
 std::optional<double> TypedRate(const QString &typed);
 
 // The seller of the last index line whose first field is the coupon number,

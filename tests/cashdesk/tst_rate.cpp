@@ -159,6 +159,8 @@ private slots:
         QTest::newRow("decimal comma") << "12,5" << 0.125 << "0.125";
         QTest::newRow("decimal comma, blanks around") << " 12,5 " << 0.125 << "0.125";
         QTest::newRow("decimal comma, negative") << "-3,5" << -0.035 << "-0.035";
+        QTest::newRow("decimal comma pasted with LF") << "12,5\n" << 0.125 << "0.125";
+        QTest::newRow("decimal comma between CRLFs") << "\r\n12,5\r\n" << 0.125 << "0.125";
         QTest::newRow("two commas: Val's whole part") << "1,2,5" << 0.01 << "0.01";
         QTest::newRow("tiny: 0") << "1e-400" << 0.0 << "0";
         QTest::newRow("decimal point") << "12.5" << 0.125 << "0.125";
@@ -180,7 +182,7 @@ private slots:
         QVERIFY(!ChgmentTaux::openInstance());
         QCOMPARE(fixture.dialogs.messages, QStringList{kWarning});
         QCOMPARE(Module1::qvotaux, rate);
-        QCOMPARE(fixture.folder.lines("ValComm.txt"), QStringList{line});
+        QCOMPARE(fixture.folder.read("ValComm.txt"), line.toUtf8() + '\n');
 
         // The next start reads the same rate back.
         fw::Window::destroyAllForTesting();

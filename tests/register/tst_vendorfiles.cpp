@@ -171,6 +171,9 @@ private slots:
         QTest::newRow("overlap") << "CouponStart" << "2" << overlapRefusal("2 à 4", "A", "1", "1 à 2");
         QTest::newRow("a range around another") << "CouponStart" << "0" << overlapRefusal("0 à 4", "A", "1", "1 à 2");
         QTest::newRow("code already given") << "CodeVendeur" << "01" << codeRefusal("A", "1");
+        // Read as numbers, as the index and the sales files take them.
+        QTest::newRow("overlap, leading zeros") << "CouponStart" << "002" << overlapRefusal("2 à 4", "A", "1", "1 à 2");
+        QTest::newRow("code given, blanks and zeros") << "CodeVendeur" << " 001 " << codeRefusal("A", "1");
     }
     void ajouter_refusesASellerThatCannotBeWrittenAsMeant()
     {

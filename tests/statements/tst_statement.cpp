@@ -151,6 +151,8 @@ private slots:
         QTest::newRow("decimal point") << "12.5" << "12.50" << "264.70";
         QTest::newRow("blanks and a comma") << " 3,75 " << "3.75" << "273.45";
         QTest::newRow("none") << "0" << "0.00" << "277.20";
+        QTest::newRow("a credit") << "-5" << "-5.00" << "282.20";
+        QTest::newRow("exponent") << "1e3" << "" << "";
         QTest::newRow("not a number") << "abc" << "" << "";
         QTest::newRow("two commas") << "12,5,0" << "" << "";
         QTest::newRow("emptied") << "" << "" << "";
