@@ -26,9 +26,7 @@
 #include <QFile>
 
 #include <cstdio>
-#include <map>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -105,36 +103,19 @@ BENCHMARK_CAPTURE(BM_IndexLookup, lf, "\n")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_IndexLookup, crlf, "\r\n")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_IndexLookup, cr, "\r")->Unit(benchmark::kMillisecond);
 
-// The console report, then lone "\r" against "\n" for each reading.
-class LineEndReporter final : public benchmark::ConsoleReporter
+// Lone "\r" against "\n" for each reading.
+class LineEndReporter final : public bench::SummaryReporter
 {
-public:
-    LineEndReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run> &runs) override
+    void summary() override
     {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs)
-            if (!run.error_occurred)
-                m_seconds[run.run_name.function_name] =
-                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        std::printf("\n");
-        for (const char *reading : {"BM_JournalOpening", "BM_IndexLookup"}) {
-            const auto lf = m_seconds.find(std::string(reading) + "/lf");
-            const auto cr = m_seconds.find(std::string(reading) + "/cr");
-            if (lf != m_seconds.end() && cr != m_seconds.end())
-                std::printf("%s: %.4f s with \"\\n\", %.4f s with lone \"\\r\" (%.2f times)\n", reading,
-                            lf->second, cr->second, cr->second / lf->second);
+        for (const std::string reading : {"BM_JournalOpening", "BM_IndexLookup"}) {
+            const auto lf = seconds(reading + "/lf");
+            const auto cr = seconds(reading + "/cr");
+            if (lf && cr)
+                std::printf("%s: %.4f s with \"\\n\", %.4f s with lone \"\\r\" (%.2f times)\n", reading.c_str(),
+                            *lf, *cr, *cr / *lf);
         }
     }
-
-private:
-    std::map<std::string, double> m_seconds;
 };
 
 } // namespace

@@ -30,9 +30,7 @@
 
 #include <cstdio>
 #include <fstream>
-#include <map>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -164,40 +162,22 @@ BENCHMARK(BM_IndexLookup)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DuplicateScan)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Opening)->Unit(benchmark::kMillisecond);
 
-// The console report, then the two figures the aims are about.
-class RatioReporter final : public benchmark::ConsoleReporter
+// The two figures the aims are about, and the cost of the syncs.
+class RatioReporter final : public bench::SummaryReporter
 {
-public:
-    RatioReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
-
-    void ReportRuns(const std::vector<Run> &runs) override
+    void summary() override
     {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs)
-            if (!run.error_occurred)
-                m_seconds[run.benchmark_name()] =
-                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const auto floor = m_seconds.find("BM_IndexFloor");
-        const auto recording = m_seconds.find("BM_Recording");
-        if (floor != m_seconds.end() && recording != m_seconds.end())
-            std::printf("\none recording / std::getline floor: %.2f (aim: at most 3)\n",
-                        recording->second / floor->second);
-        const auto unsynced = m_seconds.find("BM_RecordingUnsynced");
-        if (recording != m_seconds.end() && unsynced != m_seconds.end())
+        const auto floor = seconds("BM_IndexFloor");
+        const auto recording = seconds("BM_Recording");
+        if (floor && recording)
+            std::printf("one recording / std::getline floor: %.2f (aim: at most 3)\n", *recording / *floor);
+        if (const auto unsynced = seconds("BM_RecordingUnsynced"); recording && unsynced)
             std::printf("putting its two lines on the disk: %.2f ms of the %.2f ms of one recording\n",
-                        (recording->second - unsynced->second) * 1000, recording->second * 1000);
-        if (const auto opening = m_seconds.find("BM_Opening"); opening != m_seconds.end())
+                        (*recording - *unsynced) * 1000, *recording * 1000);
+        if (const auto opening = seconds("BM_Opening"))
             std::printf("opening with a %d-coupon journal: %.3f s (aim: at most 0.3 s)\n", kJournalAtOpening,
-                        opening->second);
+                        *opening);
     }
-
-private:
-    std::map<std::string, double> m_seconds;
 };
 
 } // namespace

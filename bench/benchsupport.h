@@ -13,6 +13,12 @@
 #include <QLoggingCategory>
 #include <QTemporaryDir>
 
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <string>
+#include <unistd.h>
+
 namespace bench {
 
 // Answers every question with its action button and counts the messages: a
@@ -48,6 +54,43 @@ public:
 private:
     QTemporaryDir m_dir;
     QString m_previous;
+};
+
+// The console report, then the figures a benchmark program is about, worked
+// out from the seconds each run took (by its name, a capture's included).
+class SummaryReporter : public benchmark::ConsoleReporter
+{
+public:
+    SummaryReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs)
+            if (!run.error_occurred)
+                m_seconds[run.run_name.function_name] =
+                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        std::printf("\n");
+        summary();
+    }
+
+protected:
+    virtual void summary() = 0;
+
+    // None when that benchmark did not run, or failed.
+    std::optional<double> seconds(const std::string &name) const
+    {
+        const auto found = m_seconds.find(name);
+        return found == m_seconds.end() ? std::nullopt : std::optional<double>(found->second);
+    }
+
+private:
+    std::map<std::string, double> m_seconds;
 };
 
 // Runs the benchmarks named on the command line with the program's windows
