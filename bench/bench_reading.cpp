@@ -16,6 +16,7 @@
 #include "framework/files.h"
 #include "framework/runtime.h"
 #include "framework/text.h"
+#include "register/couponindex.h"
 #include "register/registerfiles.h"
 
 #include "benchsupport.h"
@@ -86,10 +87,10 @@ void BM_IndexLookup(benchmark::State &state, const char *end)
     bench::writeRegister(kSellers);
     setLineEnds(reg::kCouponIndex, end);
     const QString coupon = fw::Str(kSellers * bench::kCouponsPerSeller / 2);
-    cashdesk::CouponOwner owner;
+    reg::CouponOwner owner;
     for (auto _ : state) {
         auto index = fw::OpenAsTextFile(reg::kCouponIndex);
-        owner = cashdesk::FindCouponOwner(*index, coupon);
+        owner = reg::FindCouponOwner(*index, coupon);
         benchmark::DoNotOptimize(owner);
     }
     if (owner.name != QStringLiteral("Vendeur 500"))

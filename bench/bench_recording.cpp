@@ -19,6 +19,7 @@
 #include "framework/files.h"
 #include "framework/runtime.h"
 #include "framework/text.h"
+#include "register/couponindex.h"
 #include "register/registerfiles.h"
 
 #include "benchsupport.h"
@@ -120,7 +121,7 @@ void BM_IndexLookup(benchmark::State &state)
     const QString coupon = fw::Str(kSellers * kCouponsPerSeller / 2);
     for (auto _ : state) {
         auto index = fw::OpenAsTextFile(reg::kCouponIndex);
-        benchmark::DoNotOptimize(cashdesk::FindCouponOwner(*index, coupon));
+        benchmark::DoNotOptimize(reg::FindCouponOwner(*index, coupon));
     }
 }
 

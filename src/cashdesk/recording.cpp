@@ -1,19 +1,16 @@
 #include "recording.h"
 
 #include "app/csvload.h"
-#include "framework/csv.h"
 #include "framework/files.h"
 #include "framework/text.h"
+#include "register/couponindex.h"
 #include "register/registerfiles.h"
 
 #include <cmath>
-#include <cstring>
 
 namespace cashdesk {
 
 namespace {
-
-QStringList splitLine(QByteArrayView line) { return fw::Split(fw::DecodeLine(line), QStringLiteral(",")); }
 
 bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
 
@@ -30,57 +27,6 @@ QString withoutOuterLineEnds(const QString &text)
 }
 
 bool hasLineBreak(const QString &text) { return text.contains(u'\r') || text.contains(u'\n'); }
-
-bool holds(QByteArrayView line, char c) { return std::memchr(line.data(), c, static_cast<size_t>(line.size())); }
-
-// A line as a spreadsheet saves it, with quotes or ";" separators; the
-// program's own lines have neither.
-bool isSpreadsheetLine(QByteArrayView line) { return holds(line, '"') || holds(line, ';'); }
-
-bool startsQuoted(QByteArrayView line)
-{
-    qsizetype i = 0;
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
-        ++i;
-    return i < line.size() && line[i] == '"';
-}
-
-// The first field of a line that cannot be read as the index's, only to tell
-// whose line it is: the text before the first "," or ";", or inside the
-// quotes that open the line.
-QString firstFieldOf(QStringView line)
-{
-    line = line.trimmed();
-    if (!line.startsWith(u'"')) {
-        qsizetype end = 0;
-        while (end < line.size() && line[end] != u',' && line[end] != u';')
-            ++end;
-        return line.first(end).trimmed().toString();
-    }
-    QString text;
-    for (qsizetype i = 1; i < line.size(); ++i) {
-        if (line[i] == u'"') {
-            if (i + 1 >= line.size() || line[i + 1] != u'"')
-                break;
-            ++i;
-        }
-        text.append(line[i]);
-    }
-    return text;
-}
-
-// A spreadsheet's line read as the spreadsheet meant it; one that cannot be
-// read, when it is the coupon's, leaves no seller but its number.
-void readSpreadsheetLine(QByteArrayView bytes, qsizetype number, const QString &coupon, CouponOwner &owner)
-{
-    const QString line = fw::DecodeLine(bytes);
-    if (const std::optional<QStringList> fields = fw::SplitDataLine(line, reg::kIndexLine)) {
-        if (fields->value(0) == coupon)
-            owner = {fields->value(1), fields->value(2), 0};
-    } else if (firstFieldOf(line) == coupon) {
-        owner = {QString(), QString(), number};
-    }
-}
 
 } // namespace
 
@@ -114,52 +60,7 @@ std::optional<double> TypedRate(const QString &typed)
     return percent / 100;
 }
 
-CouponOwner FindCouponOwner(fw::TextInputStream &index, const QString &coupon)
-{
-    // The index is read at every recording and holds a line per coupon of
-    // every seller, so lines are compared as bytes and only an equal one is
-    // decoded. An ASCII byte decodes to the same character in every encoding
-    // a line may have, and any other byte to a character outside ASCII: for
-    // an ASCII coupon number, equal bytes are exactly an equal first field.
-    // A line a spreadsheet saved with quotes or ";" is read field by field,
-    // when its first bytes show that it may be the coupon's.
-    const QByteArray wanted = coupon.toUtf8();
-    const bool asciiCoupon = fw::IsAscii(wanted);
-    const bool canMatch = !coupon.contains(QLatin1Char(',')); // a first field never holds one
-    const qsizetype n = wanted.size();
-    CouponOwner owner;
-    qsizetype number = 0;
-    while (!index.Eof()) {
-        const QByteArrayView line = index.ReadLineBytes();
-        ++number;
-        if (!canMatch)
-            continue;
-        if (asciiCoupon) {
-            const bool sameStart =
-                line.size() >= n && std::memcmp(line.data(), wanted.constData(), static_cast<size_t>(n)) == 0;
-            const char next = line.size() > n ? line[n] : ',';
-            if (sameStart && next == ',' && !isSpreadsheetLine(line)) {
-                const QStringList fields = splitLine(line);
-                owner = {fw::Field(fields, 1), fw::Field(fields, 2), 0};
-                continue;
-            }
-            if (!(sameStart && (next == ',' || next == ';')) && !startsQuoted(line))
-                continue;
-        } else if (!isSpreadsheetLine(line)) {
-            const qsizetype comma = line.indexOf(',');
-            if (fw::IsAscii(comma < 0 ? line : line.first(comma)))
-                continue;
-            const QStringList fields = splitLine(line);
-            if (fw::Field(fields, 0) == coupon)
-                owner = {fw::Field(fields, 1), fw::Field(fields, 2), 0};
-            continue;
-        }
-        readSpreadsheetLine(line, number, coupon, owner);
-    }
-    return owner;
-}
-
-QString NoSellerMessage(const CouponOwner &owner)
+QString NoSellerMessage(const reg::CouponOwner &owner)
 {
     return owner.badLine ? app::UnreadableLineMessage(reg::kCouponIndex, owner.badLine) : kNoSellerMessage;
 }

@@ -3,13 +3,13 @@
 #include <QString>
 #include <optional>
 
-namespace fw {
-class TextInputStream;
+namespace reg {
+struct CouponOwner;
 }
 
 // Recording a sold coupon: what the cashier typed as it goes into the files,
-// finding its seller in the coupon index, and the lines and messages of a
-// recording. The rate dialog reads a decimal comma the same way.
+// and the lines and messages of a recording (reg::FindCouponOwner finds its
+// seller). The rate dialog reads a decimal comma the same way.
 namespace cashdesk {
 
 inline const QString kHighAmountMessage = QStringLiteral("Info: Montant élevé");
@@ -44,19 +44,8 @@ std::optional<QString> TypedAmount(const QString &typed);
 // which the rate file could not hold.
 std::optional<double> TypedRate(const QString &typed);
 
-// The seller of the last index line whose first field is the coupon number,
-// text against text; fields missing from that line are empty. No name: no
-// seller. When that last line cannot be read as the index's (a spreadsheet's
-// ";" line, or a quoted comma), there is no name and badLine numbers it.
-struct CouponOwner {
-    QString name;
-    QString codeText;
-    qsizetype badLine = 0;
-};
-CouponOwner FindCouponOwner(fw::TextInputStream &index, const QString &coupon);
-
 // What the cashier is told of a coupon without a seller.
-QString NoSellerMessage(const CouponOwner &owner);
+QString NoSellerMessage(const reg::CouponOwner &owner);
 
 // The message for a coupon already in the list at that row (counted from 0).
 QString DuplicateMessage(int row);

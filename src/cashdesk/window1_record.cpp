@@ -10,6 +10,7 @@
 #include "framework/dialogs.h"
 #include "framework/files.h"
 #include "framework/text.h"
+#include "register/couponindex.h"
 #include "register/registerfiles.h"
 
 using namespace cashdesk;
@@ -45,7 +46,7 @@ void Window1::BevelButton1_Action()
     std::unique_ptr<fw::TextInputStream> index = fw::OpenAsTextFile(reg::kCouponIndex);
     if (!index)
         return fw::MsgBox(kNoIndexMessage);
-    const CouponOwner owner = FindCouponOwner(*index, coupon);
+    const reg::CouponOwner owner = reg::FindCouponOwner(*index, coupon);
     if (owner.name.isEmpty())
         return fw::MsgBox(NoSellerMessage(owner));
 

@@ -254,7 +254,7 @@ private slots:
     {
         ProgramFixture fixture;
         fixture.folder.write("vendeur_1.csv", "1,10\n");
-        fixture.folder.write(kIndex, QByteArray(" 6 ,L\xc3\xa9on Martin , 07\n"));
+        fixture.folder.write(kIndex, QByteArray("\" 6 \",\"L\xc3\xa9on Martin \",\" 07\"\n"));
         writeDeskFiles(fixture.folder, "1,10,Dupont,1\n");
         CashDesk desk;
         desk.record(" 6 ", "2.1");
@@ -273,22 +273,25 @@ private slots:
         QCOMPARE(fixture.folder.read("vendeur_7.csv"), QByteArray());
     }
 
-    // The code text names the file by its number and is kept as it was.
+    // The code text names the file by its number and is kept as it was read.
     void cancel_sellerCodeNamesSalesFile_data()
     {
+        QTest::addColumn<QString>("indexCode");
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("file");
-        QTest::newRow("leading zero") << "07" << "vendeur_7.csv";
-        QTest::newRow("leading blank") << " 7" << "vendeur_7.csv";
-        QTest::newRow("no number") << "x" << "vendeur_0.csv";
+        QTest::newRow("leading zero") << "07" << "07" << "vendeur_7.csv";
+        QTest::newRow("leading blank") << " 7" << "7" << "vendeur_7.csv";
+        QTest::newRow("quoted, leading blank") << "\" 7\"" << " 7" << "vendeur_7.csv";
+        QTest::newRow("no number") << "x" << "x" << "vendeur_0.csv";
     }
     void cancel_sellerCodeNamesSalesFile()
     {
+        QFETCH(QString, indexCode);
         QFETCH(QString, code);
         QFETCH(QString, file);
         ProgramFixture fixture;
         fixture.folder.write(file, "4,1\n");
-        fixture.folder.write(kIndex, "5,Martin," + code.toUtf8() + '\n');
+        fixture.folder.write(kIndex, "5,Martin," + indexCode.toUtf8() + '\n');
         writeDeskFiles(fixture.folder, "1,10,Dupont,1\n");
         CashDesk desk;
         desk.record("5", "3");

@@ -76,7 +76,7 @@ private slots:
         QTest::newRow("end of a range") << "150" << "vendeur_1.csv" << "Dupont" << "1";
         QTest::newRow("the next range") << "151" << "vendeur_7.csv" << "Martin" << "07";
         QTest::newRow("name with a comma: refused") << "200" << "" << "" << "";
-        QTest::newRow("code with a blank after it") << "300" << "vendeur_4.csv" << "Roux" << "4 ";
+        QTest::newRow("code with a blank after it, read without") << "300" << "vendeur_4.csv" << "Roux" << "4";
         QTest::newRow("both bounds empty: coupon 0") << "0" << "vendeur_5.csv" << "Vide" << "5";
         QTest::newRow("007 is indexed as 7") << "7" << "vendeur_6.csv" << "Zéro" << "6";
         QTest::newRow("but 007 is not 7") << "007" << "" << "" << "";
