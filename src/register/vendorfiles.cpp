@@ -66,7 +66,7 @@ void VendorFiles::BevelButton1_Action()
     seller.locaquariums = ui->locaquariums->Text();
     seller.locrampes = ui->locrampes->Text();
     // Refused before anything is written; the form keeps the seller to be put right.
-    if (const QString refusal = reg::SellerRefusal(seller); !refusal.isEmpty())
+    if (const QString refusal = reg::TypedSellerRefusal(seller); !refusal.isEmpty())
         return fw::MsgBox(refusal);
     // Checked against the register as it is on disk, hand edits included: a
     // line that cannot be read could hide a clash.

@@ -164,6 +164,10 @@ private slots:
         QTest::newRow("first coupon 1.5") << "CouponStart" << "1.5" << notWholeRefusal("Coupons de...", "1.5");
         QTest::newRow("tanks -2") << "locaquariums" << "-2" << notWholeRefusal("Aquariums", "-2");
         QTest::newRow("ramps deux") << "locrampes" << "deux" << notWholeRefusal("Rampes (50cm)", "deux");
+        QTest::newRow("no name") << "NomVendeur" << "" << kNoNameRefusal;
+        QTest::newRow("name of blanks") << "NomVendeur" << "   " << kNoNameRefusal;
+        QTest::newRow("name a tab") << "NomVendeur" << "\t" << kNoNameRefusal;
+        QTest::newRow("name of no-break spaces") << "NomVendeur" << QStringLiteral("\u00a0") << kNoNameRefusal;
         QTest::newRow("no code") << "CodeVendeur" << " " << kEmptyCodeRefusal;
         QTest::newRow("no first coupon") << "CouponStart" << "" << kNoFirstCouponRefusal;
         // 85 typed as 5, after the proposed 3.
@@ -331,15 +335,64 @@ private slots:
         QCOMPARE(form.text("CodeVendeur"), nextCode);
     }
 
-    void ajouter_onTheUntouchedForm_writesAnEmptySeller()
+    // The untouched form has no name: nothing is written, and the form still
+    // proposes the first seller.
+    void ajouter_onTheUntouchedForm_writesNothing()
     {
         ProgramFixture fixture;
         VendorForm form;
         form.add({});
-        QCOMPARE(fixture.folder.lines(kRegister), QStringList{",1,,,,1,,0,0"});
+        QCOMPARE(fixture.dialogs.messages, QStringList{kNoNameRefusal});
+        QCOMPARE(fixture.folder.read(kRegister), QByteArray());
         QCOMPARE(fixture.folder.read(kIndex), QByteArray());
+        QCOMPARE(form.list()->ListCount(), 0);
         QCOMPARE(form.text("CouponStart"), QStringLiteral("1"));
+        QCOMPARE(form.text("CodeVendeur"), QStringLiteral("1"));
+    }
+
+    // The second press finds the form prepared for the next seller, without
+    // a name: it is refused, and the proposals are still those of the seller
+    // after the one added.
+    void ajouter_pressedTwice_addsTheSellerOnce_data()
+    {
+        QTest::addColumn<bool>("doubleClick");
+        QTest::newRow("two presses") << false;
+        QTest::newRow("a double click") << true;
+    }
+    void ajouter_pressedTwice_addsTheSellerOnce()
+    {
+        QFETCH(bool, doubleClick);
+        ProgramFixture fixture;
+        VendorForm form;
+        form.w->Show();
+        form.type("CouponStop", "50");
+        form.type("NomVendeur", "Jean Dupont");
+        form.type("AdresseVendeur", "Rue des Carpes 3");
+        form.type("VilleVendeur", QStringLiteral("Liège"));
+        auto *ajouter = form.control<QAbstractButton>("BevelButton1");
+        if (doubleClick) {
+            // What the window gets of a double click: the second press comes
+            // with a double-click event.
+            QTest::mouseClick(ajouter, Qt::LeftButton);
+            QTest::mousePress(ajouter, Qt::LeftButton);
+            QTest::mouseDClick(ajouter, Qt::LeftButton);
+            QTest::mouseRelease(ajouter, Qt::LeftButton);
+        } else {
+            ajouter->click();
+            ajouter->click();
+        }
+        QCOMPARE(fixture.dialogs.messages, QStringList{kNoNameRefusal});
+        QCOMPARE(fixture.folder.lines(kRegister),
+                 QStringList{QStringLiteral("Jean Dupont,1,Rue des Carpes 3,,Liège,1,50,0,0")});
+        QCOMPARE(fixture.folder.lines(kIndex), couponLines(1, 50, ",Jean Dupont,1"));
+        QCOMPARE(form.list()->ListCount(), 1);
+        QCOMPARE(form.text("CouponStart"), QStringLiteral("51"));
         QCOMPARE(form.text("CodeVendeur"), QStringLiteral("2"));
+
+        form.add({{"CouponStop", "60"}, {"NomVendeur", "Marie"}});
+        QCOMPARE(fixture.folder.lines(kRegister).value(1), QStringLiteral("Marie,2,,,,51,60,0,0"));
+        QCOMPARE(fixture.folder.lines(kIndex).mid(50), couponLines(51, 60, ",Marie,2"));
+        QCOMPARE(form.list()->ListCount(), 2);
     }
 
     void sellers_areAppendedInTheOrderAdded()
