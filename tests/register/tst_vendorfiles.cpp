@@ -6,10 +6,23 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <memory>
 
 namespace {
+
+// The cell is shown whole, within the list: the item delegate cuts a text
+// wider than the cell less a margin on each side.
+bool shownWhole(const fw::Listbox &list, int row, int column)
+{
+    const QRect cell = list.visualRect(list.model()->index(row, column));
+    const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    const QString text = list.Cell(row, column);
+    return cell.left() >= 0 && cell.right() < list.viewport()->width() &&
+           list.fontMetrics().elidedText(text, Qt::ElideRight, cell.width() - 2 * margin) == text;
+}
 
 QStringList couponLines(int first, int last, const QString &rest)
 {
@@ -393,6 +406,77 @@ private slots:
         QCOMPARE(fixture.folder.lines(kRegister).value(1), QStringLiteral("Marie,2,,,,51,60,0,0"));
         QCOMPARE(fixture.folder.lines(kIndex).mid(50), couponLines(51, 60, ",Marie,2"));
         QCOMPARE(form.list()->ListCount(), 2);
+    }
+
+    // A number cut to "1…" would hide which coupons a seller has.
+    void list_showsEveryCellWhole_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("four digits") << "1000" << "1099" << "Jean Dupont" << "1";
+        QTest::newRow("five digits, code 40") << "12000" << "12099" << "Marie Martin" << "40";
+        QTest::newRow("six digits, code 123") << "100000" << "100099" << "Paul" << "123";
+        QTest::newRow("seven digits, code 999") << "1000000" << "1000099" << "Bo" << "999";
+    }
+    void list_showsEveryCellWhole()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(QString, name);
+        QFETCH(QString, code);
+        ProgramFixture fixture;
+        VendorForm form;
+        form.w->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.w));
+        form.add({{"CouponStart", first}, {"CouponStop", last}, {"NomVendeur", name}, {"CodeVendeur", code}});
+        QCOMPARE(form.row(0), (QStringList{first, last, name, code}));
+        for (int column = 0; column < 4; ++column)
+            QVERIFY2(shownWhole(*form.list(), 0, column), qPrintable(form.list()->Cell(0, column)));
+    }
+
+    // Numbers too wide for the list together are cut, the name still shown.
+    void list_keepsTheNameBesideNumbersTooWide()
+    {
+        ProgramFixture fixture;
+        VendorForm form;
+        form.w->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.w));
+        form.add({{"CouponStart", "2147483600"},
+                  {"CouponStop", "2147483647"},
+                  {"NomVendeur", "Jean"},
+                  {"CodeVendeur", "2147483647"}});
+        QCOMPARE(form.row(0), (QStringList{"2147483600", "2147483647", "Jean", "2147483647"}));
+        QVERIFY(shownWhole(*form.list(), 0, 2));
+        QVERIFY(form.list()->visualRect(form.list()->model()->index(0, 3)).right() < form.list()->viewport()->width());
+    }
+
+    // Once the list is longer than it is high, it scrolls to the seller just
+    // added, the scroll bar leaving every number whole.
+    void list_showsTheSellerJustAdded()
+    {
+        ProgramFixture fixture;
+        VendorForm form;
+        form.w->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.w));
+        fw::Listbox &list = *form.list();
+        for (int seller = 0; seller < 30; ++seller) {
+            const QString first = QString::number(1000 + 100 * seller);
+            form.add({{"CouponStart", first},
+                      {"CouponStop", QString::number(1099 + 100 * seller)},
+                      {"NomVendeur", "Vendeur " + QString::number(seller + 1)}});
+            const int last = list.ListCount() - 1;
+            QCOMPARE(last, seller);
+            QCOMPARE(list.Cell(last, 0), first);
+            for (int column = 0; column < 4; ++column) {
+                const QRect cell = list.visualRect(list.model()->index(last, column));
+                QVERIFY2(list.viewport()->rect().contains(cell),
+                         qPrintable(QStringLiteral("seller %1, column %2").arg(seller + 1).arg(column)));
+                QVERIFY2(shownWhole(list, last, column), qPrintable(list.Cell(last, column)));
+            }
+        }
+        QVERIFY(list.verticalScrollBar()->isVisible());
     }
 
     void sellers_areAppendedInTheOrderAdded()
