@@ -74,7 +74,7 @@ QStringList editwin::typedCells() const
 
 bool editwin::refused(const reg::Seller &seller, int row) const
 {
-    QString refusal = reg::SellerRefusal(seller);
+    QString refusal = reg::TypedSellerRefusal(seller);
     if (refusal.isEmpty()) {
         QVector<reg::Seller> others = sellersOf(*ui->ListeVendeurs2);
         if (row >= 0 && row < others.size())

@@ -167,6 +167,15 @@ QString SellerRefusal(const Seller &seller)
     return {};
 }
 
+QString TypedSellerRefusal(const Seller &seller)
+{
+    // Any white space counts as blank here, a no-break space too: it prints nothing either.
+    const QString &name = seller.NomVendeur;
+    if (std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c.isSpace(); }))
+        return QStringLiteral("Le champ Nom est vide : tapez le nom du vendeur.");
+    return SellerRefusal(seller);
+}
+
 QString ConflictRefusal(const Seller &seller, const QVector<Seller> &others)
 {
     const Coupons coupons = couponsOf(seller);

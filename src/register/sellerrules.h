@@ -35,6 +35,14 @@ bool IsWholeNumber(const QString &text);
 // come before the first. Fields are named by the windows' captions.
 QString SellerRefusal(const Seller &seller);
 
+// Why a seller typed in a window cannot be written: what SellerRefusal
+// says, and first a name that is empty or only blanks. A nameless seller
+// would still take a code and get a sign and a page of the statements with
+// no one on them. The editor's save does not ask for a name: a nameless
+// line already in the register cannot be removed there, and naming it only
+// to save the others would make up a seller.
+QString TypedSellerRefusal(const Seller &seller);
+
 // Why the seller cannot join the other sellers of the register: a coupon of
 // its range or its code (compared by value, "06" is 6) is already another
 // seller's. Empty when it can. Checks only what SellerRefusal lets through.

@@ -1,6 +1,11 @@
 #pragma once
 
 #include "framework/window.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
 #include <memory>
 
 namespace Ui {
@@ -25,6 +30,13 @@ public:
 private:
     void Layout();
     void CreateControls();
+    // Widens the number columns of the list to the widest number shown,
+    // the new row's included.
+    void fitListColumns(const QStringList &row);
 
     std::unique_ptr<Ui::VendorFiles> ui;
+    // The list's column widths as designed, and per column the width its
+    // widest text needs.
+    QString m_designedWidths;
+    std::array<int, 4> m_widest{};
 };

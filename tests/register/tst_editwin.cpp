@@ -87,9 +87,14 @@ public:
         button->click();
         return true;
     }
-    // A step of the organiser: a button, or "select" / "select none" (row 0 or no row highlighted, then "Sélectionner").
+    // A step of the organiser: a button, "select" / "select none" (row 0 or no row highlighted, then
+    // "Sélectionner"), or "name" (a name typed, which "Ajouter" asks for).
     [[nodiscard]] bool step(const QString &what) const
     {
+        if (what == QLatin1String("name")) {
+            type("NomVendeur", QStringLiteral("Léa"));
+            return true;
+        }
         if (what == QLatin1String("select") || what == QLatin1String("select none")) {
             list()->SetListIndex(what == QLatin1String("select") ? 0 : -1);
             return press("Selectioner");
@@ -313,6 +318,7 @@ private slots:
         fixture.folder.write(kRegister, kThreeSellers);
         EditorForm form;
         QVERIFY(form.press("nouveau"));
+        form.type("NomVendeur", QStringLiteral("Léa"));
         form.type("CodeVendeur", "40");
         form.type("CouponStop", "900");
         QVERIFY(form.press("ajouter"));
@@ -341,7 +347,8 @@ private slots:
         QTest::newRow("browsing, Nouveau") << QStringList{"nouveau"} << kNewSeller;
         QTest::newRow("row selected, Modifier") << QStringList{"select", "modifier"} << kEdited;
         QTest::newRow("row selected, Abandonner") << QStringList{"select", "abandonner"} << kEdited;
-        QTest::newRow("new seller, Ajouter") << QStringList{"nouveau", "ajouter"} << kEdited;
+        QTest::newRow("new seller, Ajouter") << QStringList{"nouveau", "name", "ajouter"} << kEdited;
+        QTest::newRow("new seller, Ajouter without a name") << QStringList{"nouveau", "ajouter"} << kNewSeller;
         QTest::newRow("new seller, Abandonner") << QStringList{"nouveau", "abandonner"} << kEdited;
         QTest::newRow("edited, Sélectionner") << QStringList{"select", "abandonner", "select"} << kRowSelected;
         QTest::newRow("edited, Sélectionner without a row")
@@ -370,8 +377,9 @@ private slots:
         QTest::addColumn<bool>("saved");
         QTest::newRow("browsing, Quitter") << QStringList{"quitter"} << false;
         QTest::newRow("row selected after a change, Quitter")
-            << QStringList{"nouveau", "ajouter", "select", "quitter"} << false;
-        QTest::newRow("edited, Enregistrer et Quitter") << QStringList{"nouveau", "ajouter", "EnretQuit"} << true;
+            << QStringList{"nouveau", "name", "ajouter", "select", "quitter"} << false;
+        QTest::newRow("edited, Enregistrer et Quitter")
+            << QStringList{"nouveau", "name", "ajouter", "EnretQuit"} << true;
     }
     void exit_closesTheEditorAndOnlyTheSaveWrites()
     {
@@ -386,7 +394,8 @@ private slots:
             QVERIFY2(form.step(step), qPrintable(step + " is hidden"));
         QVERIFY(!editwin::openInstance());
         if (saved) {
-            QCOMPARE(fixture.folder.lines(kRegister), (QStringList{"A,1,,,,1,2,0,0", ",2,,,,3,,0,0"}));
+            QCOMPARE(fixture.folder.lines(kRegister),
+                     (QStringList{"A,1,,,,1,2,0,0", QStringLiteral("Léa,2,,,,3,,0,0")}));
             QCOMPARE(fixture.folder.lines(kIndex), (QStringList{"1,A,1", "2,A,1"}));
         } else {
             QCOMPARE(fixture.folder.read(kRegister), untrimmed);
@@ -407,6 +416,7 @@ private slots:
         EditorForm form;
         form.w->Show();
         QVERIFY(form.press("nouveau"));
+        form.type("NomVendeur", QStringLiteral("Léa"));
         QVERIFY(form.press("ajouter"));
         fixture.folder.write(kRegister, "Autre,1,,,,1,1,0,0\n");
         editwin::instance()->Show();
@@ -556,10 +566,15 @@ private slots:
         modifier("code A5", "CodeVendeur", "A5", notWholeRefusal("Numéro", "A5"), "12");
         modifier("last coupon 12O", "CouponStop", "12O", notWholeRefusal("Coupons à...", "12O"), "50");
         modifier("tanks -2", "locaquariums", "-2", notWholeRefusal("Aquariums", "-2"), "1");
+        modifier("name emptied", "NomVendeur", "", kNoNameRefusal, "Jean Dupont");
+        modifier("name of blanks", "NomVendeur", " \t ", kNoNameRefusal, "Jean Dupont");
         modifier("no code", "CodeVendeur", "", kEmptyCodeRefusal, "12");
         modifier("last below first", "CouponStart", "60", backwardsRefusal("50", "60"), "1");
         modifier("overlap", "CouponStop", "330", overlapRefusal("1 à 330", "Marie Martin", "3", "321 à 480"), "50");
         modifier("code of another row", "CodeVendeur", "07", codeRefusal("Paul Durand", "7"), "12");
+        ajouter("no name", "NomVendeur", "", kNoNameRefusal, "Léa");
+        ajouter("name of blanks", "NomVendeur", "   ", kNoNameRefusal, "Léa");
+        ajouter("name a tab", "NomVendeur", "\t", kNoNameRefusal, "Léa");
         ajouter("code with a comma", "CodeVendeur", "13,5", splitRefusal("Numéro"), "13");
         ajouter("locality with CR LF", "VilleVendeur", "Namur\r\n", splitRefusal("Localité"), "Namur");
         ajouter("first coupon with a comma", "CouponStart", "481,5", splitRefusal("Coupons de..."), "481");
@@ -586,8 +601,10 @@ private slots:
         EditorForm form;
         const bool modifying = button == QLatin1String("modifier");
         QVERIFY(form.step(modifying ? "select" : "nouveau"));
-        if (!modifying)
+        if (!modifying) {
+            form.type("NomVendeur", QStringLiteral("Léa"));
             form.type("CouponStop", "490");
+        }
         fixture.dialogs.messages.clear();
         const QList<QStringList> rows = form.rows();
         form.type(qPrintable(field), typed);
@@ -613,8 +630,33 @@ private slots:
             QCOMPARE(fixture.folder.lines(kIndex), threeSellersIndex());
         } else {
             QCOMPARE(fixture.folder.lines(kRegister).size(), 4);
-            QCOMPARE(fixture.folder.lines(kIndex), threeSellersIndex() + indexLines(481, 490, ",13"));
+            QCOMPARE(fixture.folder.lines(kIndex),
+                     threeSellersIndex() + indexLines(481, 490, QStringLiteral("Léa,13")));
         }
+    }
+
+    // A nameless line written before names were asked for cannot be removed
+    // in the editor: the save keeps it rather than hold back every other change.
+    void save_keepsANamelessSellerAlreadyInTheRegister()
+    {
+        ProgramFixture fixture;
+        const QByteArray loaded = kThreeSellers + ",13,,,,481,,0,0\n";
+        fixture.folder.write(kRegister, loaded);
+        fixture.folder.write(kIndex, kStaleIndex);
+        EditorForm form;
+        QVERIFY(form.step("select"));
+        form.type("CouponStop", "60");
+        QVERIFY(form.press("modifier"));
+        QVERIFY(form.press("EnretQuit"));
+        QVERIFY2(fixture.dialogs.messages.isEmpty(), qPrintable(fixture.dialogs.messages.join('|')));
+        QVERIFY(!editwin::openInstance());
+        QCOMPARE(fixture.folder.lines(kRegister),
+                 (QStringList{QStringLiteral("Jean Dupont,12,Rue Haute 5,4000,Liège,1,60,1,2"),
+                              "Marie Martin,3,Place Verte,5000,Namur,321,480,0,1",
+                              "Paul Durand,7,Quai 2,6000,Charleroi,300,320,2,0", ",13,,,,481,,0,0"}));
+        QCOMPARE(fixture.folder.lines(kIndex), indexLines(1, 60, "Jean Dupont,12") +
+                                                   indexLines(321, 480, "Marie Martin,3") +
+                                                   indexLines(300, 320, "Paul Durand,7"));
     }
 
     // A register written before ranges were checked: the save shows the

@@ -111,6 +111,31 @@ private slots:
         QCOMPARE(reg::SellerRefusal(s), message);
     }
 
+    // A name of blanks only prints nothing: the seller has no name.
+    void typedSellerRefusal_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("message"); // empty: written
+        QTest::newRow("a name") << "Alice" << "1" << "";
+        QTest::newRow("one letter, blanks around") << " \tA " << "1" << "";
+        QTest::newRow("empty") << "" << "1" << kNoNameRefusal;
+        QTest::newRow("blanks") << "   " << "1" << kNoNameRefusal;
+        QTest::newRow("a tab") << "\t" << "1" << kNoNameRefusal;
+        QTest::newRow("no-break spaces") << QStringLiteral("\u00a0\u00a0") << "1" << kNoNameRefusal;
+        QTest::newRow("the name is said first") << " " << "A5" << kNoNameRefusal;
+        QTest::newRow("then the other fields") << "Alice" << "A5" << notWholeRefusal("Numéro", "A5");
+    }
+    void typedSellerRefusal()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, code);
+        QFETCH(QString, message);
+        reg::Seller s = seller(code, "1", "50");
+        s.NomVendeur = name;
+        QCOMPARE(reg::TypedSellerRefusal(s), message);
+    }
+
     void conflictRefusal_data()
     {
         QTest::addColumn<Sellers>("others");

@@ -6,10 +6,23 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <memory>
 
 namespace {
+
+// The cell is shown whole, within the list: the item delegate cuts a text
+// wider than the cell less a margin on each side.
+bool shownWhole(const fw::Listbox &list, int row, int column)
+{
+    const QRect cell = list.visualRect(list.model()->index(row, column));
+    const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    const QString text = list.Cell(row, column);
+    return cell.left() >= 0 && cell.right() < list.viewport()->width() &&
+           list.fontMetrics().elidedText(text, Qt::ElideRight, cell.width() - 2 * margin) == text;
+}
 
 QStringList couponLines(int first, int last, const QString &rest)
 {
@@ -164,6 +177,10 @@ private slots:
         QTest::newRow("first coupon 1.5") << "CouponStart" << "1.5" << notWholeRefusal("Coupons de...", "1.5");
         QTest::newRow("tanks -2") << "locaquariums" << "-2" << notWholeRefusal("Aquariums", "-2");
         QTest::newRow("ramps deux") << "locrampes" << "deux" << notWholeRefusal("Rampes (50cm)", "deux");
+        QTest::newRow("no name") << "NomVendeur" << "" << kNoNameRefusal;
+        QTest::newRow("name of blanks") << "NomVendeur" << "   " << kNoNameRefusal;
+        QTest::newRow("name a tab") << "NomVendeur" << "\t" << kNoNameRefusal;
+        QTest::newRow("name of no-break spaces") << "NomVendeur" << QStringLiteral("\u00a0") << kNoNameRefusal;
         QTest::newRow("no code") << "CodeVendeur" << " " << kEmptyCodeRefusal;
         QTest::newRow("no first coupon") << "CouponStart" << "" << kNoFirstCouponRefusal;
         // 85 typed as 5, after the proposed 3.
@@ -331,15 +348,135 @@ private slots:
         QCOMPARE(form.text("CodeVendeur"), nextCode);
     }
 
-    void ajouter_onTheUntouchedForm_writesAnEmptySeller()
+    // The untouched form has no name: nothing is written, and the form still
+    // proposes the first seller.
+    void ajouter_onTheUntouchedForm_writesNothing()
     {
         ProgramFixture fixture;
         VendorForm form;
         form.add({});
-        QCOMPARE(fixture.folder.lines(kRegister), QStringList{",1,,,,1,,0,0"});
+        QCOMPARE(fixture.dialogs.messages, QStringList{kNoNameRefusal});
+        QCOMPARE(fixture.folder.read(kRegister), QByteArray());
         QCOMPARE(fixture.folder.read(kIndex), QByteArray());
+        QCOMPARE(form.list()->ListCount(), 0);
         QCOMPARE(form.text("CouponStart"), QStringLiteral("1"));
+        QCOMPARE(form.text("CodeVendeur"), QStringLiteral("1"));
+    }
+
+    // The second press finds the form prepared for the next seller, without
+    // a name: it is refused, and the proposals are still those of the seller
+    // after the one added.
+    void ajouter_pressedTwice_addsTheSellerOnce_data()
+    {
+        QTest::addColumn<bool>("doubleClick");
+        QTest::newRow("two presses") << false;
+        QTest::newRow("a double click") << true;
+    }
+    void ajouter_pressedTwice_addsTheSellerOnce()
+    {
+        QFETCH(bool, doubleClick);
+        ProgramFixture fixture;
+        VendorForm form;
+        form.w->Show();
+        form.type("CouponStop", "50");
+        form.type("NomVendeur", "Jean Dupont");
+        form.type("AdresseVendeur", "Rue des Carpes 3");
+        form.type("VilleVendeur", QStringLiteral("Liège"));
+        auto *ajouter = form.control<QAbstractButton>("BevelButton1");
+        if (doubleClick) {
+            // What the window gets of a double click: the second press comes
+            // with a double-click event.
+            QTest::mouseClick(ajouter, Qt::LeftButton);
+            QTest::mousePress(ajouter, Qt::LeftButton);
+            QTest::mouseDClick(ajouter, Qt::LeftButton);
+            QTest::mouseRelease(ajouter, Qt::LeftButton);
+        } else {
+            ajouter->click();
+            ajouter->click();
+        }
+        QCOMPARE(fixture.dialogs.messages, QStringList{kNoNameRefusal});
+        QCOMPARE(fixture.folder.lines(kRegister),
+                 QStringList{QStringLiteral("Jean Dupont,1,Rue des Carpes 3,,Liège,1,50,0,0")});
+        QCOMPARE(fixture.folder.lines(kIndex), couponLines(1, 50, ",Jean Dupont,1"));
+        QCOMPARE(form.list()->ListCount(), 1);
+        QCOMPARE(form.text("CouponStart"), QStringLiteral("51"));
         QCOMPARE(form.text("CodeVendeur"), QStringLiteral("2"));
+
+        form.add({{"CouponStop", "60"}, {"NomVendeur", "Marie"}});
+        QCOMPARE(fixture.folder.lines(kRegister).value(1), QStringLiteral("Marie,2,,,,51,60,0,0"));
+        QCOMPARE(fixture.folder.lines(kIndex).mid(50), couponLines(51, 60, ",Marie,2"));
+        QCOMPARE(form.list()->ListCount(), 2);
+    }
+
+    // A number cut to "1…" would hide which coupons a seller has.
+    void list_showsEveryCellWhole_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("four digits") << "1000" << "1099" << "Jean Dupont" << "1";
+        QTest::newRow("five digits, code 40") << "12000" << "12099" << "Marie Martin" << "40";
+        QTest::newRow("six digits, code 123") << "100000" << "100099" << "Paul" << "123";
+        QTest::newRow("seven digits, code 999") << "1000000" << "1000099" << "Bo" << "999";
+    }
+    void list_showsEveryCellWhole()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(QString, name);
+        QFETCH(QString, code);
+        ProgramFixture fixture;
+        VendorForm form;
+        form.w->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.w));
+        form.add({{"CouponStart", first}, {"CouponStop", last}, {"NomVendeur", name}, {"CodeVendeur", code}});
+        QCOMPARE(form.row(0), (QStringList{first, last, name, code}));
+        for (int column = 0; column < 4; ++column)
+            QVERIFY2(shownWhole(*form.list(), 0, column), qPrintable(form.list()->Cell(0, column)));
+    }
+
+    // Numbers too wide for the list together are cut, the name still shown.
+    void list_keepsTheNameBesideNumbersTooWide()
+    {
+        ProgramFixture fixture;
+        VendorForm form;
+        form.w->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.w));
+        form.add({{"CouponStart", "2147483600"},
+                  {"CouponStop", "2147483647"},
+                  {"NomVendeur", "Jean"},
+                  {"CodeVendeur", "2147483647"}});
+        QCOMPARE(form.row(0), (QStringList{"2147483600", "2147483647", "Jean", "2147483647"}));
+        QVERIFY(shownWhole(*form.list(), 0, 2));
+        QVERIFY(form.list()->visualRect(form.list()->model()->index(0, 3)).right() < form.list()->viewport()->width());
+    }
+
+    // Once the list is longer than it is high, it scrolls to the seller just
+    // added, the scroll bar leaving every number whole.
+    void list_showsTheSellerJustAdded()
+    {
+        ProgramFixture fixture;
+        VendorForm form;
+        form.w->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.w));
+        fw::Listbox &list = *form.list();
+        for (int seller = 0; seller < 30; ++seller) {
+            const QString first = QString::number(1000 + 100 * seller);
+            form.add({{"CouponStart", first},
+                      {"CouponStop", QString::number(1099 + 100 * seller)},
+                      {"NomVendeur", "Vendeur " + QString::number(seller + 1)}});
+            const int last = list.ListCount() - 1;
+            QCOMPARE(last, seller);
+            QCOMPARE(list.Cell(last, 0), first);
+            for (int column = 0; column < 4; ++column) {
+                const QRect cell = list.visualRect(list.model()->index(last, column));
+                QVERIFY2(list.viewport()->rect().contains(cell),
+                         qPrintable(QStringLiteral("seller %1, column %2").arg(seller + 1).arg(column)));
+                QVERIFY2(shownWhole(list, last, column), qPrintable(list.Cell(last, column)));
+            }
+        }
+        QVERIFY(list.verticalScrollBar()->isVisible());
     }
 
     void sellers_areAppendedInTheOrderAdded()

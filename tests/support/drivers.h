@@ -113,13 +113,15 @@ inline QString rangeRefusal(const char *count)
            QStringLiteral(" coupons : un vendeur ne peut en avoir plus de 100000.");
 }
 
-// What they answer a code, bound or count that is not a whole number, an
-// empty code, a last coupon without a first, and a last coupon below the first.
+// What they answer a code, bound or count that is not a whole number, a
+// name of blanks only, an empty code, a last coupon without a first, and a
+// last coupon below the first.
 inline QString notWholeRefusal(const char *label, const QString &typed)
 {
     return QStringLiteral("Le champ ") + QString::fromUtf8(label) +
            QStringLiteral(" doit être un nombre entier, 0 ou plus : \"") + typed + QStringLiteral("\" n'en est pas un.");
 }
+inline const QString kNoNameRefusal = QStringLiteral("Le champ Nom est vide : tapez le nom du vendeur.");
 inline const QString kEmptyCodeRefusal =
     QStringLiteral("Le champ Numéro est vide : chaque vendeur doit avoir un numéro.");
 inline const QString kNoFirstCouponRefusal =
