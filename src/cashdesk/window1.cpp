@@ -18,8 +18,8 @@
 
 namespace {
 
-// Typed keys never move the list's selection: "Effacer" asks nothing, so the
-// row selected must stay the one the cashier clicked.
+// Typed keys never move the list's selection: the row selected must stay the
+// one the cashier clicked, the one "Effacer" then asks about.
 class NoKeyboardSearch final : public QObject
 {
 public:
