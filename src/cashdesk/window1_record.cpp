@@ -100,6 +100,9 @@ void Window1::BevelButton1_Action()
 
     ui->ReferenceBox->AppendRows({row});
     ui->ReferenceBox->scrollToBottom(); // the cashier checks the line just recorded
+    // The year's first coupon is in: a new register would no longer be the
+    // one the recorded sales were made against.
+    ui->PushButton5->setEnabled(false);
 
     ui->ValeurCoupon->SetText(QString());
     ui->EntryCoupon->SetText(QString());
