@@ -33,8 +33,8 @@ std::optional<TypedAmount> ReadTypedAmount(const QString &typed)
         const qsizetype fractionStart = ++i;
         i = digitsEnd(text, i);
         const bool fraction = i > fractionStart;
-        // "12." and ".5" read as numbers; a comma without digits on both
-        // sides is rather a slip on a list of numbers ("12,", ",50").
+        // "12." and ".5" are numbers as the seller sheet always took them;
+        // a comma needs digits on both sides, "12," or ",50" being a slip.
         if (comma ? !(whole && fraction) : !(whole || fraction))
             return std::nullopt;
         if (comma)
