@@ -38,18 +38,6 @@ std::optional<QString> TypedCoupon(const QString &typed)
     return coupon;
 }
 
-std::optional<QString> TypedAmount(const QString &typed)
-{
-    const QString amount = withoutOuterLineEnds(typed);
-    // A ";" or a quote would make the line read back as a spreadsheet's: the
-    // journal could then no longer be read whole, nor the sale counted.
-    if (hasLineBreak(amount) || amount.contains(u';') || amount.contains(u'"'))
-        return std::nullopt;
-    if (amount.contains(u','))
-        return fw::DecimalCommaAsPoint(amount);
-    return amount;
-}
-
 std::optional<double> TypedRate(const QString &typed)
 {
     // Val would stop at a comma followed by a pasted line end: "12,5\n" would be 12 %.

@@ -7,9 +7,9 @@ namespace reg {
 struct CouponOwner;
 }
 
-// Recording a sold coupon: what the cashier typed as it goes into the files,
-// and the lines and messages of a recording (reg::FindCouponOwner finds its
-// seller). The rate dialog reads a decimal comma the same way.
+// Recording a sold coupon: the coupon number as it goes into the files, the
+// lines and messages of a recording (reg::FindCouponOwner finds its seller),
+// and the rate typed in the rate dialog.
 namespace cashdesk {
 
 inline const QString kHighAmountMessage = QStringLiteral("Info: Montant élevé");
@@ -27,16 +27,11 @@ inline const QString kAmountRefusedMessage =
 inline const QString kRateRefusedMessage =
     QStringLiteral("Taux invalide : tapez un pourcentage comme 12 ou 12,5.");
 
-// The coupon number and the amount as they go into the files. A line end
-// pasted before or after them is dropped ("7\n" is coupon 7); other blanks
-// stay, and an amount without a comma stays as typed. An amount with a
-// decimal comma, "2,50" or " 3,75 ", is written with a point and without the
-// blanks around it, "2.50" or "3.75". None when what is left would put a
-// "," or a line break into a line of a file, which has no quoting, and an
-// amount holding a ";" or a quote, which would read back as no amount: the
-// recording is refused.
+// The coupon number as it goes into the files. A line end pasted before or
+// after it is dropped ("7\n" is coupon 7); other blanks stay. None when what
+// is left would put a "," or a line break into a line of a file, which has no
+// quoting: the recording is refused. The amount is read by app::ReadTypedAmount.
 std::optional<QString> TypedCoupon(const QString &typed);
-std::optional<QString> TypedAmount(const QString &typed);
 
 // The rate, as a fraction, of a percentage typed in the rate dialog: what Val
 // reads, a decimal comma being the point ("12,5" gives 0.125), a line end

@@ -18,8 +18,8 @@
 
 namespace {
 
-// Typed keys never move the list's selection: "Effacer" asks nothing, so the
-// row selected must stay the one the cashier clicked.
+// Typed keys never move the list's selection: the row selected must stay the
+// one the cashier clicked, the one "Effacer" then asks about.
 class NoKeyboardSearch final : public QObject
 {
 public:
@@ -63,6 +63,11 @@ void Window1::CreateControls()
     fw::OnAction(ui->BevelButton3, [this] { BevelButton3_Action(); });
     fw::OnAction(ui->BevelButton4, [this] { BevelButton4_Action(); });
     fw::OnAction(ui->BevelButton5, [this] { BevelButton5_Action(); });
+    // Enter goes from the coupon to its amount, as Tab does, and records the
+    // coupon from the amount: digits typed on the keypad go on at once.
+    connect(ui->EntryCoupon, &QLineEdit::returnPressed, this,
+            [this] { ui->ValeurCoupon->setFocus(Qt::TabFocusReason); });
+    connect(ui->ValeurCoupon, &QLineEdit::returnPressed, ui->BevelButton1, &QAbstractButton::click);
 }
 
 // The seller sheet and the utilities.

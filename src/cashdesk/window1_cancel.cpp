@@ -19,6 +19,22 @@ const QString kNothingSelected = QStringLiteral("Aucun coupon n'a été sélecti
 const QString kCannotRewrite = QStringLiteral("impossible d'écrire le fichier modifié!");
 const QString kNoSalesFile = QStringLiteral("Il n'y a pas de fichier pour ce vendeur!?!?!");
 
+// A click on the wrong row of the list would take a sale from a seller: the
+// cashier sees which one before it goes. Escape keeps it.
+bool confirmCancel(const QString &coupon, const QString &amount, const QString &seller)
+{
+    fw::QuestionDialog question;
+    question.icon = 1;
+    question.title = QStringLiteral("Annuler un coupon");
+    question.message = QStringLiteral("Annuler le coupon ") + coupon + QStringLiteral(" de ") + amount +
+                       QStringLiteral(" du vendeur ") + seller + QStringLiteral(" ?");
+    question.explanation = QStringLiteral("Il sera retiré du journal et du fichier de ce vendeur. \"Garder\" le "
+                                          "laisse enregistré.");
+    question.actionCaption = QStringLiteral("Annuler le coupon");
+    question.cancelCaption = QStringLiteral("Garder");
+    return fw::MessageDialog(question) == fw::DialogButton::Action;
+}
+
 } // namespace
 
 // Cancelling a recorded coupon: out of the journal and out of its seller's
@@ -32,6 +48,9 @@ void Window1::BevelButton3_Action()
         fw::MsgBox(kNothingSelected);
         return;
     }
+    // Asked before the files are read: they are rewritten as they are then.
+    if (!confirmCancel(coupons.Cell(selected, 0), coupons.Cell(selected, 1), coupons.Cell(selected, 2)))
+        return;
 
     // The journal is read again rather than rebuilt from the list, whose
     // amounts are put into the amount format: every other line is written

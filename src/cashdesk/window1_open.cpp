@@ -79,8 +79,12 @@ void Window1::Event_Open()
             sum.add(app::AmountValue(row[1]));
         Module1::grandtotal = sum.value();
         app::FormatAmounts(read.rows, *ui->fromat);
+        // A trial start leaves a journal of its header only: the register
+        // can still be started anew until the year's first coupon. A line
+        // that cannot be read may well be one.
+        ui->PushButton5->setEnabled(read.rows.isEmpty() && read.badLine == 0);
         ui->ReferenceBox->AppendRows(std::move(read.rows));
-        ui->PushButton5->setEnabled(false);
+        ui->ReferenceBox->scrollToBottom(); // the last coupon recorded, as after a recording
         ui->ShowTotal->SetText(fw::Str(Module1::grandtotal));
         ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, Module1::grandtotal)));
         // A line that is not the journal's own is named, not guessed at: the

@@ -5,6 +5,7 @@
 #include "journal.h"
 #include "recording.h"
 
+#include "app/amount.h"
 #include "app/module1.h"
 #include "app/rules.h"
 #include "framework/dialogs.h"
@@ -15,31 +16,46 @@
 
 using namespace cashdesk;
 
+namespace {
+
+// A refusal leaves the cashier in the field to put right, its text selected
+// so that what is typed next replaces it.
+void refuse(fw::TextField &field, const QString &message)
+{
+    fw::MsgBox(message);
+    field.setFocus();
+    field.selectAll();
+}
+
+} // namespace
+
 // Recording a sold coupon.
 void Window1::BevelButton1_Action()
 {
     // What was typed stays in the fields until the coupon is recorded.
     const std::optional<QString> typedCoupon = TypedCoupon(ui->EntryCoupon->Text());
     if (!typedCoupon)
-        return fw::MsgBox(kCouponRefusedMessage);
+        return refuse(*ui->EntryCoupon, kCouponRefusedMessage);
     const QString &coupon = *typedCoupon;
     if (coupon.isEmpty())
         return;
 
     if (const int row = LastRowOf(*ui->ReferenceBox, coupon); row >= 0) {
         ui->ReferenceBox->SetListIndex(row);
-        return fw::MsgBox(DuplicateMessage(row));
+        return refuse(*ui->EntryCoupon, DuplicateMessage(row));
     }
 
-    const std::optional<QString> typedAmount = TypedAmount(ui->ValeurCoupon->Text());
+    // An amount that is no number would be recorded as whatever Val makes of
+    // it, 0 for an amount not typed yet: the seller would be paid short.
+    const std::optional<app::TypedAmount> typedAmount = app::ReadTypedAmount(ui->ValeurCoupon->Text());
     if (!typedAmount)
-        return fw::MsgBox(kAmountRefusedMessage);
-    const QString &amount = *typedAmount;
+        return refuse(*ui->ValeurCoupon, kAmountRefusedMessage);
+    const QString &amount = typedAmount->text;
     // The running turnover is carried as a value, summed in decimal as the
     // opening sums the journal: the field shows it to the cent only.
-    const double value = fw::Val(amount);
+    const double value = typedAmount->value;
     if (!IsRecordableTurnover(Module1::grandtotal + value))
-        return fw::MsgBox(kAmountOutOfRangeMessage);
+        return refuse(*ui->ValeurCoupon, kAmountOutOfRangeMessage);
     if (IsHighAmount(amount))
         fw::MsgBox(kHighAmountMessage);
 
@@ -48,7 +64,7 @@ void Window1::BevelButton1_Action()
         return fw::MsgBox(kNoIndexMessage);
     const reg::CouponOwner owner = reg::FindCouponOwner(*index, coupon);
     if (owner.name.isEmpty())
-        return fw::MsgBox(NoSellerMessage(owner));
+        return refuse(*ui->EntryCoupon, NoSellerMessage(owner));
 
     // A sale is recorded in the sales file, the journal and the list, or,
     // with a message, nowhere: both files are opened before either is
@@ -85,7 +101,11 @@ void Window1::BevelButton1_Action()
 
     ui->ReferenceBox->AppendRows({row});
     ui->ReferenceBox->scrollToBottom(); // the cashier checks the line just recorded
+    // The year's first coupon is in: a new register would no longer be the
+    // one the recorded sales were made against.
+    ui->PushButton5->setEnabled(false);
 
     ui->ValeurCoupon->SetText(QString());
     ui->EntryCoupon->SetText(QString());
+    ui->EntryCoupon->setFocus(); // the next coupon at once
 }

@@ -38,7 +38,7 @@ void FeuilleVendeur::BevelButton1_Action() { Close(); }
 void FeuilleVendeur::BevelButton2_Action()
 {
     const QString typedFees = ui->fraise->Text();
-    const std::optional<double> fees = TypedAmount(typedFees);
+    const std::optional<double> fees = TypedFees(typedFees);
     if (!fees)
         return fw::MsgBox(FeesRefusal(typedFees));
     SetFees(m_account, *fees);

@@ -1,10 +1,10 @@
 #include "figures.h"
 
+#include "app/amount.h"
 #include "app/csvload.h"
 #include "app/rules.h"
 #include "framework/text.h"
 
-#include <QRegularExpression>
 #include <cmath>
 #include <cstdint>
 
@@ -44,18 +44,12 @@ double RentalFees(const QString &tanks, const QString &ramps)
     return std::isfinite(fees) ? fees : 0.0; // a count beyond any Double is no count
 }
 
-std::optional<double> TypedAmount(const QString &typed)
+std::optional<double> TypedFees(const QString &typed)
 {
-    static const QRegularExpression number(QStringLiteral(R"(^[+-]?(\d+(\.\d*)?|\.\d+)$)"));
-    QString text = typed.trimmed();
-    if (text.contains(u','))
-        text = fw::DecimalCommaAsPoint(text).value_or(QString());
-    if (!number.match(text).hasMatch())
+    const std::optional<app::TypedAmount> fees = app::ReadTypedAmount(typed);
+    if (!fees || !std::isfinite(fees->value))
         return std::nullopt;
-    const double value = fw::Val(text);
-    if (!std::isfinite(value))
-        return std::nullopt;
-    return value;
+    return fees->value;
 }
 
 SellerFigures FiguresOf(double gross, double rate, double fees)

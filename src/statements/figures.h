@@ -33,10 +33,9 @@ Sales ReadSales(fw::TextInputStream &in);
 // Double count 0.
 double RentalFees(const QString &tanks, const QString &ramps);
 
-// An amount typed into a field: blanks around it are dropped and a decimal
-// comma is the decimal point ("12,5" is 12.5). Nothing for a text that is not
-// a plain number ("abc", "12 €", "1e3", an empty field).
-std::optional<double> TypedAmount(const QString &typed);
+// Fees typed on the seller sheet: an amount as app::ReadTypedAmount reads it,
+// with a value a Double can hold. Nothing for any other text.
+std::optional<double> TypedFees(const QString &typed);
 
 // The four figures, each as shown: the net is the shown gross, less the shown
 // commission, less the shown fees, to the cent, so that the printed line adds

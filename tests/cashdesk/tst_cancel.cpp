@@ -422,6 +422,74 @@ private slots:
         QCOMPARE(fixture.folder.lines(kJournal), kTodayHeader + journalLeft);
         QCOMPARE(fixture.folder.read("vendeur_1.csv"), dupontSales);
     }
+
+    // "Effacer" names the coupon, its amount and its seller first; only the
+    // confirming answer cancels, "Garder" leaves it recorded everywhere.
+    void cancel_asksFirst_data()
+    {
+        QTest::addColumn<fw::DialogButton>("answer");
+        QTest::newRow("Annuler le coupon") << fw::DialogButton::Action;
+        QTest::newRow("Garder") << fw::DialogButton::Cancel;
+    }
+    void cancel_asksFirst()
+    {
+        QFETCH(fw::DialogButton, answer);
+        ProgramFixture fixture;
+        writeDeskFiles(fixture.folder, kThreeCoupons);
+        fixture.folder.write("vendeur_1.csv", kDupontSales);
+        fixture.folder.write("vendeur_2.csv", "2,2.10\n");
+        CashDesk desk;
+        // Nothing selected: nothing to ask about.
+        desk.cancel(-1);
+        QCOMPARE(fixture.dialogs.questions.size(), 1); // the start-up question
+        QCOMPARE(fixture.dialogs.messages, QStringList{kNothingSelected});
+        fixture.dialogs.messages.clear();
+
+        fixture.dialogs.answer(answer);
+        desk.cancel(1);
+        QCOMPARE(fixture.dialogs.questions.size(), 2);
+        const fw::QuestionDialog &q = fixture.dialogs.questions.last();
+        QCOMPARE(q.title, QStringLiteral("Annuler un coupon"));
+        QCOMPARE(q.message, QStringLiteral("Annuler le coupon 2 de 2.10 du vendeur Martin ?"));
+        QCOMPARE(q.explanation,
+                 QStringLiteral("Il sera retiré du journal et du fichier de ce vendeur. \"Garder\" le laisse enregistré."));
+        QCOMPARE(q.actionCaption, QStringLiteral("Annuler le coupon"));
+        QCOMPARE(q.cancelCaption, QStringLiteral("Garder"));
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+        if (answer == fw::DialogButton::Action) {
+            QCOMPARE(fixture.folder.read(kJournal), todayJournal("1,10,Dupont,1\n3,5,Dupont,1\n"));
+            QCOMPARE(fixture.folder.read("vendeur_2.csv"), QByteArray());
+            QCOMPARE(desk.rows("ReferenceBox"), (QStringList{"1,10.00,Dupont,1", "3,5.00,Dupont,1"}));
+            QCOMPARE(desk.total(), QStringLiteral("15.00"));
+            return;
+        }
+        QCOMPARE(fixture.folder.read(kJournal), kEarlierHeader + kThreeCoupons);
+        QCOMPARE(fixture.folder.read("vendeur_2.csv"), QByteArray("2,2.10\n"));
+        QCOMPARE(fixture.folder.read("vendeur_1.csv"), kDupontSales);
+        QCOMPARE(desk.coupons()->ListCount(), 3);
+        QCOMPARE(desk.coupons()->ListIndex(), 1);
+        QCOMPARE(Module1::vc2, QString());
+        QCOMPARE(desk.total(), QStringLiteral("17.10"));
+        QCOMPARE(desk.commission(), QStringLiteral("2.05"));
+    }
+
+    // The question names the coupon as the list shows it, recorded in this
+    // run (the amount as written) or reloaded (in the amount format).
+    void cancel_question_namesTheRowAsShown()
+    {
+        ProgramFixture fixture;
+        writeDeskFiles(fixture.folder, "1,10,Dupont,1\n");
+        fixture.folder.write(kIndex, QByteArray("12,L\xc3\xa9on Martin,7\n"));
+        CashDesk desk;
+        desk.record("12", "2,5");
+        desk.cancel(1);
+        desk.cancel(0);
+        QCOMPARE(fixture.dialogs.questions.size(), 3);
+        QCOMPARE(fixture.dialogs.questions[1].message, QStringLiteral("Annuler le coupon 12 de 2.5 du vendeur Léon Martin ?"));
+        QCOMPARE(fixture.dialogs.questions[2].message, QStringLiteral("Annuler le coupon 1 de 10.00 du vendeur Dupont ?"));
+        QCOMPARE(fixture.folder.lines(kJournal), kTodayHeader);
+        QCOMPARE(fixture.dialogs.messages, QStringList{kNoSalesFile}); // coupon 1 was never in vendeur_1.csv
+    }
 };
 
 VDL_TEST(TestCancel)

@@ -76,6 +76,7 @@ private slots:
         QTest::addColumn<QString>("total");
         QTest::addColumn<QString>("commission");
         QTest::newRow("header only") << QByteArray() << QList<QStringList>{} << "0.00" << "0.00";
+        QTest::newRow("blank lines only") << QByteArray("\n \n,,,\n") << QList<QStringList>{} << "0.00" << "0.00";
         QTest::newRow("turnover and commission")
             << QByteArray("1,10,Dupont,1\n2,2.5,Dupont,1\n3,0.45,Martin,2\n")
             << QList<QStringList>{{"1", "10.00", "Dupont", "1"}, {"2", "2.50", "Dupont", "1"},
@@ -134,7 +135,8 @@ private slots:
         QCOMPARE(list->ListIndex(), -1);
         QCOMPARE(desk.control<fw::TextField>("ShowTotal")->Text(), total);
         QCOMPARE(desk.control<fw::TextField>("ShowComm")->Text(), commission);
-        QVERIFY(!desk.control<QPushButton>("PushButton5")->isEnabled());
+        // The register can be started anew until the year's first coupon.
+        QCOMPARE(desk.control<QPushButton>("PushButton5")->isEnabled(), rows.isEmpty());
         // Reloading never rewrites the journal.
         QCOMPARE(fixture.folder.read(kJournal), kEarlierHeader + lines);
     }
@@ -167,6 +169,8 @@ private slots:
         QVERIFY(fixture.dialogs.messages.first().contains(QStringLiteral("La ligne %1 de %2").arg(line).arg(kJournal)));
         QCOMPARE(desk.coupons()->ListCount(), rows);
         QCOMPARE(desk.total(), total);
+        // The line that cannot be read may be a coupon: no new register.
+        QVERIFY(!desk.control<QPushButton>("PushButton5")->isEnabled());
         QVERIFY(!fw::QuitRequested());
         QCOMPARE(fixture.folder.read(kJournal), kEarlierHeader + lines);
     }
@@ -437,6 +441,80 @@ private slots:
         app::setResourcesFolder(QString());
         QVERIFY(desk.control<fw::Canvas>("Canvas1")->pixmap().isNull());
         QVERIFY(fixture.dialogs.messages.isEmpty());
+    }
+
+    // A start that is only a trial (quitting at once) leaves the journal of
+    // its header: "Gestion des vendeurs et coupons" stays usable at every
+    // later start until the year's first coupon is recorded, and again once
+    // the only coupon is cancelled.
+    void trialStart_leavesTheRegisterOpenUntilTheFirstCoupon_data()
+    {
+        QTest::addColumn<QString>("quit");
+        QTest::newRow("Quitter at the warning") << "warning";
+        QTest::newRow("Quitter button") << "button";
+    }
+    void trialStart_leavesTheRegisterOpenUntilTheFirstCoupon()
+    {
+        QFETCH(QString, quit);
+        ProgramFixture fixture;
+        fixture.folder.write(kIndex, "12,Dupont,1\n");
+        const auto restart = [] {
+            fw::Window::destroyAllForTesting();
+            fw::ResetQuitForTesting();
+        };
+        const auto registerButton = [](const CashDesk &desk) { return desk.control<QPushButton>("PushButton5"); };
+        if (quit == QLatin1String("warning"))
+            fixture.dialogs.answer(fw::DialogButton::Cancel);
+        {
+            CashDesk desk;
+            if (quit == QLatin1String("button"))
+                desk.press("BevelButton5");
+            QVERIFY(fw::QuitRequested());
+            QVERIFY(registerButton(desk)->isEnabled());
+        }
+        QCOMPARE(fixture.folder.lines(kJournal), kTodayHeader);
+        for (int start = 0; start < 2; ++start) {
+            restart();
+            CashDesk desk;
+            QVERIFY(registerButton(desk)->isEnabled());
+        }
+
+        restart();
+        {
+            CashDesk desk;
+            desk.record("12", "2.50");
+            QCOMPARE(desk.coupons()->ListCount(), 1);
+            QVERIFY(!registerButton(desk)->isEnabled());
+        }
+        restart();
+        {
+            CashDesk desk;
+            QVERIFY(!registerButton(desk)->isEnabled());
+            desk.cancel(0);
+            QCOMPARE(fixture.folder.lines(kJournal), kTodayHeader);
+        }
+        restart();
+        CashDesk desk;
+        QVERIFY(registerButton(desk)->isEnabled());
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+    }
+
+    // The list opens on the last coupon recorded, as a recording leaves it.
+    void opening_showsTheLastRecordedCoupon()
+    {
+        ProgramFixture fixture;
+        QByteArray lines;
+        for (int coupon = 1; coupon <= 300; ++coupon)
+            lines += QByteArray::number(coupon) + ",1,Dupont,1\n";
+        writeDeskFiles(fixture.folder, lines);
+        const CashDesk desk;
+        desk.w->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(desk.w));
+        auto *list = desk.coupons();
+        const QRect shown = list->viewport()->rect();
+        QVERIFY(shown.contains(list->visualRect(list->model()->index(299, 0))));
+        QVERIFY(!shown.intersects(list->visualRect(list->model()->index(0, 0))));
+        QCOMPARE(list->ListIndex(), -1);
     }
 };
 

@@ -2,9 +2,11 @@
 
 #include "cashdesk/recording.h"
 
+#include "app/amount.h"
 #include "app/csvload.h"
 #include "app/module1.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <memory>
@@ -104,7 +106,7 @@ private slots:
         const QStringList high{QStringLiteral("Info: Montant élevé")};
         // The journal holds 10 already; the rate is 0.12.
         QTest::newRow("12.1 gives 1.45, not 1.20 + 0.25") << "2.10" << "12.10" << "1.45" << none;
-        QTest::newRow("empty adds 0") << "" << "10.00" << "1.20" << none;
+        QTest::newRow("0 typed is a sale at 0") << "0" << "10.00" << "1.20" << none;
         QTest::newRow("negative lowers") << "-3" << "7.00" << "0.85" << none;
         QTest::newRow("151 is not high") << "151" << "161.00" << "19.30" << none;
         QTest::newRow("151.01 is high") << "151.01" << "161.01" << "19.30" << high;
@@ -360,11 +362,23 @@ private slots:
         QTest::newRow("CRLF after") << "12.50\r\n" << true << true << "12.50";
         QTest::newRow("LF before") << "\n12.50" << true << true << "12.50";
         QTest::newRow("comma and line end") << "12,50\n" << true << true << "12.50";
-        QTest::newRow("line end after a blank") << "12.50 \n" << true << true << "12.50 ";
-        QTest::newRow("blanks without comma stay") << " 12.50 " << true << true << " 12.50 ";
-        QTest::newRow("no number, no comma: as typed") << "abc" << true << true << "abc";
-        QTest::newRow("empty") << "" << true << true << "";
-        QTest::newRow("line end only") << "\r\n" << true << true << "";
+        QTest::newRow("line end after a blank") << "12.50 \n" << true << true << "12.50";
+        QTest::newRow("blanks around a point go") << " 12.50 " << true << true << "12.50";
+        QTest::newRow("blank after the line end") << "12.50\n " << true << true << "12.50";
+        QTest::newRow("plus sign, point") << "+5" << true << true << "+5";
+        QTest::newRow("nothing after the point") << "12." << true << true << "12.";
+        QTest::newRow("nothing before the point") << "-.5" << true << true << "-.5";
+        QTest::newRow("zero") << "0" << true << true << "0";
+        QTest::newRow("no number") << "abc" << true << false << "";
+        QTest::newRow("empty") << "" << true << false << "";
+        QTest::newRow("line end only") << "\r\n" << true << false << "";
+        QTest::newRow("blanks only") << "  " << true << false << "";
+        QTest::newRow("sign only") << "-" << true << false << "";
+        QTest::newRow("point only") << "." << true << false << "";
+        QTest::newRow("two signs") << "--5" << true << false << "";
+        QTest::newRow("two points") << "1.2.5" << true << false << "";
+        QTest::newRow("comma and point") << "1.2,5" << true << false << "";
+        QTest::newRow("digits Val does not read") << QStringLiteral("１２") << true << false << "";
         QTest::newRow("thousands and point") << "1,234.50" << true << false << "";
         QTest::newRow("two commas") << "2,5,0" << true << false << "";
         QTest::newRow("nothing before the comma") << ",50" << true << false << "";
@@ -374,7 +388,6 @@ private slots:
         QTest::newRow("exponent") << "2,5e3" << true << false << "";
         QTest::newRow("line break inside") << "12.50\n3" << true << false << "";
         QTest::newRow("CR inside") << "12\r50" << true << false << "";
-        QTest::newRow("blank after the line end") << "12.50\n " << true << false << "";
         QTest::newRow("semicolon for the comma") << "2;50" << true << false << "";
         QTest::newRow("quoted") << "\"2.50\"" << true << false << "";
         QTest::newRow("a quote after") << "2.50\"" << true << false << "";
@@ -393,7 +406,11 @@ private slots:
         QFETCH(bool, isAmount);
         QFETCH(bool, accepted);
         QFETCH(QString, written);
-        const std::optional<QString> got = isAmount ? cashdesk::TypedAmount(typed) : cashdesk::TypedCoupon(typed);
+        std::optional<QString> got;
+        if (!isAmount)
+            got = cashdesk::TypedCoupon(typed);
+        else if (const std::optional<app::TypedAmount> amount = app::ReadTypedAmount(typed))
+            got = amount->text;
         QCOMPARE(got.has_value(), accepted);
         if (accepted)
             QCOMPARE(*got, written);
@@ -422,8 +439,8 @@ private slots:
         QTest::newRow("coupon and LF") << "12\n" << "1" << QByteArray("12,1") << "11.00" << "1.30" << none;
         QTest::newRow("coupon between CRLFs, amount and CR")
             << "\r\n12\r\n" << "2,50\r" << QByteArray("12,2.50") << "12.50" << "1.50" << none;
-        QTest::newRow("blanks without a comma stay")
-            << "12" << " 12.50 " << QByteArray("12, 12.50 ") << "22.50" << "2.70" << none;
+        QTest::newRow("blanks around a point go")
+            << "12" << " 12.50 " << QByteArray("12,12.50") << "22.50" << "2.70" << none;
         QTest::newRow("151,5 is high") << "12" << "151,5" << QByteArray("12,151.5") << "161.50" << "19.40"
                                        << QStringList{QStringLiteral("Info: Montant élevé")};
     }
@@ -717,14 +734,17 @@ private slots:
     void amount_thatIsNoFiniteNumber_isRefused_data()
     {
         QTest::addColumn<QString>("amount");
-        QTest::newRow("1e400") << "1e400";
-        QTest::newRow("-1e400") << "-1e400";
-        QTest::newRow("1E309 and text") << "1E309 EUR";
-        QTest::newRow("400 digits") << QString(400, QLatin1Char('9'));
+        QTest::addColumn<QString>("message");
+        const QString outOfRange = QStringLiteral("Montant hors limites: le coupon n'est pas enregistré.");
+        QTest::newRow("400 digits") << QString(400, QLatin1Char('9')) << outOfRange;
+        QTest::newRow("400 digits, negative") << "-" + QString(400, QLatin1Char('9')) << outOfRange;
+        QTest::newRow("1e400: an exponent is no amount") << "1e400" << kAmountRefused;
+        QTest::newRow("1E309 and text") << "1E309 EUR" << kAmountRefused;
     }
     void amount_thatIsNoFiniteNumber_isRefused()
     {
         QFETCH(QString, amount);
+        QFETCH(QString, message);
         ProgramFixture fixture;
         const QByteArray journal = "1,10,Dupont,1\n";
         prepare(fixture.folder, kIndexLines, &journal);
@@ -732,8 +752,7 @@ private slots:
         const QByteArray journalBefore = fixture.folder.read(kJournal);
         desk.record("12", amount);
         // Refused before the warning of a high amount.
-        QCOMPARE(fixture.dialogs.messages,
-                 QStringList{QStringLiteral("Montant hors limites: le coupon n'est pas enregistré.")});
+        QCOMPARE(fixture.dialogs.messages, QStringList{message});
         QCOMPARE(fixture.folder.read(kJournal), journalBefore);
         QCOMPARE(salesFiles(fixture.folder), QStringList());
         QCOMPARE(desk.coupons()->ListCount(), 1);
@@ -743,10 +762,11 @@ private slots:
         QCOMPARE(desk.text("ValeurCoupon"), amount);
 
         // A large finite amount is recorded as before, after its warning.
-        desk.type("ValeurCoupon", "1e300");
+        const QString large = QLatin1Char('1') + QString(300, QLatin1Char('0'));
+        desk.type("ValeurCoupon", large);
         desk.press("BevelButton1");
         QCOMPARE(fixture.dialogs.messages.last(), QStringLiteral("Info: Montant élevé"));
-        QCOMPARE(fixture.folder.lines(kJournal).last(), QStringLiteral("12,1e300,Dupont,1"));
+        QCOMPARE(fixture.folder.lines(kJournal).last(), "12," + large + ",Dupont,1");
     }
 
     // 1e308 twice is beyond a Double: the turnover would read 0.00 at every
@@ -759,7 +779,8 @@ private slots:
         CashDesk desk;
         const QByteArray journalBefore = fixture.folder.read(kJournal);
         const QString totalBefore = desk.text("ShowTotal");
-        desk.record("12", "1e308");
+        const QString e308 = QLatin1Char('1') + QString(308, QLatin1Char('0'));
+        desk.record("12", e308);
         QCOMPARE(fixture.dialogs.messages,
                  QStringList{QStringLiteral("Montant hors limites: le coupon n'est pas enregistré.")});
         QCOMPARE(fixture.folder.read(kJournal), journalBefore);
@@ -769,7 +790,7 @@ private slots:
 
         // Taking the turnover back down is an amount like any other.
         fixture.dialogs.messages.clear();
-        desk.record("12", "-1e308");
+        desk.record("12", "-" + e308);
         QVERIFY(fixture.dialogs.messages.isEmpty());
         QCOMPARE(desk.coupons()->ListCount(), 2);
     }
@@ -849,6 +870,169 @@ private slots:
         CashDesk again;
         QCOMPARE(again.coupons()->ListCount(), 2);
         QCOMPARE(again.text("ShowTotal"), QStringLiteral("3.50"));
+    }
+
+    // An amount that is no number is refused with nothing written, so that
+    // the coupon is not "déjà saisi" at a wrong amount: the cashier puts it
+    // right over the selected text and records it.
+    void amount_thatIsNoNumber_isRefusedUntilPutRight_data()
+    {
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("written"); // empty: refused
+        QTest::newRow("empty, pressed before typing it") << "" << "";
+        QTest::newRow("abc") << "abc" << "";
+        QTest::newRow("1O, a letter O") << "1O" << "";
+        QTest::newRow("€5") << QStringLiteral("€5") << "";
+        QTest::newRow("12 €") << QStringLiteral("12 €") << "";
+        QTest::newRow("5 50") << "5 50" << "";
+        QTest::newRow("1e3") << "1e3" << "";
+        QTest::newRow("12,5") << "12,5" << "12.5";
+        QTest::newRow(" 3.75 ") << " 3.75 " << "3.75";
+        QTest::newRow("-2") << "-2" << "-2";
+        QTest::newRow("0 is a sale at 0.00") << "0" << "0";
+    }
+    void amount_thatIsNoNumber_isRefusedUntilPutRight()
+    {
+        QFETCH(QString, amount);
+        QFETCH(QString, written);
+        ProgramFixture fixture;
+        const QByteArray journal = "1,10,Dupont,1\n";
+        prepare(fixture.folder, kIndexLines, &journal);
+        CashDesk desk;
+        QVERIFY(showActive(desk.w));
+        desk.record("12", amount);
+        if (!written.isEmpty()) {
+            QVERIFY(fixture.dialogs.messages.isEmpty());
+            QCOMPARE(fixture.folder.lines("vendeur_1.csv"), QStringList{"12," + written});
+            QCOMPARE(fixture.folder.lines(kJournal).last(), "12," + written + ",Dupont,1");
+            QCOMPARE(desk.row(1), (QStringList{"12", written, "Dupont", "1"}));
+            QCOMPARE(focusName(), QStringLiteral("EntryCoupon"));
+            return;
+        }
+        QCOMPARE(fixture.dialogs.messages, QStringList{kAmountRefused});
+        QCOMPARE(fixture.folder.read(kJournal), kEarlierHeader + journal);
+        QCOMPARE(salesFiles(fixture.folder), QStringList());
+        QCOMPARE(desk.coupons()->ListCount(), 1);
+        QCOMPARE(desk.total(), QStringLiteral("10.00"));
+        QCOMPARE(desk.text("EntryCoupon"), QStringLiteral("12"));
+        QCOMPARE(focusName(), QStringLiteral("ValeurCoupon"));
+        QCOMPARE(desk.control("ValeurCoupon")->selectedText(), amount);
+
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("5"));
+        QCOMPARE(desk.text("ValeurCoupon"), QStringLiteral("5"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(fixture.dialogs.messages, QStringList{kAmountRefused});
+        QCOMPARE(fixture.folder.lines("vendeur_1.csv"), QStringList{"12,5"});
+        QCOMPARE(fixture.folder.lines(kJournal).last(), QStringLiteral("12,5,Dupont,1"));
+        QCOMPARE(desk.total(), QStringLiteral("15.00"));
+    }
+
+    // After a refusal the keyboard is in the field to put right, its text
+    // selected: what is typed next replaces it ("415" then "1104" is 1104).
+    void refusal_leavesTheTextToPutRightSelected_data()
+    {
+        QTest::addColumn<QString>("coupon");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typedNext");
+        QTest::addColumn<QString>("line"); // journal line once put right and recorded
+        const QString outOfRange = QStringLiteral("Montant hors limites: le coupon n'est pas enregistré.");
+        QTest::newRow("already recorded") << "415" << "2" << "Coupon déjà saisi, position 1" << "EntryCoupon"
+                                          << "1104" << "1104,2,Dupont,1";
+        QTest::newRow("no seller") << "99" << "2" << kNoSeller << "EntryCoupon" << "1104" << "1104,2,Dupont,1";
+        QTest::newRow("coupon with a comma") << "11,5" << "2" << kCouponRefused << "EntryCoupon" << "11"
+                                             << "11,2,Dupont,1";
+        QTest::newRow("amount no number") << "11" << "2,5,0" << kAmountRefused << "ValeurCoupon" << "3"
+                                          << "11,3,Dupont,1";
+        QTest::newRow("amount out of range") << "11" << QString(400, QLatin1Char('9')) << outOfRange
+                                             << "ValeurCoupon" << "3" << "11,3,Dupont,1";
+    }
+    void refusal_leavesTheTextToPutRightSelected()
+    {
+        QFETCH(QString, coupon);
+        QFETCH(QString, amount);
+        QFETCH(QString, message);
+        QFETCH(QString, field);
+        QFETCH(QString, typedNext);
+        QFETCH(QString, line);
+        ProgramFixture fixture;
+        const QByteArray journal = "415,10,Dupont,1\n";
+        prepare(fixture.folder, kIndexLines + "415,Dupont,1\n1104,Dupont,1\n", &journal);
+        CashDesk desk;
+        QVERIFY(showActive(desk.w));
+        desk.control("ValeurCoupon")->setFocus(); // as after typing the amount
+        desk.record(coupon, amount);
+        QCOMPARE(fixture.dialogs.messages, QStringList{message});
+        QCOMPARE(focusName(), field);
+        const QByteArray name = field.toLatin1();
+        QCOMPARE(desk.control(name.constData())->selectedText(), desk.text(name.constData()));
+        QVERIFY(!desk.text(name.constData()).isEmpty());
+
+        QTest::keyClicks(QApplication::focusWidget(), typedNext);
+        QCOMPARE(desk.text(name.constData()), typedNext);
+        if (field == QLatin1String("EntryCoupon"))
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(focusName(), QStringLiteral("ValeurCoupon"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(fixture.dialogs.messages, QStringList{message});
+        QCOMPARE(fixture.folder.lines(kJournal).last(), line);
+        QCOMPARE(focusName(), QStringLiteral("EntryCoupon"));
+    }
+
+    // Enter goes from the coupon to its amount and records from the amount;
+    // however "Ajouter" is pressed, the next coupon is typed at once.
+    void recording_leavesTheKeyboardInTheCouponField_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("Return") << "return";
+        QTest::newRow("keypad Enter") << "enter";
+        QTest::newRow("Ajouter clicked") << "click";
+        QTest::newRow("Ajouter pressed with Space") << "space";
+    }
+    void recording_leavesTheKeyboardInTheCouponField()
+    {
+        QFETCH(QString, way);
+        ProgramFixture fixture;
+        prepare(fixture.folder, kIndexLines);
+        CashDesk desk;
+        QVERIFY(showActive(desk.w));
+        const auto key = [&way] {
+            QWidget *focus = QApplication::focusWidget();
+            if (way == QLatin1String("enter"))
+                QTest::keyClick(focus, Qt::Key_Enter, Qt::KeypadModifier);
+            else if (way == QLatin1String("return"))
+                QTest::keyClick(focus, Qt::Key_Return);
+            else
+                QTest::keyClick(focus, Qt::Key_Tab);
+        };
+        desk.control("EntryCoupon")->setFocus();
+        qsizetype lines = 2;
+        for (const QString coupon : {QStringLiteral("12"), QStringLiteral("10")}) {
+            QTest::keyClicks(QApplication::focusWidget(), coupon);
+            QCOMPARE(desk.text("EntryCoupon"), coupon);
+            key();
+            QCOMPARE(focusName(), QStringLiteral("ValeurCoupon"));
+            QCOMPARE(fixture.folder.lines(kJournal).size(), lines); // moving on records nothing
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));
+            if (way == QLatin1String("click")) {
+                QTest::mouseClick(desk.control<QAbstractButton>("BevelButton1"), Qt::LeftButton);
+            } else if (way == QLatin1String("space")) {
+                key();
+                QCOMPARE(focusName(), QStringLiteral("BevelButton1"));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            } else {
+                key();
+            }
+            QCOMPARE(fixture.folder.lines(kJournal).size(), ++lines);
+            QCOMPARE(fixture.folder.lines(kJournal).last(), coupon + ",12,Dupont,1");
+            QCOMPARE(desk.text("EntryCoupon"), QString());
+            QCOMPARE(desk.text("ValeurCoupon"), QString());
+            QCOMPARE(focusName(), QStringLiteral("EntryCoupon"));
+        }
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+        QCOMPARE(fixture.folder.lines("vendeur_1.csv"), (QStringList{"12,12", "10,12"}));
+        QCOMPARE(desk.total(), QStringLiteral("24.00"));
     }
 };
 

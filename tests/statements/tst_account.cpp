@@ -202,7 +202,7 @@ private slots:
         QCOMPARE(shown(account.figures), figures);
     }
 
-    void typedAmount_data()
+    void typedFees_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("amount");
@@ -224,14 +224,18 @@ private slots:
         QTest::newRow("comma and point") << "1.2,5" << false << 0.0;
         QTest::newRow("currency sign") << "12 €" << false << 0.0;
         QTest::newRow("exponent") << "1e3" << false << 0.0;
+        QTest::newRow("a plus sign") << "+1,5" << true << 1.5;
+        QTest::newRow("a letter O") << "1O" << false << 0.0;
+        QTest::newRow("blank inside") << "5 50" << false << 0.0;
+        QTest::newRow("digits Val does not read") << QStringLiteral("１２") << false << 0.0;
         QTest::newRow("beyond any Double") << QString(400, u'9') << false << 0.0;
     }
-    void typedAmount()
+    void typedFees()
     {
         QFETCH(QString, typed);
         QFETCH(bool, amount);
         QFETCH(double, value);
-        const std::optional<double> read = statements::TypedAmount(typed);
+        const std::optional<double> read = statements::TypedFees(typed);
         QCOMPARE(read.has_value(), amount);
         if (amount)
             QCOMPARE(*read, value);

@@ -152,8 +152,14 @@ private slots:
         QTest::newRow("blanks and a comma") << " 3,75 " << "3.75" << "273.45";
         QTest::newRow("none") << "0" << "0.00" << "277.20";
         QTest::newRow("a credit") << "-5" << "-5.00" << "282.20";
+        QTest::newRow("a plus sign") << "+1,5" << "1.50" << "275.70";
+        QTest::newRow("blanks and a point") << " 3.75 " << "3.75" << "273.45";
         QTest::newRow("exponent") << "1e3" << "" << "";
         QTest::newRow("not a number") << "abc" << "" << "";
+        QTest::newRow("a letter O") << "1O" << "" << "";
+        QTest::newRow("currency before") << QStringLiteral("€5") << "" << "";
+        QTest::newRow("currency after") << QStringLiteral("12 €") << "" << "";
+        QTest::newRow("blank inside") << "5 50" << "" << "";
         QTest::newRow("two commas") << "12,5,0" << "" << "";
         QTest::newRow("emptied") << "" << "" << "";
     }

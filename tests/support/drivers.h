@@ -40,6 +40,22 @@ inline void type(const QWidget *window, const char *field, const QString &typed)
     edit->setText(typed);
 }
 
+// Shows the window as the active one, where the keyboard goes; false when
+// it does not become active.
+inline bool showActive(fw::Window *window)
+{
+    window->Show();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window);
+}
+
+// The design name of the control that has the keyboard focus, or nothing.
+inline QString focusName()
+{
+    const QWidget *focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QString();
+}
+
 // Shows the window as the active one and presses Tab `steps` times from the
 // control `from`: the names of the controls visited, in order.
 inline void visitByTab(fw::Window *window, const char *from, int steps, QStringList &visited)
