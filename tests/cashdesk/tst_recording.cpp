@@ -1008,7 +1008,7 @@ private slots:
         };
         desk.control("EntryCoupon")->setFocus();
         qsizetype lines = 2;
-        for (const QString coupon : {QStringLiteral("12"), QStringLiteral("10")}) {
+        for (const QString &coupon : {QStringLiteral("12"), QStringLiteral("10")}) {
             QTest::keyClicks(QApplication::focusWidget(), coupon);
             QCOMPARE(desk.text("EntryCoupon"), coupon);
             key();
