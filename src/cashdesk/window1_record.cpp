@@ -4,6 +4,7 @@
 #include "coupons.h"
 #include "journal.h"
 #include "recording.h"
+#include "salefiles.h"
 
 #include "app/amount.h"
 #include "app/module1.h"
@@ -67,29 +68,12 @@ void Window1::BevelButton1_Action()
         return refuse(*ui->EntryCoupon, NoSellerMessage(owner));
 
     // A sale is recorded in the sales file, the journal and the list, or,
-    // with a message, nowhere: both files are opened before either is
-    // written, and the screen changes only once both hold their line.
-    const QString salesFile = app::SalesFileName(owner.codeText);
-    std::unique_ptr<fw::AppendOutputStream> journal = fw::AppendToTextFile(Module1::thename);
-    if (!journal)
-        return fw::MsgBox(JournalNotOpenedMessage(Module1::thename));
-    // A journal removed or emptied since it was made starts again with its
-    // header, which the next opening skips: without it, two coupons would be
-    // lost there.
-    if (journal->WasEmpty()) {
-        journal->WriteLine(JournalHeader1(Module1::myday));
-        journal->WriteLine(JournalHeader2());
-    }
-    std::unique_ptr<fw::AppendOutputStream> sales = fw::AppendToTextFile(salesFile);
-    if (!sales)
-        return fw::MsgBox(kSalesFileMessage);
+    // with a message, nowhere: the screen changes only once both files hold
+    // their line.
     const QStringList row{coupon, amount, owner.name, owner.codeText};
-    sales->WriteLine(SaleLine(row));
-    if (!sales->Close())
-        return fw::MsgBox(SaleNotWrittenMessage(salesFile));
-    journal->WriteLine(JournalLine(row));
-    if (!journal->Close())
-        return fw::MsgBox(JournalNotWrittenMessage(Module1::thename, salesFile, sales->TakeBack()));
+    if (const QString failed = RecordSale(Module1::thename, Module1::myday, app::SalesFileName(owner.codeText), row);
+        !failed.isEmpty())
+        return fw::MsgBox(failed);
 
     app::AmountSum sum;
     sum.add(Module1::grandtotal);

@@ -9,8 +9,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <optional>
-#include <vector>
 #include <utility>
 
 #if defined(Q_OS_WIN)
@@ -132,6 +130,10 @@ bool lastLineOpen(const QString &path, qint64 size)
 } // namespace
 
 void SetSyncForTesting(SyncToDisk sync) { g_sync = sync ? sync : platformSync; }
+
+bool SyncOpenFile(int handle) { return g_sync(handle); }
+
+bool SyncFolderOf(const QString &path) { return syncFolderOf(path); }
 
 QString DataPath(const QString &name) { return QDir::current().filePath(name); }
 
@@ -323,91 +325,6 @@ std::unique_ptr<AppendOutputStream> AppendToTextFile(const QString &name)
         return nullptr;
     const qint64 size = file->size();
     return std::make_unique<AppendOutputStream>(std::move(file), existed, size);
-}
-
-namespace {
-
-// A new file written whole and flushed to its temporary place, waiting to
-// take the place of the old one; dropped, it leaves the old file as it was.
-class StagedFile final : public TextOutputStream
-{
-public:
-    explicit StagedFile(std::unique_ptr<QSaveFile> file) : TextOutputStream(std::move(file)) {}
-
-    // True when every line reached the new file.
-    bool written() { return m_ok && file().flush(); }
-    bool putInPlace()
-    {
-        m_closed = true;
-        m_ok = file().commit();
-        return m_ok;
-    }
-
-protected:
-    bool finish() override { return written() && file().commit(); }
-    void abandon() override
-    {
-        file().cancelWriting();
-        m_device->close();
-    }
-
-private:
-    QSaveFile &file() { return *static_cast<QSaveFile *>(m_device.get()); }
-};
-
-// Gives a file the bytes it held, or removes it when it was not there.
-bool putBack(const QString &path, const std::optional<QByteArray> &old)
-{
-    if (!old)
-        return QFile::remove(path);
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(*old) == old->size() && file.commit();
-}
-
-} // namespace
-
-ReplaceFailure ReplaceTextFiles(const QList<TextFileLines> &files)
-{
-    std::vector<std::unique_ptr<StagedFile>> staged;
-    std::vector<std::optional<QByteArray>> old;
-    for (const TextFileLines &f : files) {
-        const QString path = DataPath(f.name);
-        const QFileInfo info(path);
-        if (info.exists() && !info.isFile())
-            return {f.name, {}};
-        // Read now, while nothing has changed: what a failed change gives back.
-        std::optional<QByteArray> before;
-        if (info.exists()) {
-            QFile current(path);
-            if (!current.open(QIODevice::ReadOnly))
-                return {f.name, {}};
-            before = current.readAll();
-            if (current.error() != QFileDevice::NoError)
-                return {f.name, {}};
-        }
-        auto file = std::make_unique<QSaveFile>(path);
-        if (!file->open(QIODevice::WriteOnly))
-            return {f.name, {}};
-        auto out = std::make_unique<StagedFile>(std::move(file));
-        for (const QString &line : f.lines)
-            out->WriteLine(line);
-        if (!out->written())
-            return {f.name, {}};
-        staged.push_back(std::move(out));
-        old.push_back(std::move(before));
-    }
-    for (size_t i = 0; i < staged.size(); ++i) {
-        if (staged[i]->putInPlace())
-            continue;
-        ReplaceFailure failure{files[static_cast<qsizetype>(i)].name, {}};
-        for (size_t j = 0; j < i; ++j) {
-            const QString &name = files[static_cast<qsizetype>(j)].name;
-            if (!putBack(DataPath(name), old[j]))
-                failure.unrestored.append(name);
-        }
-        return failure;
-    }
-    return {};
 }
 
 DataFolderLock::DataFolderLock() : m_file(std::make_unique<QLockFile>(DataPath(kDataFolderLock)))

@@ -91,6 +91,11 @@ std::unique_ptr<TextOutputStream> CreateTextFile(const QString &name);
 // is there. Tests may put another in its place (nullptr: the platform's).
 using SyncToDisk = bool (*)(int handle);
 void SetSyncForTesting(SyncToDisk sync);
+bool SyncOpenFile(int handle);
+// The same for the list of files of the folder that holds `path`: a file
+// created, renamed or removed is found so after a power cut only once it is
+// synced.
+bool SyncFolderOf(const QString &path);
 
 // A writer at the end of a file. Its lines reach the file all or none: when
 // one cannot be written whole, or the stream is dropped without Close, the
@@ -130,16 +135,15 @@ struct TextFileLines {
 
 // What a change to several files could not do.
 struct ReplaceFailure {
-    QString file;          // the file that could not be written or put in place; empty: all done
-    QStringList unrestored; // files replaced before it whose old content could not be put back
+    QString file;           // the file that could not be opened, written or put in place; empty: all done
+    bool opening = false;   // it could not even be opened, so nothing was written to it
+    QStringList unrestored; // files the change reached whose old content could not be put back
     explicit operator bool() const { return !file.isEmpty(); }
 };
 
 // Replaces each file by its lines, as CreateTextFile and WriteLine write
-// them, as one change: every new file is written whole before the first
-// takes the place of its old one, so a file that cannot be written leaves
-// every file as it was; should one then fail to take its place, the files
-// already replaced get their old bytes back.
+// them, as one fw::FileChange (change.h): every file is replaced, or none,
+// also through a kill or a power cut.
 ReplaceFailure ReplaceTextFiles(const QList<TextFileLines> &files);
 
 // A writer at the end of the file; a missing file is created. A file whose

@@ -25,13 +25,13 @@ QVector<reg::Seller> sellersOf(const fw::Listbox &list)
     return sellers;
 }
 
-// RewriteRegister replaces the coupon index only once the register is
-// replaced: unless the index failed after that, neither file changed.
+// RewriteRegister changes both files or neither, unless the register could
+// not be given back.
 QString saveFailedMessage(const reg::WriteFailure &failure)
 {
     const QString keep = QStringLiteral(" Les changements restent dans la liste : cliquez à nouveau sur "
                                         "\"Enregistrer et Quitter\".");
-    if (failure.file == reg::kCouponIndex && !failure.opening)
+    if (failure.registerKept)
         return QStringLiteral("Le fichier ") + reg::kRegisterFile +
                QStringLiteral(" a été enregistré, mais impossible d'écrire le fichier ") + reg::kCouponIndex +
                QStringLiteral(" : il garde les coupons d'avant ces changements.") + keep;
@@ -196,7 +196,7 @@ void editwin::EnretQuit_Action()
     // A save that fails leaves the editor as it was: the changes stay for another try.
     if (const reg::WriteFailure failure = reg::RewriteRegister(sellers)) {
         // The register was replaced all the same: what is on disk is now the list's.
-        if (failure.file == reg::kCouponIndex && !failure.opening)
+        if (failure.registerKept)
             m_loaded = digest(reg::RegisterBytes().value_or(QByteArray()));
         fw::MsgBox(saveFailedMessage(failure));
         return;

@@ -1,13 +1,12 @@
 #include "registerfiles.h"
 
 #include "app/csvload.h"
+#include "framework/change.h"
 #include "framework/files.h"
 #include "framework/text.h"
 
 #include <QFile>
 #include <QFileInfo>
-
-#include <type_traits>
 
 namespace reg {
 
@@ -67,14 +66,12 @@ QString CouponLine(std::int64_t number, const QString &name, const QString &code
     return fw::Str(number) + QLatin1Char(',') + name + QLatin1Char(',') + code;
 }
 
-bool WriteCouponLines(fw::TextOutputStream &out, const Seller &seller)
+void AddCouponLines(QStringList &lines, const Seller &seller)
 {
     const CouponRange range = RangeOf(seller.CouponStart, seller.CouponStop);
     // Counted in 64 bits: a range that ends at the largest Integer ends there.
     for (std::int64_t n = range.first; n <= range.last; ++n)
-        if (!out.WriteLine(CouponLine(n, seller.NomVendeur, seller.CodeVendeur)))
-            return false;
-    return true;
+        lines.append(CouponLine(n, seller.NomVendeur, seller.CodeVendeur));
 }
 
 QString NextNumber(const QString &typed)
@@ -84,40 +81,36 @@ QString NextNumber(const QString &typed)
 
 namespace {
 
-// Both files are opened before either is written. The index is written only
-// once the register is closed whole, so it never holds the coupons of a
-// seller that the register lacks; when the index fails, appended register
-// lines are taken back, while a replaced register stays replaced.
-template <class Stream>
-WriteFailure writeBoth(std::unique_ptr<Stream> (*open)(const QString &), const QVector<Seller> &sellers)
+// Both files change as one: the coupon index never holds the coupons of a
+// seller the register lacks, nor lacks those of one it holds.
+WriteFailure writeBoth(bool replace, const QVector<Seller> &sellers)
 {
-    auto registerOut = open(kRegisterFile);
-    if (!registerOut)
-        return {kRegisterFile, true};
-    auto indexOut = open(kCouponIndex);
-    if (!indexOut)
-        return {kCouponIndex, true};
-    for (const Seller &seller : sellers)
-        registerOut->WriteLine(RegisterLine(seller));
-    if (!registerOut->Close())
-        return {kRegisterFile, false};
-    for (const Seller &seller : sellers)
-        WriteCouponLines(*indexOut, seller);
-    if (!indexOut->Close()) {
-        WriteFailure failure{kCouponIndex, false};
-        if constexpr (std::is_same_v<Stream, fw::AppendOutputStream>)
-            failure.registerKept = !registerOut->TakeBack();
-        return failure;
+    QStringList registerLines;
+    QStringList indexLines;
+    for (const Seller &seller : sellers) {
+        registerLines.append(RegisterLine(seller));
+        AddCouponLines(indexLines, seller);
     }
-    return {};
+    fw::FileChange change;
+    if (replace) {
+        change.Replace(kRegisterFile, registerLines);
+        change.Replace(kCouponIndex, indexLines);
+    } else {
+        change.Append(kRegisterFile, registerLines);
+        change.Append(kCouponIndex, indexLines);
+    }
+    const fw::ChangeFailure failure = change.Commit();
+    if (!failure)
+        return {};
+    return {failure.file, failure.opening, failure.unrestored.contains(kRegisterFile)};
 }
 
 } // namespace
 
 WriteFailure EmptyRegisterFiles() { return RewriteRegister({}); }
 
-WriteFailure AppendSeller(const Seller &seller) { return writeBoth(fw::AppendToTextFile, {seller}); }
+WriteFailure AppendSeller(const Seller &seller) { return writeBoth(false, {seller}); }
 
-WriteFailure RewriteRegister(const QVector<Seller> &sellers) { return writeBoth(fw::CreateTextFile, sellers); }
+WriteFailure RewriteRegister(const QVector<Seller> &sellers) { return writeBoth(true, sellers); }
 
 } // namespace reg

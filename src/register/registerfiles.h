@@ -9,10 +9,6 @@
 #include <cstdint>
 #include <optional>
 
-namespace fw {
-class TextOutputStream;
-}
-
 // The register file (one line per seller) and the coupon index derived from
 // it (one line per coupon number of every seller's range). Every writer of
 // the two files goes through these functions, so the rule that derives the
@@ -69,9 +65,8 @@ CouponRange RangeOf(const QString &firstBound, const QString &lastBound);
 // The index line of one coupon number.
 QString CouponLine(std::int64_t number, const QString &name, const QString &code);
 
-// Writes the seller's index lines, in ascending order, one at a time.
-// False once a line could not be written.
-bool WriteCouponLines(fw::TextOutputStream &out, const Seller &seller);
+// Adds the seller's index lines, in ascending order.
+void AddCouponLines(QStringList &lines, const Seller &seller);
 
 // The number that follows a typed one: the proposal for the next code and
 // the next first coupon. Counted wide, so 2147483647 is followed by 2147483648.
@@ -81,7 +76,7 @@ QString NextNumber(const QString &typed);
 struct WriteFailure {
     QString file;
     bool opening = false; // the file could not be opened, so nothing was written to it
-    bool registerKept = false; // an appended register line could not be taken back
+    bool registerKept = false; // the register holds the change all the same: it could not be given back
 
     explicit operator bool() const { return !file.isEmpty(); }
 };
@@ -90,13 +85,14 @@ struct WriteFailure {
 // neither changes.
 WriteFailure EmptyRegisterFiles();
 
-// Appends the seller's register line, then its index lines: both files get
-// the seller, or neither does (save when registerKept says otherwise).
+// Appends the seller's register line and its index lines, as one
+// fw::FileChange: both files get the seller, or neither does (save when
+// registerKept says otherwise), also through a kill or a power cut.
 WriteFailure AppendSeller(const Seller &seller);
 
-// Replaces both files: each seller's register line, and its index lines in
-// register order. Until its new content is complete each old file stays
-// whole, and the index is replaced only once the register is.
+// Replaces both files, as one fw::FileChange: each seller's register line,
+// and its index lines in register order. The register is never left new
+// with the old index.
 WriteFailure RewriteRegister(const QVector<Seller> &sellers);
 
 } // namespace reg

@@ -5,6 +5,7 @@
 #include "app/pictures.h"
 #include "app/rules.h"
 #include "app/vandrelico.h"
+#include "framework/change.h"
 #include "framework/controls.h"
 #include "framework/csv.h"
 #include "framework/files.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -464,4 +466,204 @@ private slots:
 };
 
 VDL_TEST(TestDataFolderLock)
+
+namespace {
+
+// Every file of the current folder with its bytes; the record of a change only
+// when it holds one, as an empty record means no change.
+QMap<QString, QByteArray> folderBytes()
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(QDir::currentPath(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        QFile file(info.filePath());
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+        if (info.fileName() != fw::kChangeRecord || !bytes.isEmpty())
+            files.insert(info.fileName(), bytes);
+    }
+    return files;
+}
+
+const QByteArray kHeader = "Bourse QVO du 1/3/2026\nNuméro de coupon,Valeur encaissée,Vendeur,code vendeur\n";
+
+// The files of a data folder before each change the child makes.
+void writeBefore(const DataFolder &folder, const QString &change)
+{
+    if (change == QLatin1String("recording")) {
+        folder.write("QVOB2026_main.csv", kHeader + "10,10,Dupont,1\n"); // and no vendeur_7.csv yet
+    } else if (change == QLatin1String("cancelling")) {
+        folder.write("QVOB2026_main.csv", kHeader + "1,10,Dupont,1\n2,2.10,Martin,2\n3,5,Dupont,1\n");
+        folder.write("vendeur_2.csv", "4,1\n2,2.10\n");
+    } else {
+        folder.write("ListeVendeurs.csv", "A,1,,,,1,3,0,0\n");
+        folder.write("couponsvendeurs.csv", "1,A,1\n2,A,1\n3,A,1\n");
+    }
+    folder.write("ValComm.txt", "0.12\n");
+}
+
+// Runs the child on the current folder; true when it was killed.
+bool runChild(const QString &change, int point)
+{
+    QProcess child;
+    child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/change_child"),
+                {QDir::currentPath(), change, QString::number(point)});
+    if (!child.waitForFinished(30000))
+        qFatal("the change child did not end");
+    if (child.exitStatus() == QProcess::NormalExit && child.exitCode() != 0)
+        qFatal("the change child failed: %s", child.readAllStandardError().constData());
+    return child.exitStatus() == QProcess::CrashExit;
+}
+
+} // namespace
+
+// A change to several files stopped at any point by a kill: the next start
+// finds every file of it wholly as it was before, or wholly as the change
+// leaves them, and nothing else in the folder.
+class TestInterruptedChange : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void killedChange_isWhollyDoneOrUndone_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("point");
+        QTest::addColumn<bool>("killed");
+        QTest::addColumn<bool>("done");
+        // Two appends: record begun, record written, each append, record emptied.
+        for (const char *change : {"recording", "creation"}) {
+            const QStringList points{"record begun", "record written", "first append", "second append",
+                                     "record emptied"};
+            for (int p = 1; p <= points.size(); ++p)
+                QTest::addRow("%s, killed at %s", change, qPrintable(points[p - 1]))
+                    << change << p << true << (p == points.size());
+            QTest::addRow("%s, not killed", change) << change << 99 << false << true;
+        }
+        // Two replacements: done from the moment the record says committed.
+        for (const char *change : {"cancelling", "editor"}) {
+            const QStringList points{"record begun", "first staged", "second staged", "record written",
+                                     "committed", "first renamed", "second renamed", "record emptied"};
+            for (int p = 1; p <= points.size(); ++p)
+                QTest::addRow("%s, killed at %s", change, qPrintable(points[p - 1]))
+                    << change << p << true << (p >= 5);
+            QTest::addRow("%s, not killed", change) << change << 99 << false << true;
+        }
+    }
+    void killedChange_isWhollyDoneOrUndone()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, point);
+        QFETCH(bool, killed);
+        QFETCH(bool, done);
+        QMap<QString, QByteArray> after;
+        {
+            DataFolder whole;
+            writeBefore(whole, change);
+            QVERIFY(!runChild(change, 0));
+            after = folderBytes();
+        }
+        ProgramFixture fixture;
+        writeBefore(fixture.folder, change);
+        const QMap<QString, QByteArray> before = folderBytes();
+        QVERIFY(before != after);
+
+        QCOMPARE(runChild(change, point), killed);
+        QCOMPARE(fw::FinishInterruptedChange(), QString());
+        QCOMPARE(folderBytes(), done ? after : before);
+        // Put right once and for all: a second start changes nothing.
+        QCOMPARE(fw::FinishInterruptedChange(), QString());
+        QCOMPARE(folderBytes(), done ? after : before);
+    }
+
+    // A record the kill or a power cut cut short, or that another program
+    // left, was never complete on the disk: no file was touched, and a new
+    // file waiting beside its old one is dropped.
+    void recordNotComplete_touchesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("record");
+        const QByteArray lines = "vandrelico change\nreplace vendeur_2.csv\nappend 1 3 QVOB2026_main.csv\n";
+        QTest::newRow("list cut short") << QByteArray(lines).chopped(5);
+        QTest::newRow("no digest line") << lines;
+        QTest::newRow("digest of other lines")
+            << lines + "end 0000000000000000000000000000000000000000000000000000000000000000\ncommit\n";
+        QTest::newRow("zeros of a power cut") << QByteArray(200, '\0');
+        QTest::newRow("not a record") << QByteArray("hello\n");
+    }
+    void recordNotComplete_touchesNothing()
+    {
+        QFETCH(QByteArray, record);
+        ProgramFixture fixture;
+        fixture.folder.write("QVOB2026_main.csv", "abcdef\n");
+        fixture.folder.write("vendeur_2.csv", "4,1\n");
+        fixture.folder.write(".vendeur_2.csv.vandrelico-new", "new\n");
+        fixture.folder.write(fw::kChangeRecord, record);
+        QCOMPARE(fw::FinishInterruptedChange(), QString());
+        QCOMPARE(fixture.folder.read("QVOB2026_main.csv"), QByteArray("abcdef\n"));
+        QCOMPARE(fixture.folder.read("vendeur_2.csv"), QByteArray("4,1\n"));
+        QCOMPARE(fixture.folder.exists(".vendeur_2.csv.vandrelico-new"), record.startsWith("hello") ||
+                                                                              record.startsWith('\0'));
+        QCOMPARE(fixture.folder.read(fw::kChangeRecord), QByteArray());
+    }
+
+    // What cannot be put right is named, the record kept, and the start stops
+    // before any window opens or any file is read.
+    void changeThatCannotBePutRight_stopsTheStart_data()
+    {
+        QTest::addColumn<QString>("named");
+        QTest::newRow("record unreadable") << fw::kChangeRecord;
+        QTest::newRow("appended file shorter than before the change") << "vendeur_7.csv";
+    }
+    void changeThatCannotBePutRight_stopsTheStart()
+    {
+        QFETCH(QString, named);
+        ProgramFixture fixture;
+        fixture.folder.write("vendeur_7.csv", "1,2\n");
+        if (named == fw::kChangeRecord) {
+            fixture.folder.block(fw::kChangeRecord);
+        } else {
+            const QByteArray lines = "vandrelico change\nappend 1 10 vendeur_7.csv\n";
+            fixture.folder.write(fw::kChangeRecord,
+                                 lines + "end " + QCryptographicHash::hash(lines, QCryptographicHash::Sha256).toHex() +
+                                     "\n");
+        }
+        const QMap<QString, QByteArray> before = folderBytes();
+        auto *application = static_cast<fw::Application *>(QCoreApplication::instance());
+        g_opened = false;
+        const int status = app::Run(*application, [] {
+            g_opened = true;
+            fw::Quit();
+        });
+        QCOMPARE(status, 1);
+        QVERIFY(!g_opened);
+        QCOMPARE(fixture.dialogs.messages, QStringList{app::InterruptedChangeMessage(named)});
+        QVERIFY(fixture.dialogs.messages[0].contains(named));
+        QCOMPARE(folderBytes(), before);
+    }
+
+    // The start puts the files right before the cash desk reads any.
+    void start_finishesTheChangeBeforeReadingAFile()
+    {
+        ProgramFixture fixture;
+        writeBefore(fixture.folder, "recording");
+        QVERIFY(runChild("recording", 4)); // both lines appended, the record not emptied
+        QVERIFY(fixture.folder.exists("vendeur_7.csv"));
+        auto *application = static_cast<fw::Application *>(QCoreApplication::instance());
+        static QByteArray journalSeen;
+        static bool salesSeen;
+        const int status = app::Run(*application, [] {
+            QFile journal(QStringLiteral("QVOB2026_main.csv"));
+            journal.open(QIODevice::ReadOnly);
+            journalSeen = journal.readAll();
+            salesSeen = QFile::exists(QStringLiteral("vendeur_7.csv"));
+            fw::Quit();
+        });
+        QCOMPARE(status, 0);
+        QCOMPARE(journalSeen, kHeader + "10,10,Dupont,1\n");
+        QVERIFY(!salesSeen);
+        QVERIFY(fixture.dialogs.messages.isEmpty());
+    }
+};
+
+VDL_TEST(TestInterruptedChange)
 #include "tst_app.moc"

@@ -5,6 +5,7 @@
 #include "app/amount.h"
 #include "app/csvload.h"
 #include "app/module1.h"
+#include "framework/change.h"
 
 #include <QApplication>
 #include <QDir>
@@ -73,7 +74,9 @@ private slots:
 
     // The sale is on the disk, its sales file with the new file's place in the
     // folder, then the journal, before the screen shows it: a power cut loses
-    // nothing the cashier saw recorded.
+    // nothing the cashier saw recorded. Before either, the record of the
+    // change, which a start after a power cut would go by, is on the disk;
+    // emptied last, it ends the change.
     void record_isOnTheDiskBeforeTheScreenShowsIt()
     {
         ProgramFixture fixture;
@@ -84,13 +87,18 @@ private slots:
         {
             SyncWatch watch([&desk] { return QString::number(desk.coupons()->ListCount()) + ' ' + desk.total(); });
             desk.record("20", "2.50");
-            for (const SyncWatch::Sync &sync : watch.syncs)
-                syncs.append(sync.file + " | " + QString::fromUtf8(sync.bytes) + " | " + sync.shown);
+            syncs = watch.described();
         }
-        QCOMPARE(syncs, (QStringList{"vendeur_7.csv | 20,2.50\n | 1 10.00",
-                                     QDir(fixture.folder.path(QString())).dirName() + " |  | 1 10.00",
-                                     kJournal + " | " + QString::fromUtf8(kEarlierHeader + journal) +
-                                         "20,2.50,Martin,07\n | 1 10.00"}));
+        const QString folder = QDir(fixture.folder.path(QString())).dirName();
+        const QString journalBefore = QString::fromUtf8(kEarlierHeader + journal);
+        QCOMPARE(syncs, (QStringList{fw::kChangeRecord + " | vandrelico change\nappend 0 0 vendeur_7.csv\nappend 1 " +
+                                         QString::number(journalBefore.toUtf8().size()) + " " + kJournal +
+                                         "\n | 1 10.00",
+                                     folder + " |  | 1 10.00",
+                                     "vendeur_7.csv | 20,2.50\n | 1 10.00",
+                                     folder + " |  | 1 10.00",
+                                     kJournal + " | " + journalBefore + "20,2.50,Martin,07\n | 1 10.00",
+                                     fw::kChangeRecord + " |  | 1 10.00"}));
         QCOMPARE(desk.coupons()->ListCount(), 2);
         QCOMPARE(desk.total(), QStringLiteral("12.50"));
         QVERIFY(fixture.dialogs.messages.isEmpty());
@@ -674,8 +682,12 @@ private slots:
         QTest::newRow("limit, journal, first sale") << "limit" << kJournal << QByteArray() << journalFailed;
         QTest::newRow("limit, journal, later sale") << "limit" << kJournal << one << journalFailed;
         QTest::newRow("limit, sales file") << "limit" << "vendeur_1.csv" << QByteArray(6000, '#') << salesFailed;
-        QTest::newRow("full disk, journal") << "tmpfs" << kJournal << one << journalFailed;
-        QTest::newRow("full disk, new sales file") << "tmpfs" << "vendeur_1.csv" << QByteArray() << salesFailed;
+        // On a disk without a free block, the record of the change, which
+        // comes before either line, cannot be written either.
+        const QString recordFailed = QStringLiteral("Impossible d'écrire dans le fichier ") + fw::kChangeRecord +
+                                     QStringLiteral(" : le coupon n'est pas enregistré.");
+        QTest::newRow("full disk, journal") << "tmpfs" << kJournal << one << recordFailed;
+        QTest::newRow("full disk, new sales file") << "tmpfs" << "vendeur_1.csv" << QByteArray() << recordFailed;
     }
     void record_thatCannotBeCompleted_leavesEverythingAsItWas()
     {
@@ -686,7 +698,9 @@ private slots:
         ProgramFixture fixture;
         std::unique_ptr<TinyDisk> tiny;
         if (disk == QLatin1String("tmpfs")) {
-            tiny = std::make_unique<TinyDisk>(fixture.folder, 5 * 4096);
+            // Room for the four files, and, once the filler is gone, for the
+            // next try's record, new journal block and new sales file.
+            tiny = std::make_unique<TinyDisk>(fixture.folder, 7 * 4096);
             if (!tiny->mounted())
                 QSKIP("no tmpfs can be mounted here");
         }

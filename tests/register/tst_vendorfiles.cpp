@@ -2,6 +2,7 @@
 #include "drivers.h"
 
 #include "app/csvload.h"
+#include "framework/change.h"
 #include "register/registerfiles.h"
 
 #include <QApplication>
@@ -94,7 +95,8 @@ private slots:
     }
 
     // The seller is on the disk, in the register and then in the coupon
-    // index, before the list shows it.
+    // index, before the list shows it; the record of the change before
+    // either, emptied last.
     void ajouter_isOnTheDiskBeforeTheListShowsIt()
     {
         ProgramFixture fixture;
@@ -104,11 +106,13 @@ private slots:
         {
             SyncWatch watch([&form] { return QString::number(form.list()->ListCount()); });
             form.add({{"CouponStop", "4"}, {"NomVendeur", "B"}});
-            for (const SyncWatch::Sync &sync : watch.syncs)
-                syncs.append(sync.file + " | " + QString::fromUtf8(sync.bytes) + " | " + sync.shown);
+            syncs = watch.described();
         }
-        QCOMPARE(syncs, (QStringList{kRegister + " | A,1,,,,1,2,0,0\nB,2,,,,3,4,0,0\n | 1",
-                                     kIndex + " | 1,A,1\n2,A,1\n3,B,2\n4,B,2\n | 1"}));
+        QCOMPARE(syncs, (QStringList{fw::kChangeRecord + " | vandrelico change\nappend 1 15 " + kRegister +
+                                         "\nappend 1 12 " + kIndex + "\n | 1",
+                                     kRegister + " | A,1,,,,1,2,0,0\nB,2,,,,3,4,0,0\n | 1",
+                                     kIndex + " | 1,A,1\n2,A,1\n3,B,2\n4,B,2\n | 1",
+                                     fw::kChangeRecord + " |  | 1"}));
         QCOMPARE(form.list()->ListCount(), 2);
         QVERIFY(fixture.dialogs.messages.isEmpty());
     }
@@ -605,7 +609,9 @@ private slots:
         QTest::addColumn<QString>("failing");
         QTest::newRow("limit, register") << "limit" << kRegister;
         QTest::newRow("limit, index") << "limit" << kIndex;
-        QTest::newRow("full disk, index") << "tmpfs" << kIndex;
+        // On a disk without a free block, the record of the change, which
+        // comes before either line, cannot be written either.
+        QTest::newRow("full disk") << "tmpfs" << fw::kChangeRecord;
     }
     void ajouter_thatCannotBeCompleted_leavesBothFilesAsTheyWere()
     {
@@ -620,8 +626,12 @@ private slots:
         }
         VendorForm form;
         // The first seller's hundred index lines end 4 bytes before the end
-        // of a disk block.
-        form.add({{"CouponStop", "100"}, {"NomVendeur", QString(34, QLatin1Char('A'))}, {"CodeVendeur", "10"}});
+        // of a disk block; its register line is longer than the record of a
+        // change, which the file-size limit then lets through.
+        form.add({{"CouponStop", "100"},
+                  {"NomVendeur", QString(34, QLatin1Char('A'))},
+                  {"CodeVendeur", "10"},
+                  {"AdresseVendeur", QString(200, QLatin1Char('a'))}});
         QCOMPARE(fixture.folder.read(kIndex).size(), 4092);
         const QByteArray registerBefore = fixture.folder.read(kRegister);
         const QByteArray indexBefore = fixture.folder.read(kIndex);

@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "app/module1.h"
+#include "framework/change.h"
 #include "framework/files.h"
 #include "framework/runtime.h"
 #include "framework/window.h"
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QAbstractButton>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
 #include <csignal>
 #include <sys/mount.h>
@@ -36,6 +38,18 @@ SyncWatch::SyncWatch(std::function<QString()> probe) : probe(std::move(probe))
 {
     g_syncWatch = this;
     fw::SetSyncForTesting(watchedSync);
+}
+
+QStringList SyncWatch::described() const
+{
+    QStringList lines;
+    for (const Sync &sync : syncs) {
+        QString bytes = QString::fromUtf8(sync.bytes);
+        if (sync.file == fw::kChangeRecord)
+            bytes.remove(QRegularExpression(QStringLiteral("^end [0-9a-f]+\n"), QRegularExpression::MultilineOption));
+        lines.append(sync.file + " | " + bytes + " | " + sync.shown);
+    }
+    return lines;
 }
 
 SyncWatch::~SyncWatch()

@@ -92,6 +92,10 @@ public:
     };
     QList<Sync> syncs;
     std::function<QString()> probe;
+
+    // Each sync as "file | bytes | shown"; the record of a change without
+    // its digest line, whose bytes are no one's to read.
+    QStringList described() const;
 };
 
 // Writes beyond this many bytes fail while it lives, in every file of the
