@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QVector>
 
+#include <sys/stat.h>
+
 // Stands in for the platform's document viewer: records each call and
 // answers the exit status it is given. Never lets a real viewer start.
 class RecordingShell : public fw::ShellSeam
@@ -53,6 +55,17 @@ inline QWidget *nextTabStop(QWidget *from)
         if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && !w->isHidden())
             return w;
     return from;
+}
+
+// What stands in the place of a data file that cannot be read: nothing for
+// "", else a "folder", or a "pipe" that no one writes (opening it to read
+// would wait for ever).
+inline void putInPlace(const DataFolder &folder, const QString &name, const QString &what)
+{
+    if (what == QLatin1String("folder"))
+        folder.block(name);
+    else if (what == QLatin1String("pipe") && mkfifo(QFile::encodeName(folder.path(name)).constData(), 0600) != 0)
+        qFatal("cannot make the pipe");
 }
 
 // Every row of a list, its cells joined by ",".

@@ -344,6 +344,12 @@ private slots:
         QCOMPARE(fixture.messages(), (QStringList{kWritten, expected::viewerFailure(kDocument, true)}));
         QCOMPARE(utilities::openInstance(), tools);
         QVERIFY(tools->isVisible());
+        // The working fields keep the last page's seller and figures, its coupons emptied with the page.
+        QStringList fields;
+        for (const char *name : {"EcceHomo", "locbac", "locramp", "fraise", "TotalBrut", "Kommision", "TotalNet"})
+            fields.append(text(tools, name));
+        QCOMPARE(fields, (QStringList{"Hélène Müller", "2", "0", "10.00", "10.00", "1.20", "-1.20"}));
+        QCOMPARE(child<fw::Listbox>(tools, "CoupinsVendeur")->ListCount(), 0);
 #endif
     }
 
@@ -397,16 +403,16 @@ private slots:
 
     void registerNotReadable_nothingWritten_windowCloses_data()
     {
-        QTest::addColumn<bool>("blocked");
-        QTest::newRow("missing") << false;
-        QTest::newRow("unreadable") << true;
+        QTest::addColumn<QString>("place");
+        QTest::newRow("missing") << QString();
+        QTest::newRow("unreadable") << "folder";
+        QTest::newRow("a pipe") << "pipe";
     }
     void registerNotReadable_nothingWritten_windowCloses()
     {
-        QFETCH(bool, blocked);
+        QFETCH(QString, place);
         StatementsFixture fixture;
-        if (blocked)
-            fixture.folder().block(kRegister);
+        putInPlace(fixture.folder(), kRegister, place);
         fixture.folder().write(kDocument, "ancien document\n");
         const QStringList before = filesOfTheFolder();
         printResults();
