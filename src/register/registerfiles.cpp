@@ -5,6 +5,7 @@
 #include "framework/files.h"
 #include "framework/text.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 
@@ -25,6 +26,12 @@ Seller SellerFromFields(const QStringList &fields)
     return s;
 }
 
+QStringList FieldsOf(const Seller &s)
+{
+    return {s.NomVendeur,  s.CodeVendeur, s.AdresseVendeur, s.NumPostVendeur, s.VilleVendeur,
+            s.CouponStart, s.CouponStop,  s.locaquariums,   s.locrampes};
+}
+
 std::optional<QByteArray> RegisterBytes()
 {
     // Only a plain file: a device such as /dev/zero would never end.
@@ -40,21 +47,36 @@ std::optional<QByteArray> RegisterBytes()
 RegisterContent ReadRegister(const QByteArray &bytes)
 {
     fw::TextInputStream in(bytes);
-    app::CsvRows read = app::ReadCsvRows(in, kRegisterLine);
+    app::CsvLines read = app::ReadCsvLines(in, kRegisterLine);
     RegisterContent content;
     content.sellers.reserve(read.rows.size());
-    for (const QStringList &row : read.rows)
-        content.sellers.append(SellerFromFields(row));
+    content.lines.reserve(read.rows.size());
+    for (qsizetype i = 0; i < read.rows.size(); ++i) {
+        content.sellers.append(SellerFromFields(read.rows[i]));
+        content.lines.append(read.rowLines[i] + 1);
+    }
     content.badLine = read.badLine;
     return content;
 }
 
-QString RegisterLine(const Seller &s)
+Register ReadRegisterFile()
 {
-    const QStringList fields{s.NomVendeur,   s.CodeVendeur, s.AdresseVendeur, s.NumPostVendeur, s.VilleVendeur,
-                             s.CouponStart, s.CouponStop,  s.locaquariums,   s.locrampes};
-    return fields.join(QLatin1Char(','));
+    Register read;
+    const std::optional<QByteArray> bytes = RegisterBytes();
+    if (!bytes) {
+        read.error = {kRegisterFile, 0};
+        return read;
+    }
+    read.digest = QCryptographicHash::hash(*bytes, QCryptographicHash::Sha256);
+    RegisterContent content = ReadRegister(*bytes);
+    read.sellers = std::move(content.sellers);
+    read.lines = std::move(content.lines);
+    if (content.badLine != 0)
+        read.error = {kRegisterFile, content.badLine};
+    return read;
 }
+
+QString RegisterLine(const Seller &s) { return FieldsOf(s).join(QLatin1Char(',')); }
 
 CouponRange RangeOf(const QString &firstBound, const QString &lastBound)
 {

@@ -38,6 +38,9 @@ struct Seller {
 // A seller from the nine cells of a list row in file order; missing cells are empty.
 Seller SellerFromFields(const QStringList &fields);
 
+// The nine fields of a seller in file order: a list row's cells.
+QStringList FieldsOf(const Seller &seller);
+
 // The register file's bytes; none when it is not a file that can be read
 // (missing, a folder, a device).
 std::optional<QByteArray> RegisterBytes();
@@ -47,9 +50,33 @@ std::optional<QByteArray> RegisterBytes();
 // be read as a register line (see fw::SplitDataLine), or is 0.
 struct RegisterContent {
     QVector<Seller> sellers;
+    QVector<qsizetype> lines; // the line of each seller in the file, counted from 1
     qsizetype badLine = 0;
 };
 RegisterContent ReadRegister(const QByteArray &bytes);
+
+// What a reader of a data file could not read: the file, and the first line
+// that cannot be read as data (app::UnreadableLineMessage tells it), or line
+// 0 when the file itself cannot be read. An empty file name: all was read.
+struct ReadError {
+    QString file;
+    qsizetype line = 0;
+
+    explicit operator bool() const { return !file.isEmpty(); }
+    bool wholeFile() const { return !file.isEmpty() && line == 0; }
+};
+
+// The register file as every reader takes it. A file missing, a folder, a
+// device or a pipe in its place, or a file that cannot be read are one case:
+// no seller, and an error on the whole file. A line that cannot be read is
+// left out and named; the other sellers are there.
+struct Register {
+    QVector<Seller> sellers;   // in file order, fields trimmed, blank lines skipped
+    QVector<qsizetype> lines;  // the line of each seller in the file, counted from 1
+    QByteArray digest;         // of the bytes read: a later read tells whether the file changed
+    ReadError error;
+};
+Register ReadRegisterFile();
 
 // The seller's line of the register file: the nine fields joined by ",".
 QString RegisterLine(const Seller &seller);

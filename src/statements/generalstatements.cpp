@@ -4,22 +4,29 @@
 
 #include "app/rules.h"
 #include "framework/files.h"
+#include "framework/text.h"
 
 #include <algorithm>
 
 namespace statements {
 
-SellersByCode ReadSellersByCode(const QByteArray &registerBytes)
+SellersByCode SellersByCodeOf(QVector<reg::Seller> sellers)
 {
-    reg::RegisterContent read = reg::ReadRegister(registerBytes);
     SellersByCode byCode;
-    byCode.badLine = read.badLine;
-    byCode.sellers.reserve(read.sellers.size());
-    for (reg::Seller &seller : read.sellers) {
+    byCode.sellers.reserve(sellers.size());
+    for (reg::Seller &seller : sellers) {
         const std::int32_t code = app::SellerCode(seller.CodeVendeur);
         byCode.highest = std::max(byCode.highest, code);
         byCode.sellers.insert(code, std::move(seller));
     }
+    return byCode;
+}
+
+SellersByCode ReadSellersByCode(const QByteArray &registerBytes)
+{
+    reg::RegisterContent read = reg::ReadRegister(registerBytes);
+    SellersByCode byCode = SellersByCodeOf(std::move(read.sellers));
+    byCode.badLine = read.badLine;
     return byCode;
 }
 
@@ -48,5 +55,79 @@ void WriteGeneralStatementsStart(fw::TextOutputStream &out)
 }
 
 void WriteGeneralPageBreak(fw::TextOutputStream &out) { WritePageBreakAfterTable(out); }
+
+namespace {
+
+// A code's sales: its own file, or the placeholder's when it has none; no
+// sales when they cannot be read. `placeholder` keeps the placeholder's sales
+// once this run has written them: rewritten per code, each a synced write,
+// sparse codes took minutes.
+struct CodeSales {
+    QString file;
+    std::optional<Sales> sales;
+};
+CodeSales salesOf(const QString &codeText, std::optional<Sales> &placeholder)
+{
+    const QString file = app::SalesFileName(codeText);
+    if (fw::Exists(file)) {
+        std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(file);
+        return {file, in ? std::optional<Sales>(ReadSales(*in)) : std::nullopt};
+    }
+    if (!placeholder && WritePlaceholderSalesFile()) {
+        if (std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(kPlaceholderSalesFile))
+            placeholder = ReadSales(*in);
+    }
+    return {kPlaceholderSalesFile, placeholder};
+}
+
+} // namespace
+
+GeneralStatements WriteGeneralStatements(double rate, const QString &date)
+{
+    GeneralStatements run;
+    const auto ended = [&run](GeneralOutcome outcome) {
+        run.outcome = outcome;
+        return run;
+    };
+
+    reg::Register read = reg::ReadRegisterFile();
+    if (read.error.wholeFile())
+        return ended(GeneralOutcome::NoRegister);
+    // A seller whose line cannot be read would be missing from the document,
+    // or get another's page: nothing is written until the line is put right.
+    if (read.error) {
+        run.error = read.error;
+        return ended(GeneralOutcome::UnreadableLine);
+    }
+    const SellersByCode sellers = SellersByCodeOf(std::move(read.sellers));
+    run.highest = sellers.highest;
+    if (!HighestCodeRefusal(sellers.highest).isEmpty())
+        return ended(GeneralOutcome::CodeTooHigh);
+
+    std::unique_ptr<fw::TextOutputStream> out = fw::CreateTextFile(kGeneralStatementsFile);
+    if (!out)
+        return ended(GeneralOutcome::NotWritten);
+    WriteGeneralStatementsStart(*out);
+    std::optional<Sales> placeholder;
+    for (std::int32_t code = 1; code <= sellers.highest; ++code) {
+        const QString codeText = fw::Str(code);
+        const CodeSales sales = salesOf(codeText, placeholder);
+        if (!sales.sales) {
+            out->WriteLine(QStringLiteral("}"));
+            return ended(out->Close() ? GeneralOutcome::NoSales : GeneralOutcome::NoSalesNotWritten);
+        }
+        if (sales.sales->badLine != 0) {
+            // Dropped unfinished: the document printed before stays whole.
+            out.reset();
+            run.error = {sales.file, sales.sales->badLine};
+            return ended(GeneralOutcome::UnreadableLine);
+        }
+        run.last = AccountOf(sellers.sellers.value(code), *sales.sales, rate);
+        WriteStatementPage(*out, PageOf(*run.last, codeText, date), PageForm::General);
+        WriteGeneralPageBreak(*out);
+    }
+    out->WriteLine(QStringLiteral("}"));
+    return ended(out->Close() ? GeneralOutcome::Written : GeneralOutcome::NotWritten);
+}
 
 } // namespace statements

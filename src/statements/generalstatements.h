@@ -1,11 +1,15 @@
 #pragma once
 
+#include "account.h"
+
 #include "register/registerfiles.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QVector>
 #include <cstdint>
+#include <optional>
 
 namespace fw {
 class TextInputStream;
@@ -34,6 +38,7 @@ struct SellersByCode {
     std::int32_t highest = 0; // 0 when no code is above 0
     qsizetype badLine = 0;    // the first line that cannot be read, 0 for none
 };
+SellersByCode SellersByCodeOf(QVector<reg::Seller> sellers);
 SellersByCode ReadSellersByCode(const QByteArray &registerBytes);
 
 // A larger highest code is a typing mistake: a page for every code up to it
@@ -51,5 +56,29 @@ void WriteGeneralStatementsStart(fw::TextOutputStream &out);
 
 // Ends a page: a plain paragraph after the coupon table, then the page break.
 void WriteGeneralPageBreak(fw::TextOutputStream &out);
+
+// How a run of the general statements ended, for the window to tell.
+enum class GeneralOutcome {
+    Written,          // whole in the data folder, for the viewer
+    NoRegister,       // the register cannot be read: nothing written
+    UnreadableLine,   // a line of the register or of a sales file cannot be read: nothing written
+    CodeTooHigh,      // the highest code is beyond kHighestCodeAllowed: nothing written
+    NotWritten,       // the document could not be created or written whole; one printed before stays
+    NoSales,          // a code's sales could not be read: the pages before it, closed with "}"
+    NoSalesNotWritten // the same, and that shortened document could not be written whole
+};
+
+struct GeneralStatements {
+    GeneralOutcome outcome = GeneralOutcome::Written;
+    reg::ReadError error;     // UnreadableLine: the file and its line
+    std::int64_t highest = 0; // the highest code of the register, once read
+    // The account of the last page written, as the window's working fields
+    // keep it; none when no page was written.
+    std::optional<SellerAccount> last;
+};
+
+// Reads the register and every code's sales, and writes the document: a page
+// per code from 1 to the highest one, at the commission rate, dated `date`.
+GeneralStatements WriteGeneralStatements(double rate, const QString &date);
 
 } // namespace statements

@@ -6,7 +6,6 @@
 #include "app/csvload.h"
 #include "app/module1.h"
 #include "framework/dialogs.h"
-#include "framework/files.h"
 #include "framework/runtime.h"
 #include "framework/text.h"
 #include "register/registerfiles.h"
@@ -60,13 +59,18 @@ void SelectVendor::BevelButton1_Action()
 
 void SelectVendor::Event_Open()
 {
-    std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(reg::kRegisterFile);
-    if (!in) {
+    const reg::Register read = reg::ReadRegisterFile();
+    if (read.error.wholeFile()) {
         fw::MsgBox(QStringLiteral("Erreur de lecture du fichier vendeur!"));
         Close();
         return;
     }
+    QVector<QStringList> rows;
+    rows.reserve(read.sellers.size());
+    for (const reg::Seller &seller : read.sellers)
+        rows.append(reg::FieldsOf(seller));
+    ui->ListVendeurs->AppendRows(std::move(rows));
     // The others can still be chosen; the one of that line is missing.
-    if (const qsizetype badLine = app::CsvLoad(*in, *ui->ListVendeurs, reg::kRegisterLine))
-        fw::MsgBox(app::UnreadableLineMessage(reg::kRegisterFile, badLine));
+    if (read.error)
+        fw::MsgBox(app::UnreadableLineMessage(read.error.file, read.error.line));
 }

@@ -26,7 +26,7 @@ void WriteSign(fw::TextOutputStream &out, const reg::Seller &seller)
         out.WriteLine(RtfCharacters(line));
 }
 
-void WriteSignSheet(fw::TextOutputStream &out, const QVector<QStringList> &sellers)
+void WriteSignSheet(fw::TextOutputStream &out, const QVector<reg::Seller> &sellers)
 {
     WritePrologue(out, kSignFontTable, kLandscapePaper);
     for (qsizetype i = 0; i < sellers.size(); ++i) {
@@ -34,7 +34,7 @@ void WriteSignSheet(fw::TextOutputStream &out, const QVector<QStringList> &selle
         // sheet whenever that sign filled its page.
         if (i > 0)
             out.WriteLine(QStringLiteral("\\page"));
-        WriteSign(out, reg::SellerFromFields(sellers[i]));
+        WriteSign(out, sellers[i]);
     }
     out.WriteLine(QStringLiteral("}"));
 }

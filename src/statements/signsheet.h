@@ -3,7 +3,6 @@
 #include "register/registerfiles.h"
 
 #include <QString>
-#include <QStringList>
 #include <QVector>
 
 namespace fw {
@@ -23,8 +22,8 @@ inline const QString kSignSheetNotCreated = QStringLiteral("Impossible de créer
 // street address and postal code with locality get the accent escape as well.
 void WriteSign(fw::TextOutputStream &out, const reg::Seller &seller);
 
-// The prologue, a sign per register row in the order given, each on a page of
-// its own, and the closing "}".
-void WriteSignSheet(fw::TextOutputStream &out, const QVector<QStringList> &sellers);
+// The prologue, a sign per seller in the order given, each on a page of its
+// own, and the closing "}".
+void WriteSignSheet(fw::TextOutputStream &out, const QVector<reg::Seller> &sellers);
 
 } // namespace statements

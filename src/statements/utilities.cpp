@@ -2,15 +2,12 @@
 #include "ui_utilities.h"
 
 #include "account.h"
-#include "figures.h"
 #include "generalstatements.h"
 #include "opener.h"
-#include "rtf.h"
 #include "signsheet.h"
 
 #include "app/csvload.h"
 #include "app/module1.h"
-#include "app/rules.h"
 #include "framework/dialogs.h"
 #include "framework/files.h"
 #include "framework/runtime.h"
@@ -43,25 +40,29 @@ void utilities::CreateControls()
 // The seller sign sheet.
 void utilities::BevelButton1_Action()
 {
-    std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(reg::kRegisterFile);
-    if (!in) {
+    const reg::Register read = reg::ReadRegisterFile();
+    if (read.error.wholeFile()) {
         fw::MsgBox(kSignSheetNoRegister);
         Close();
         return;
     }
+    // The register as loaded stays in the window; the sheet is written from the values read.
     ui->Controlle->DeleteAllRows();
-    const app::CsvRows sellers = app::ReadCsvRows(*in, reg::kRegisterLine);
-    ui->Controlle->AppendRows(sellers.rows);
+    QVector<QStringList> rows;
+    rows.reserve(read.sellers.size());
+    for (const reg::Seller &seller : read.sellers)
+        rows.append(reg::FieldsOf(seller));
+    ui->Controlle->AppendRows(std::move(rows));
     // A sheet without the sign of that line would look complete.
-    if (sellers.badLine != 0)
-        return fw::MsgBox(app::UnreadableLineMessage(reg::kRegisterFile, sellers.badLine));
+    if (read.error)
+        return fw::MsgBox(app::UnreadableLineMessage(read.error.file, read.error.line));
 
     std::unique_ptr<fw::TextOutputStream> out = fw::CreateTextFile(kSignSheetFile);
     if (!out) {
         fw::MsgBox(kSignSheetNotCreated);
         return;
     }
-    WriteSignSheet(*out, sellers.rows);
+    WriteSignSheet(*out, read.sellers);
     // A sheet that did not reach the disk whole is not handed to the viewer.
     if (!out->Close()) {
         fw::MsgBox(kSignSheetNotCreated);
@@ -73,49 +74,33 @@ void utilities::BevelButton1_Action()
 // The general statements document.
 void utilities::BevelButton2_Action()
 {
-    const auto cannotCreate = [this] {
-        fw::MsgBox(kCannotCreateDocument);
-        Close();
-    };
-
-    const std::optional<QByteArray> registerBytes = reg::RegisterBytes();
-    if (!registerBytes) {
+    const GeneralStatements run = WriteGeneralStatements(Module1::qvotaux, Module1::myday);
+    if (run.last)
+        showLastPage(*run.last);
+    switch (run.outcome) {
+    case GeneralOutcome::Written:
+        break;
+    case GeneralOutcome::NoRegister:
         fw::MsgBox(kRegisterVanished);
         Close();
         return;
-    }
-    const SellersByCode sellers = ReadSellersByCode(*registerBytes);
-    // A seller whose line cannot be read would be missing from the document,
-    // or get another's page: nothing is written until the line is put right.
-    if (sellers.badLine != 0)
-        return fw::MsgBox(app::UnreadableLineMessage(reg::kRegisterFile, sellers.badLine));
-    // Nothing written, and the window stays for the register editor to put the code right.
-    if (const QString refusal = HighestCodeRefusal(sellers.highest); !refusal.isEmpty())
-        return fw::MsgBox(refusal);
-    std::unique_ptr<fw::TextOutputStream> out = fw::CreateTextFile(kGeneralStatementsFile);
-    if (!out)
-        return cannotCreate();
-    WriteGeneralStatementsStart(*out);
-    std::optional<Sales> placeholder;
-    for (std::int32_t code = 1; code <= sellers.highest; ++code) {
-        const PageOutcome outcome = writeStatementPage(*out, sellers.sellers.value(code), code, placeholder);
-        if (outcome.badLine != 0) {
-            // Dropped unfinished: the document printed before stays whole.
-            out.reset();
-            return fw::MsgBox(app::UnreadableLineMessage(outcome.salesFile, outcome.badLine));
-        }
-        if (outcome.noSales) {
-            fw::MsgBox(kNoSalesFile);
-            fw::MsgBox(kClosingForSafety);
-            out->WriteLine(QStringLiteral("}"));
-            if (!out->Close())
-                cannotCreate();
+    case GeneralOutcome::UnreadableLine:
+        return fw::MsgBox(app::UnreadableLineMessage(run.error.file, run.error.line));
+    case GeneralOutcome::CodeTooHigh:
+        // The window stays for the register editor to put the code right.
+        return fw::MsgBox(HighestCodeRefusal(run.highest));
+    case GeneralOutcome::NoSales:
+    case GeneralOutcome::NoSalesNotWritten:
+        fw::MsgBox(kNoSalesFile);
+        fw::MsgBox(kClosingForSafety);
+        if (run.outcome == GeneralOutcome::NoSales)
             return;
-        }
+        [[fallthrough]];
+    case GeneralOutcome::NotWritten:
+        fw::MsgBox(kCannotCreateDocument);
+        Close();
+        return;
     }
-    out->WriteLine(QStringLiteral("}"));
-    if (!out->Close())
-        return cannotCreate();
 
 #if !defined(Q_OS_WIN)
     fw::MsgBox(kGeneralStatementsWritten);
@@ -124,38 +109,18 @@ void utilities::BevelButton2_Action()
         Close();
 }
 
-utilities::PageOutcome utilities::writeStatementPage(fw::TextOutputStream &out, const reg::Seller &seller,
-                                                     std::int32_t code, std::optional<Sales> &placeholder)
+// The working fields keep the last page's seller and figures; its coupons
+// were emptied with the page.
+void utilities::showLastPage(const SellerAccount &account)
 {
-    PageOutcome outcome;
-    outcome.salesFile = app::SalesFileName(fw::Str(code));
-    std::optional<Sales> sales;
-    if (fw::Exists(outcome.salesFile)) {
-        std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(outcome.salesFile);
-        if (in)
-            sales = ReadSales(*in);
-    } else {
-        // One placeholder serves every code without sales of the document:
-        // rewritten per code, each a synced write, sparse codes took minutes.
-        if (!placeholder && WritePlaceholderSalesFile()) {
-            if (std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(kPlaceholderSalesFile))
-                placeholder = ReadSales(*in);
-        }
-        outcome.salesFile = kPlaceholderSalesFile;
-        sales = placeholder;
-    }
-    if (!sales) {
-        outcome.noSales = true;
-        return outcome;
-    }
-    if (sales->badLine != 0) {
-        outcome.badLine = sales->badLine;
-        return outcome;
-    }
-    WriteStatementPage(out, PageOf(AccountOf(seller, *sales, Module1::qvotaux), fw::Str(code), Module1::myday),
-                       PageForm::General);
-    WriteGeneralPageBreak(out);
-    return outcome;
+    ui->EcceHomo->SetText(account.seller.NomVendeur);
+    ui->locbac->SetText(account.seller.locaquariums);
+    ui->locramp->SetText(account.seller.locrampes);
+    ui->fraise->SetText(fw::Str(account.figures.fees));
+    ui->TotalBrut->SetText(fw::Str(account.figures.gross));
+    ui->Kommision->SetText(fw::Str(account.figures.commission));
+    ui->TotalNet->SetText(fw::Str(account.figures.net));
+    ui->CoupinsVendeur->DeleteAllRows();
 }
 
 void utilities::BevelButton3_Action() { Close(); }

@@ -1,20 +1,15 @@
 #pragma once
 
-#include "statements/figures.h"
-
 #include "framework/window.h"
-#include "register/registerfiles.h"
 
-#include <cstdint>
 #include <memory>
-#include <optional>
-
-namespace fw {
-class TextOutputStream;
-}
 
 namespace Ui {
 class utilities;
+}
+
+namespace statements {
+struct SellerAccount;
 }
 
 // The organiser's tools at the end of the fair: the seller sign sheet, the
@@ -36,16 +31,7 @@ private:
     void Layout();
     void CreateControls();
 
-    // One seller code's page of the general statements, or why there is none:
-    // the sales file could not be read, or has a line that cannot be read.
-    struct PageOutcome {
-        QString salesFile;
-        bool noSales = false;
-        qsizetype badLine = 0;
-    };
-    // placeholder: the placeholder sales, once this document has written them.
-    PageOutcome writeStatementPage(fw::TextOutputStream &out, const reg::Seller &seller, std::int32_t code,
-                                   std::optional<statements::Sales> &placeholder);
+    void showLastPage(const statements::SellerAccount &account);
 
     std::unique_ptr<Ui::utilities> ui;
 };

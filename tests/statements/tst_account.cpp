@@ -3,10 +3,17 @@
 
 #include "framework/files.h"
 #include "framework/text.h"
+#include "register/registerfiles.h"
 #include "statements/account.h"
 #include "statements/generalstatements.h"
 
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 #include <limits>
 
@@ -304,6 +311,87 @@ private slots:
         QCOMPARE(byCode.highest, highest);
         QCOMPARE(reg::RegisterLine(byCode.sellers.value(code)), found);
         QCOMPARE(byCode.badLine, badLine);
+    }
+
+    // The register as every reader takes it: the sellers in file order with
+    // their lines, and at most one error.
+    void registerFile_data()
+    {
+        QTest::addColumn<QString>("place"); // "file", "missing", "folder", "pipe"
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("sellers");
+        QTest::addColumn<QList<qsizetype>>("lines");
+        QTest::addColumn<qsizetype>("errorLine"); // -1: no error; 0: the whole file
+        QTest::newRow("sellers with their lines, blank lines skipped")
+            << "file" << QByteArray("A, 1 ,R,1,V,1,2,0,0\n\n,,,\nB,2\r\n") << QStringList{"A,1,R,1,V,1,2,0,0", "B,2,,,,,,,"}
+            << QList<qsizetype>{1, 4} << qsizetype(-1);
+        QTest::newRow("empty file") << "file" << QByteArray() << QStringList{} << QList<qsizetype>{} << qsizetype(-1);
+        QTest::newRow("an unreadable line named, the others read")
+            << "file" << QByteArray("A,1\n\"Dupont, Jean\",2\nB;3;R\nC,4\n") << QStringList{"A,1,,,,,,,", "C,4,,,,,,,"}
+            << QList<qsizetype>{1, 4} << qsizetype(2);
+        QTest::newRow("missing") << "missing" << QByteArray() << QStringList{} << QList<qsizetype>{} << qsizetype(0);
+        QTest::newRow("a folder in its place")
+            << "folder" << QByteArray() << QStringList{} << QList<qsizetype>{} << qsizetype(0);
+        // Opening a pipe waits for a writer that never comes.
+        QTest::newRow("a pipe in its place") << "pipe" << QByteArray() << QStringList{} << QList<qsizetype>{} << qsizetype(0);
+    }
+    void registerFile()
+    {
+        QFETCH(QString, place);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, sellers);
+        QFETCH(QList<qsizetype>, lines);
+        QFETCH(qsizetype, errorLine);
+        QTemporaryDir folder;
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        const auto back = qScopeGuard([&] { QDir::setCurrent(before); });
+        const QString path = folder.filePath(reg::kRegisterFile);
+        if (place == "file") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        } else if (place == "folder") {
+            QVERIFY(QDir(folder.path()).mkdir(reg::kRegisterFile));
+        } else if (place == "pipe") {
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        }
+
+        const reg::Register read = reg::ReadRegisterFile();
+        QStringList got;
+        for (const reg::Seller &s : read.sellers)
+            got.append(reg::RegisterLine(s));
+        QCOMPARE(got, sellers);
+        QCOMPARE(QList<qsizetype>(read.lines.begin(), read.lines.end()), lines);
+        QCOMPARE(bool(read.error), errorLine >= 0);
+        if (errorLine >= 0) {
+            QCOMPARE(read.error.file, reg::kRegisterFile);
+            QCOMPARE(read.error.line, errorLine);
+            QCOMPARE(read.error.wholeFile(), errorLine == 0);
+        }
+    }
+
+    // The digest tells a changed file from the one read before, by its bytes.
+    void registerFile_digestFollowsTheBytes()
+    {
+        QTemporaryDir folder;
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        const auto back = qScopeGuard([&] { QDir::setCurrent(before); });
+        const auto write = [&](const QByteArray &bytes) {
+            QFile file(folder.filePath(reg::kRegisterFile));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        };
+        write("A,1,R,1,V,1,2,0,0\n");
+        const QByteArray first = reg::ReadRegisterFile().digest;
+        QVERIFY(!first.isEmpty());
+        QCOMPARE(reg::ReadRegisterFile().digest, first);
+        // The same seller read back, but not the same bytes.
+        write("A,1,R,1,V,1,2,0,0\r\n");
+        QVERIFY(reg::ReadRegisterFile().digest != first);
+        write("A,1,R,1,V,1,2,0,0\n");
+        QCOMPARE(reg::ReadRegisterFile().digest, first);
     }
 };
 

@@ -91,16 +91,16 @@ private slots:
 
     void registerNotReadable_pickerNotShown_data()
     {
-        QTest::addColumn<bool>("blocked");
-        QTest::newRow("missing") << false;
-        QTest::newRow("unreadable") << true;
+        QTest::addColumn<QString>("place");
+        QTest::newRow("missing") << QString();
+        QTest::newRow("unreadable") << "folder";
+        QTest::newRow("a pipe") << "pipe";
     }
     void registerNotReadable_pickerNotShown()
     {
-        QFETCH(bool, blocked);
+        QFETCH(QString, place);
         StatementsFixture fixture;
-        if (blocked)
-            fixture.folder().block(kRegister);
+        putInPlace(fixture.folder(), kRegister, place);
         setAllGlobals();
         SelectVendor::instance()->Show();
         QCOMPARE(fixture.messages(), QStringList{"Erreur de lecture du fichier vendeur!"});

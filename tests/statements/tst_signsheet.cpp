@@ -145,16 +145,16 @@ private slots:
 
     void registerNotReadable_windowCloses_sheetUntouched_data()
     {
-        QTest::addColumn<bool>("blocked");
-        QTest::newRow("missing") << false;
-        QTest::newRow("unreadable") << true;
+        QTest::addColumn<QString>("place");
+        QTest::newRow("missing") << QString();
+        QTest::newRow("unreadable") << "folder";
+        QTest::newRow("a pipe") << "pipe";
     }
     void registerNotReadable_windowCloses_sheetUntouched()
     {
-        QFETCH(bool, blocked);
+        QFETCH(QString, place);
         StatementsFixture fixture;
-        if (blocked)
-            fixture.folder().block(kRegister);
+        putInPlace(fixture.folder(), kRegister, place);
         fixture.folder().write(kSheet, "ancienne feuille\n");
         utilities *tools = printSigns();
         QCOMPARE(fixture.messages(), QStringList{kNoRegister});
