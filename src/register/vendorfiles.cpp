@@ -129,10 +129,11 @@ void VendorFiles::BevelButton1_Action()
         return fw::MsgBox(refusal);
     // Checked against the register as it is on disk, hand edits included: a
     // line that cannot be read could hide a clash.
-    const std::optional<QByteArray> bytes = reg::RegisterBytes();
-    const reg::RegisterContent registered = bytes ? reg::ReadRegister(*bytes) : reg::RegisterContent{};
-    if (registered.badLine > 0)
-        return fw::MsgBox(app::UnreadableLineMessage(reg::kRegisterFile, registered.badLine));
+    // A register that cannot be read at all has no seller to clash with; the
+    // append then tells whether it can be written.
+    const reg::Register registered = reg::ReadRegisterFile();
+    if (registered.error && !registered.error.wholeFile())
+        return fw::MsgBox(app::UnreadableLineMessage(registered.error.file, registered.error.line));
     if (const QString refusal = reg::ConflictRefusal(seller, registered.sellers); !refusal.isEmpty())
         return fw::MsgBox(refusal);
 
