@@ -8,21 +8,17 @@
 #include "app/csvload.h"
 #include "app/module1.h"
 #include "framework/dialogs.h"
-#include "framework/files.h"
 #include "framework/runtime.h"
-
-#include <QCryptographicHash>
 
 namespace {
 
-QByteArray digest(const QByteArray &bytes) { return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256); }
-
-QVector<reg::Seller> sellersOf(const fw::Listbox &list)
+QVector<QStringList> rowsOf(const QVector<reg::Seller> &sellers)
 {
-    QVector<reg::Seller> sellers;
-    for (const QStringList &cells : list.Rows())
-        sellers.append(reg::SellerFromFields(cells));
-    return sellers;
+    QVector<QStringList> rows;
+    rows.reserve(sellers.size());
+    for (const reg::Seller &seller : sellers)
+        rows.append(reg::FieldsOf(seller));
+    return rows;
 }
 
 // RewriteRegister changes both files or neither, unless the register could
@@ -76,7 +72,7 @@ bool editwin::refused(const reg::Seller &seller, int row) const
 {
     QString refusal = reg::TypedSellerRefusal(seller);
     if (refusal.isEmpty()) {
-        QVector<reg::Seller> others = sellersOf(*ui->ListeVendeurs2);
+        QVector<reg::Seller> others = m_sellers;
         if (row >= 0 && row < others.size())
             others.remove(row);
         refusal = reg::ConflictRefusal(seller, others);
@@ -115,30 +111,33 @@ void editwin::showButtons(State state)
 
 void editwin::Selectioner_Action()
 {
-    const fw::Listbox &list = *ui->ListeVendeurs2;
-    Module1::generalfailure = list.ListIndex();
-    if (Module1::generalfailure < 0) {
+    Module1::generalfailure = ui->ListeVendeurs2->ListIndex();
+    if (Module1::generalfailure < 0 || Module1::generalfailure >= m_sellers.size()) {
+        Module1::generalfailure = -1;
         fw::MsgBox(QStringLiteral("Aucun vendeur n'a été sélectionné!"));
         return;
     }
+    const QStringList cells = reg::FieldsOf(m_sellers[Module1::generalfailure]);
     const auto texts = fields();
     for (int column = 0; column < int(texts.size()); ++column)
-        texts[column]->SetText(list.Cell(Module1::generalfailure, column));
+        texts[column]->SetText(cells[column]);
     showButtons(State::RowSelected);
 }
 
 void editwin::modifier_Action()
 {
-    fw::Listbox &list = *ui->ListeVendeurs2;
     const int row = Module1::generalfailure;
-    // Only "Sélectionner" leads here, so the row exists; were it gone, the
+    // Only "Sélectionner" leads here, so the seller exists; were it gone, the
     // fields are kept rather than written nowhere.
-    if (row < 0 || row >= list.ListCount())
+    if (row < 0 || row >= m_sellers.size())
         return;
-    // A refused seller stays in the fields, to be put right; the row keeps its texts.
+    // A refused seller stays in the fields, to be put right; the seller keeps its texts.
     const QStringList cells = typedCells();
-    if (refused(reg::SellerFromFields(cells), row))
+    const reg::Seller seller = reg::SellerFromFields(cells);
+    if (refused(seller, row))
         return;
+    m_sellers[row] = seller;
+    fw::Listbox &list = *ui->ListeVendeurs2;
     for (int column = 0; column < int(cells.size()); ++column)
         list.SetCell(row, column, cells[column]);
     emptyFields();
@@ -148,8 +147,10 @@ void editwin::modifier_Action()
 void editwin::ajouter_Action()
 {
     const QStringList cells = typedCells();
-    if (refused(reg::SellerFromFields(cells)))
+    const reg::Seller seller = reg::SellerFromFields(cells);
+    if (refused(seller))
         return;
+    m_sellers.append(seller);
     ui->ListeVendeurs2->AppendRows({cells});
     emptyFields();
     showButtons(State::Edited);
@@ -157,7 +158,7 @@ void editwin::ajouter_Action()
 
 void editwin::nouveau_Action()
 {
-    const reg::NewSellerProposal next = reg::ProposeNewSeller(sellersOf(*ui->ListeVendeurs2));
+    const reg::NewSellerProposal next = reg::ProposeNewSeller(m_sellers);
     ui->CodeVendeur->SetText(next.CodeVendeur);
     ui->CouponStart->SetText(next.CouponStart);
     ui->locaquariums->SetText(QStringLiteral("0"));
@@ -180,24 +181,23 @@ void editwin::EnretQuit_Action()
     // Sellers added to the file since the opening are not in the list:
     // rewriting the file from the list would erase them. A file gone (or
     // that cannot be read) holds nothing to lose; the write reports it.
-    if (const std::optional<QByteArray> now = reg::RegisterBytes(); now && digest(*now) != m_loaded) {
+    if (const reg::Register now = reg::ReadRegisterFile(); !now.error.wholeFile() && now.digest != m_loaded) {
         fw::MsgBox(reg::kRegisterChangedMessage);
         return;
     }
     // A row loaded from a register written before sellers were checked is
     // shown, to be put right first: the coupon index never sends a coupon to
     // two sellers.
-    const QVector<reg::Seller> sellers = sellersOf(*ui->ListeVendeurs2);
-    if (const reg::RegisterRefusal refusal = reg::CheckRegister(sellers)) {
+    if (const reg::RegisterRefusal refusal = reg::CheckRegister(m_sellers)) {
         ui->ListeVendeurs2->SetListIndex(int(refusal.row));
-        fw::MsgBox(reg::SaveRefusalMessage(sellers[refusal.row], refusal.reason));
+        fw::MsgBox(reg::SaveRefusalMessage(m_sellers[refusal.row], refusal.reason));
         return;
     }
     // A save that fails leaves the editor as it was: the changes stay for another try.
-    if (const reg::WriteFailure failure = reg::RewriteRegister(sellers)) {
-        // The register was replaced all the same: what is on disk is now the list's.
+    if (const reg::WriteFailure failure = reg::RewriteRegister(m_sellers)) {
+        // The register was replaced all the same: what is on disk is now the editor's.
         if (failure.registerKept)
-            m_loaded = digest(reg::RegisterBytes().value_or(QByteArray()));
+            m_loaded = reg::ReadRegisterFile().digest;
         fw::MsgBox(saveFailedMessage(failure));
         return;
     }
@@ -208,21 +208,22 @@ void editwin::quitter_Action() { Close(); }
 
 void editwin::Event_Open()
 {
-    const std::optional<QByteArray> bytes = reg::RegisterBytes();
-    if (!bytes) {
+    reg::Register read = reg::ReadRegisterFile();
+    if (read.error.wholeFile()) {
         fw::MsgBox(QStringLiteral("Le fichier des vendeurs n'existe pas!"));
         Close();
         return;
     }
-    // A line of fewer than nine fields leaves its last cells empty. A line
+    // A line of fewer than nine fields leaves its last fields empty. A line
     // that cannot be read at all would be dropped by the save: nothing is
     // loaded to save until it is put right, and the editor is not shown.
-    fw::TextInputStream in(*bytes);
-    if (const qsizetype badLine = app::CsvLoad(in, *ui->ListeVendeurs2, reg::kRegisterLine); badLine > 0) {
-        fw::MsgBox(app::UnreadableLineMessage(reg::kRegisterFile, badLine));
+    if (read.error) {
+        fw::MsgBox(app::UnreadableLineMessage(read.error.file, read.error.line));
         Close();
         return;
     }
-    m_loaded = digest(*bytes);
+    m_sellers = std::move(read.sellers);
+    m_loaded = read.digest;
+    ui->ListeVendeurs2->AppendRows(rowsOf(m_sellers));
     showButtons(State::Browsing);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/window.h"
+#include "registerfiles.h"
 
 #include <QByteArray>
 
@@ -13,10 +14,6 @@ class editwin;
 
 namespace fw {
 class TextField;
-}
-
-namespace reg {
-struct Seller;
 }
 
 // The register editor: loads the register file into a list, changes and
@@ -53,11 +50,14 @@ private:
     void emptyFields();
     // What the nine fields hold, in the order of the list's columns.
     QStringList typedCells() const;
-    // Shows why the seller cannot go into the list beside the other rows
-    // (all rows but `row`); false when it can.
+    // Shows why the seller cannot go beside the other sellers (all but
+    // `row`); false when it can.
     bool refused(const reg::Seller &seller, int row = -1) const;
 
     std::unique_ptr<Ui::editwin> ui;
+    // The working register: the sellers as loaded, changed and added, row r
+    // of the list showing seller r. The save writes these, not the list.
+    QVector<reg::Seller> m_sellers;
     // A digest of the register file as loaded: the save rewrites the file
     // only while it still holds just what the list was loaded from.
     QByteArray m_loaded;
