@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <optional>
+
 namespace reg {
 
 Seller SellerFromFields(const QStringList &fields)
@@ -32,7 +34,11 @@ QStringList FieldsOf(const Seller &s)
             s.CouponStart, s.CouponStop,  s.locaquariums,   s.locrampes};
 }
 
-std::optional<QByteArray> RegisterBytes()
+namespace {
+
+// The register file's bytes; none when it is not a file that can be read
+// (missing, a folder, a device, a pipe).
+std::optional<QByteArray> registerBytes()
 {
     // Only a plain file: a device such as /dev/zero would never end.
     QFile file(fw::DataPath(kRegisterFile));
@@ -43,6 +49,8 @@ std::optional<QByteArray> RegisterBytes()
         return std::nullopt;
     return bytes;
 }
+
+} // namespace
 
 RegisterContent ReadRegister(const QByteArray &bytes)
 {
@@ -62,7 +70,7 @@ RegisterContent ReadRegister(const QByteArray &bytes)
 Register ReadRegisterFile()
 {
     Register read;
-    const std::optional<QByteArray> bytes = RegisterBytes();
+    const std::optional<QByteArray> bytes = registerBytes();
     if (!bytes) {
         read.error = {kRegisterFile, 0};
         return read;

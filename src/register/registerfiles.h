@@ -7,7 +7,6 @@
 #include <QStringList>
 #include <QVector>
 #include <cstdint>
-#include <optional>
 
 // The register file (one line per seller) and the coupon index derived from
 // it (one line per coupon number of every seller's range). Every writer of
@@ -41,13 +40,10 @@ Seller SellerFromFields(const QStringList &fields);
 // The nine fields of a seller in file order: a list row's cells.
 QStringList FieldsOf(const Seller &seller);
 
-// The register file's bytes; none when it is not a file that can be read
-// (missing, a folder, a device).
-std::optional<QByteArray> RegisterBytes();
-
 // The sellers of a register file's bytes as its readers take them, fields
 // trimmed, blank lines skipped; `badLine` numbers the first line that cannot
-// be read as a register line (see fw::SplitDataLine), or is 0.
+// be read as a register line (see fw::SplitDataLine), or is 0. Readers of the
+// file itself take ReadRegisterFile.
 struct RegisterContent {
     QVector<Seller> sellers;
     QVector<qsizetype> lines; // the line of each seller in the file, counted from 1

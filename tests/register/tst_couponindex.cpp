@@ -99,9 +99,8 @@ private slots:
             reg::SellerFromFields({"Nobody", "4", "", "", "", "12", "11", "0", "0"}),
         };
         QVERIFY(!reg::RewriteRegister(sellers));
-        const std::optional<QByteArray> registerBytes = reg::RegisterBytes();
-        QVERIFY(registerBytes);
-        const reg::RegisterContent shownInEditor = reg::ReadRegister(*registerBytes);
+        const reg::Register shownInEditor = reg::ReadRegisterFile();
+        QVERIFY(!shownInEditor.error);
         QCOMPARE(shownInEditor.sellers.size(), sellers.size());
         const std::unique_ptr<fw::TextInputStream> opened = fw::OpenAsTextFile(reg::kCouponIndex);
         QVERIFY(opened);
