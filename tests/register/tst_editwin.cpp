@@ -8,8 +8,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -102,6 +105,23 @@ public:
         return press(what);
     }
 };
+
+// Puts in the place of a data file a "folder", or a "pipe" that no one
+// writes: opening it to read, or to write, would wait for ever.
+void putInPlace(const DataFolder &folder, const QString &name, const QString &what)
+{
+    QFile::remove(folder.path(name));
+    if (what == QLatin1String("folder"))
+        folder.block(name);
+    else if (mkfifo(QFile::encodeName(folder.path(name)).constData(), 0600) != 0)
+        qFatal("cannot make the pipe");
+}
+
+// Takes away what putInPlace put there.
+bool takeAway(const DataFolder &folder, const QString &name)
+{
+    return QDir().rmdir(folder.path(name)) || QFile::remove(folder.path(name));
+}
 
 QStringList indexLines(int first, int last, const QString &nameAndCode)
 {
@@ -249,17 +269,19 @@ private slots:
 
     void opening_withoutARegister_tellsAndNeverShows_data()
     {
-        QTest::addColumn<bool>("folderInItsPlace");
-        QTest::newRow("missing") << false;
-        QTest::newRow("a folder in its place") << true;
+        QTest::addColumn<QString>("inItsPlace"); // empty: missing
+        QTest::newRow("missing") << QString();
+        QTest::newRow("a folder in its place") << "folder";
+        QTest::newRow("a pipe in its place") << "pipe";
     }
     void opening_withoutARegister_tellsAndNeverShows()
     {
-        QFETCH(bool, folderInItsPlace);
+        QFETCH(QString, inItsPlace);
+        const bool folderInItsPlace = !inItsPlace.isEmpty();
         ProgramFixture fixture;
         fixture.folder.write(kIndex, kStaleIndex);
         if (folderInItsPlace)
-            fixture.folder.block(kRegister);
+            putInPlace(fixture.folder, kRegister, inItsPlace);
         Module1::generalfailure = 7;
         editwin *w = editwin::instance();
         w->Show();
@@ -271,7 +293,7 @@ private slots:
         QCOMPARE(fixture.folder.exists(kRegister), folderInItsPlace);
 
         // Once there is a register, the next press opens the editor on it.
-        QDir().rmdir(fixture.folder.path(kRegister));
+        QCOMPARE(takeAway(fixture.folder, kRegister), folderInItsPlace);
         fixture.folder.write(kRegister, kThreeSellers);
         EditorForm form;
         QVERIFY(form.w != w);
@@ -929,14 +951,18 @@ private slots:
         QTest::addColumn<QString>("blocked");
         QTest::addColumn<QString>("other");
         QTest::addColumn<QByteArray>("otherBefore");
-        QTest::newRow("register") << kRegister << kIndex << kStaleIndex;
-        QTest::newRow("index") << kIndex << kRegister << kThreeSellers;
+        QTest::addColumn<QString>("inItsPlace");
+        QTest::newRow("register") << kRegister << kIndex << kStaleIndex << "folder";
+        QTest::newRow("index") << kIndex << kRegister << kThreeSellers << "folder";
+        QTest::newRow("register, a pipe") << kRegister << kIndex << kStaleIndex << "pipe";
+        QTest::newRow("index, a pipe") << kIndex << kRegister << kThreeSellers << "pipe";
     }
     void save_thatCannotOpenAFile_keepsTheEditorAsItWas()
     {
         QFETCH(QString, blocked);
         QFETCH(QString, other);
         QFETCH(QByteArray, otherBefore);
+        QFETCH(QString, inItsPlace);
         ProgramFixture fixture;
         fixture.folder.write(kRegister, kThreeSellers);
         fixture.folder.write(kIndex, kStaleIndex);
@@ -948,7 +974,7 @@ private slots:
         form.type("NomVendeur", "en cours");
         const QList<QStringList> rows = form.rows();
         fixture.dialogs.messages.clear();
-        blockNow(fixture.folder, blocked);
+        putInPlace(fixture.folder, blocked, inItsPlace);
 
         QVERIFY(form.press("EnretQuit"));
         QCOMPARE(fixture.dialogs.messages.size(), 1);
@@ -963,7 +989,7 @@ private slots:
         QCOMPARE(form.shown(), kEdited);
 
         // Nothing was lost: once the file can be written, the same save goes through.
-        QVERIFY(QDir().rmdir(fixture.folder.path(blocked)));
+        QVERIFY(takeAway(fixture.folder, blocked));
         QVERIFY(form.press("EnretQuit"));
         QVERIFY(!editwin::openInstance());
         QCOMPARE(fixture.folder.lines(kRegister).value(3), QStringLiteral("Léa Bo,13,,,,481,490,0,0"));
