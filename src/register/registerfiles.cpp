@@ -50,22 +50,22 @@ std::optional<QByteArray> registerBytes()
     return bytes;
 }
 
-} // namespace
-
-RegisterContent ReadRegister(const QByteArray &bytes)
+// The sellers of the file's bytes, fields trimmed, blank lines skipped.
+void readSellers(const QByteArray &bytes, Register &content)
 {
     fw::TextInputStream in(bytes);
     app::CsvLines read = app::ReadCsvLines(in, kRegisterLine);
-    RegisterContent content;
     content.sellers.reserve(read.rows.size());
     content.lines.reserve(read.rows.size());
     for (qsizetype i = 0; i < read.rows.size(); ++i) {
         content.sellers.append(SellerFromFields(read.rows[i]));
         content.lines.append(read.rowLines[i] + 1);
     }
-    content.badLine = read.badLine;
-    return content;
+    if (read.badLine != 0)
+        content.error = {kRegisterFile, read.badLine};
 }
+
+} // namespace
 
 Register ReadRegisterFile()
 {
@@ -76,11 +76,7 @@ Register ReadRegisterFile()
         return read;
     }
     read.digest = QCryptographicHash::hash(*bytes, QCryptographicHash::Sha256);
-    RegisterContent content = ReadRegister(*bytes);
-    read.sellers = std::move(content.sellers);
-    read.lines = std::move(content.lines);
-    if (content.badLine != 0)
-        read.error = {kRegisterFile, content.badLine};
+    readSellers(*bytes, read);
     return read;
 }
 

@@ -40,17 +40,6 @@ Seller SellerFromFields(const QStringList &fields);
 // The nine fields of a seller in file order: a list row's cells.
 QStringList FieldsOf(const Seller &seller);
 
-// The sellers of a register file's bytes as its readers take them, fields
-// trimmed, blank lines skipped; `badLine` numbers the first line that cannot
-// be read as a register line (see fw::SplitDataLine), or is 0. Readers of the
-// file itself take ReadRegisterFile.
-struct RegisterContent {
-    QVector<Seller> sellers;
-    QVector<qsizetype> lines; // the line of each seller in the file, counted from 1
-    qsizetype badLine = 0;
-};
-RegisterContent ReadRegister(const QByteArray &bytes);
-
 // What a reader of a data file could not read: the file, and the first line
 // that cannot be read as data (app::UnreadableLineMessage tells it), or line
 // 0 when the file itself cannot be read. An empty file name: all was read.

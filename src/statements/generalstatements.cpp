@@ -22,14 +22,6 @@ SellersByCode SellersByCodeOf(QVector<reg::Seller> sellers)
     return byCode;
 }
 
-SellersByCode ReadSellersByCode(const QByteArray &registerBytes)
-{
-    reg::RegisterContent read = reg::ReadRegister(registerBytes);
-    SellersByCode byCode = SellersByCodeOf(std::move(read.sellers));
-    byCode.badLine = read.badLine;
-    return byCode;
-}
-
 QString HighestCodeRefusal(std::int64_t highest)
 {
     if (highest <= kHighestCodeAllowed)

@@ -36,10 +36,8 @@ inline const QString kGeneralStatementsWritten = QStringLiteral("Fichier créé 
 struct SellersByCode {
     QHash<std::int32_t, reg::Seller> sellers;
     std::int32_t highest = 0; // 0 when no code is above 0
-    qsizetype badLine = 0;    // the first line that cannot be read, 0 for none
 };
 SellersByCode SellersByCodeOf(QVector<reg::Seller> sellers);
-SellersByCode ReadSellersByCode(const QByteArray &registerBytes);
 
 // A larger highest code is a typing mistake: a page for every code up to it
 // would take hours and fill the disk.

@@ -307,10 +307,20 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, found);
         QFETCH(int, badLine);
-        const statements::SellersByCode byCode = statements::ReadSellersByCode(sellers);
+        QTemporaryDir folder;
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder.path()));
+        const auto back = qScopeGuard([&] { QDir::setCurrent(before); });
+        QFile file(folder.filePath(reg::kRegisterFile));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(sellers);
+        file.close();
+
+        reg::Register read = reg::ReadRegisterFile();
+        QCOMPARE(read.error.line, badLine);
+        const statements::SellersByCode byCode = statements::SellersByCodeOf(std::move(read.sellers));
         QCOMPARE(byCode.highest, highest);
         QCOMPARE(reg::RegisterLine(byCode.sellers.value(code)), found);
-        QCOMPARE(byCode.badLine, badLine);
     }
 
     // The register as every reader takes it: the sellers in file order with
