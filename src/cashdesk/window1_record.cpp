@@ -1,7 +1,6 @@
 #include "window1.h"
 #include "ui_window1.h"
 
-#include "coupons.h"
 #include "journal.h"
 #include "recording.h"
 #include "salefiles.h"
@@ -41,7 +40,7 @@ void Window1::BevelButton1_Action()
     if (coupon.isEmpty())
         return;
 
-    if (const int row = LastRowOf(*ui->ReferenceBox, coupon); row >= 0) {
+    if (const int row = static_cast<int>(m_journal.LastEntryOf(coupon)); row >= 0) {
         ui->ReferenceBox->SetListIndex(row);
         return refuse(*ui->EntryCoupon, DuplicateMessage(row));
     }
@@ -71,8 +70,7 @@ void Window1::BevelButton1_Action()
     // with a message, nowhere: the screen changes only once both files hold
     // their line.
     const QStringList row{coupon, amount, owner.name, owner.codeText};
-    if (const QString failed = RecordSale(Module1::thename, Module1::myday, app::SalesFileName(owner.codeText), row);
-        !failed.isEmpty())
+    if (const QString failed = m_journal.Record(row); !failed.isEmpty())
         return fw::MsgBox(failed);
 
     app::AmountSum sum;
