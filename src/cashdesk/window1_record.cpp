@@ -3,16 +3,13 @@
 
 #include "journal.h"
 #include "recording.h"
-#include "salefiles.h"
 
 #include "app/amount.h"
 #include "app/module1.h"
 #include "app/rules.h"
 #include "framework/dialogs.h"
-#include "framework/files.h"
 #include "framework/text.h"
 #include "register/couponindex.h"
-#include "register/registerfiles.h"
 
 using namespace cashdesk;
 
@@ -59,10 +56,10 @@ void Window1::BevelButton1_Action()
     if (IsHighAmount(amount))
         fw::MsgBox(kHighAmountMessage);
 
-    std::unique_ptr<fw::TextInputStream> index = fw::OpenAsTextFile(reg::kCouponIndex);
-    if (!index)
+    const std::optional<reg::CouponOwner> seller = FindSeller(coupon);
+    if (!seller)
         return fw::MsgBox(kNoIndexMessage);
-    const reg::CouponOwner owner = reg::FindCouponOwner(*index, coupon);
+    const reg::CouponOwner &owner = *seller;
     if (owner.name.isEmpty())
         return refuse(*ui->EntryCoupon, NoSellerMessage(owner));
 
