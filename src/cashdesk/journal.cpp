@@ -113,6 +113,8 @@ bool Journal::holds(const app::CsvLines &read) const
 Cancellation Journal::Cancel(qsizetype entry)
 {
     Cancellation result;
+    if (entry < 0 || entry >= m_entries.size())
+        return result;
     std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(m_name);
     if (!in) {
         result.message = CannotReadMessage(m_name);
