@@ -41,9 +41,22 @@ CsvLines ReadCsvLines(fw::TextInputStream &stream, const fw::LineForm &form, qsi
 // amount does not take every other out of a sum.
 double AmountValue(const QString &amount);
 
+// The first line of a data file that cannot be read as data; a reader gives
+// at most one. None when `line` is 0.
+struct ReadError {
+    QString file;
+    qsizetype line = 0; // counting every line of the file from 1
+    explicit operator bool() const { return line > 0; }
+};
+
 // What the organiser is told of a line that cannot be read as data: the file,
-// the line and what to do.
-QString UnreadableLineMessage(const QString &file, qsizetype line);
+// the line and what to do. Every reader's error is told by it.
+QString ReadErrorMessage(const ReadError &error);
+inline QString UnreadableLineMessage(const QString &file, qsizetype line) { return ReadErrorMessage({file, line}); }
+
+// An amount as every amount field shows it ("-####.00"): an amount that is
+// no finite number shows 0, as it counts; an empty one stays empty.
+QString ShownAmount(const QString &amount);
 
 // Puts cell 1 of every row into the amount field's format; an amount that is
 // no finite number shows 0, as it counts.

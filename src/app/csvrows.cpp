@@ -60,13 +60,18 @@ double AmountValue(const QString &amount)
     return std::isfinite(value) ? value : 0;
 }
 
-QString UnreadableLineMessage(const QString &file, qsizetype line)
+QString ReadErrorMessage(const ReadError &error)
 {
     return QStringLiteral("La ligne %1 de %2 ne se lit pas : ses champs doivent être séparés par des "
                           "virgules, et aucun ne peut contenir de virgule. Corrigez-la dans un éditeur de "
                           "texte, puis recommencez.")
-        .arg(line)
-        .arg(file);
+        .arg(error.line)
+        .arg(error.file);
+}
+
+QString ShownAmount(const QString &amount)
+{
+    return amount.isEmpty() ? amount : fw::FormatAmount(AmountValue(amount));
 }
 
 } // namespace app

@@ -2,23 +2,8 @@
 
 #include "app/csvload.h"
 #include "app/rules.h"
-#include "framework/csv.h"
 
 namespace cashdesk {
-
-bool JournalShowsList(const QVector<QStringList> &journalRows, const QVector<QStringList> &listRows)
-{
-    if (journalRows.size() != listRows.size())
-        return false;
-    // A coupon recorded in this run is in the list as typed; its line reads
-    // back trimmed.
-    for (qsizetype r = 0; r < listRows.size(); ++r) {
-        const std::optional<QStringList> coupon = fw::SplitDataLine(listRows[r].value(0), fw::LineForm{});
-        if (!coupon || coupon->value(0) != journalRows[r].value(0))
-            return false;
-    }
-    return true;
-}
 
 QStringList LinesWithout(const app::CsvLines &read, qsizetype row)
 {

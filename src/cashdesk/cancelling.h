@@ -14,12 +14,6 @@ struct CsvLines;
 // exactly as it was read. Rows are the fields of a file's data lines.
 namespace cashdesk {
 
-// True when the journal's rows hold the list's coupons (cell 0 of each list
-// row, as its journal line reads back), in the list's order: only then is the
-// line of a list row the one to remove. Anything else means the journal was
-// changed outside the program since the opening.
-bool JournalShowsList(const QVector<QStringList> &journalRows, const QVector<QStringList> &listRows);
-
 // The lines of a file, less the line of one of its rows.
 QStringList LinesWithout(const app::CsvLines &read, qsizetype row);
 
@@ -29,6 +23,9 @@ qsizetype LastSaleOf(const QVector<QStringList> &rows, const QString &coupon);
 // The sum of the amounts (cell 1) of every row but `skip`, each at its
 // app::AmountValue, as the opening sums them.
 double Turnover(const QVector<QStringList> &rows, qsizetype skip);
+
+inline const QString kCannotRewriteMessage = QStringLiteral("impossible d'écrire le fichier modifié!");
+inline const QString kNoSalesFileMessage = QStringLiteral("Il n'y a pas de fichier pour ce vendeur!?!?!");
 
 // Why a coupon is not cancelled; it then stays recorded everywhere.
 QString CannotReadMessage(const QString &file);

@@ -1,7 +1,7 @@
 #include "chgmenttaux.h"
 #include "ui_chgmenttaux.h"
 
-#include "journal.h"
+#include "ratefile.h"
 #include "recording.h"
 
 #include "app/module1.h"
@@ -35,11 +35,8 @@ void ChgmentTaux::BevelButton1_Action()
     if (!typed)
         return fw::MsgBox(cashdesk::kRateRefusedMessage);
     const double rate = *typed;
-    if (!cashdesk::WriteRateFile(rate)) {
-        fw::MsgBox(QStringLiteral("Impossible d'écrire le fichier ") + cashdesk::kRateFile +
-                   QStringLiteral(" : le taux de commission n'a pas été modifié."));
-        return;
-    }
+    if (!cashdesk::ReplaceRateFile(rate))
+        return fw::MsgBox(cashdesk::RateNotReplacedMessage());
     Module1::qvotaux = rate;
     Close();
 }

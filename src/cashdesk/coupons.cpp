@@ -1,16 +1,8 @@
 #include "coupons.h"
 
 #include "framework/controls.h"
-#include "framework/text.h"
 
 namespace cashdesk {
-
-QString SaleLine(const QStringList &row) { return fw::Field(row, 0) + QLatin1Char(',') + fw::Field(row, 1); }
-
-QString JournalLine(const QStringList &row)
-{
-    return SaleLine(row) + QLatin1Char(',') + fw::Field(row, 2) + QLatin1Char(',') + fw::Field(row, 3);
-}
 
 int LastRowOf(const fw::Listbox &list, const QString &coupon)
 {

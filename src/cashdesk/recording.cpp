@@ -48,9 +48,17 @@ std::optional<double> TypedRate(const QString &typed)
     return percent / 100;
 }
 
+std::optional<reg::CouponOwner> FindSeller(const QString &coupon)
+{
+    std::unique_ptr<fw::TextInputStream> index = fw::OpenAsTextFile(reg::kCouponIndex);
+    if (!index)
+        return std::nullopt;
+    return reg::FindCouponOwner(*index, coupon);
+}
+
 QString NoSellerMessage(const reg::CouponOwner &owner)
 {
-    return owner.badLine ? app::UnreadableLineMessage(reg::kCouponIndex, owner.badLine) : kNoSellerMessage;
+    return owner.badLine ? app::ReadErrorMessage({reg::kCouponIndex, owner.badLine}) : kNoSellerMessage;
 }
 
 QString DuplicateMessage(int row) { return QStringLiteral("Coupon déjà saisi, position ") + fw::Str(row + 1); }

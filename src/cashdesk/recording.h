@@ -39,6 +39,10 @@ std::optional<QString> TypedCoupon(const QString &typed);
 // which the rate file could not hold.
 std::optional<double> TypedRate(const QString &typed);
 
+// The seller of a coupon, as the coupon index names it; none when the index
+// cannot be read (not created yet).
+std::optional<reg::CouponOwner> FindSeller(const QString &coupon);
+
 // What the cashier is told of a coupon without a seller.
 QString NoSellerMessage(const reg::CouponOwner &owner);
 

@@ -1,12 +1,22 @@
 #include "salefiles.h"
 
-#include "coupons.h"
+#include "cancelling.h"
 #include "journal.h"
 #include "recording.h"
 
+#include "app/rules.h"
 #include "framework/change.h"
+#include "framework/files.h"
+#include "framework/text.h"
 
 namespace cashdesk {
+
+QString SaleLine(const QStringList &row) { return fw::Field(row, 0) + QLatin1Char(',') + fw::Field(row, 1); }
+
+QString JournalLine(const QStringList &row)
+{
+    return SaleLine(row) + QLatin1Char(',') + fw::Field(row, 2) + QLatin1Char(',') + fw::Field(row, 3);
+}
 
 QString RecordSale(const QString &journal, const QString &myday, const QString &salesFile, const QStringList &row)
 {
@@ -25,5 +35,19 @@ QString RecordSale(const QString &journal, const QString &myday, const QString &
         return kSalesFileMessage;
     return SaleNotWrittenMessage(failure.file);
 }
+
+SalesFile::Status SalesFile::Read()
+{
+    m_read = {};
+    std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(m_name);
+    if (!in)
+        return fw::Exists(m_name) ? Status::Unreadable : Status::Missing;
+    m_read = app::ReadCsvLines(*in, app::kSaleLine);
+    return Status::Read;
+}
+
+qsizetype SalesFile::LastSaleOf(const QString &coupon) const { return cashdesk::LastSaleOf(m_read.rows, coupon); }
+
+QStringList SalesFile::LinesWithout(qsizetype sale) const { return cashdesk::LinesWithout(m_read, sale); }
 
 } // namespace cashdesk

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "journal.h"
+
 #include "framework/window.h"
 #include <memory>
 
@@ -50,4 +52,5 @@ private:
     void CreateControls();
 
     std::unique_ptr<Ui::Window1> ui;
+    cashdesk::Journal m_journal; // the coupons the list shows, as the journal holds them
 };

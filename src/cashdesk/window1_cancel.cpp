@@ -1,14 +1,11 @@
 #include "window1.h"
 #include "ui_window1.h"
 
-#include "cancelling.h"
 #include "journal.h"
 
-#include "app/csvload.h"
 #include "app/module1.h"
 #include "app/rules.h"
 #include "framework/dialogs.h"
-#include "framework/files.h"
 #include "framework/text.h"
 
 using namespace cashdesk;
@@ -16,8 +13,6 @@ using namespace cashdesk;
 namespace {
 
 const QString kNothingSelected = QStringLiteral("Aucun coupon n'a été sélectionné!");
-const QString kCannotRewrite = QStringLiteral("impossible d'écrire le fichier modifié!");
-const QString kNoSalesFile = QStringLiteral("Il n'y a pas de fichier pour ce vendeur!?!?!");
 
 // A click on the wrong row of the list would take a sale from a seller: the
 // cashier sees which one before it goes. Escape keeps it.
@@ -44,63 +39,29 @@ void Window1::BevelButton3_Action()
 {
     fw::Listbox &coupons = *ui->ReferenceBox;
     const int selected = coupons.ListIndex();
-    if (selected < 0) {
+    if (selected < 0 || selected >= m_journal.entries().size()) {
         fw::MsgBox(kNothingSelected);
         return;
     }
     // Asked before the files are read: they are rewritten as they are then.
-    if (!confirmCancel(coupons.Cell(selected, 0), coupons.Cell(selected, 1), coupons.Cell(selected, 2)))
+    const JournalEntry entry = m_journal.entries()[selected];
+    const QStringList shown = ShownRow(entry);
+    if (!confirmCancel(shown.value(0), shown.value(1), shown.value(2)))
         return;
 
-    // The journal is read again rather than rebuilt from the list, whose
-    // amounts are put into the amount format: every other line is written
-    // back exactly as it is in the file.
-    const QString &journalFile = Module1::thename;
-    std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(journalFile);
-    if (!in)
-        return fw::MsgBox(CannotReadMessage(journalFile));
-    in->ReadLine();
-    in->ReadLine();
-    const app::CsvLines journal = app::ReadCsvLines(*in, kJournalLine, 2);
-    if (journal.badLine)
-        return fw::MsgBox(app::UnreadableLineMessage(journalFile, journal.badLine));
-    if (!JournalShowsList(journal.rows, coupons.Rows()))
-        return fw::MsgBox(JournalChangedMessage(journalFile));
-    QList<fw::TextFileLines> rewrite{
-        {journalFile, QStringList{JournalHeader1(Module1::myday), JournalHeader2()} + LinesWithout(journal, selected)}};
-
-    const QString codeText = coupons.Cell(selected, 3);
-    const QString coupon = journal.rows[selected].value(0);
-    const QString salesFile = app::SalesFileName(codeText);
-    fw::Listbox &sales = *ui->ListCachee;
-    sales.DeleteAllRows();
-    std::unique_ptr<fw::TextInputStream> salesIn = fw::OpenAsTextFile(salesFile);
-    if (!salesIn && fw::Exists(salesFile))
-        return fw::MsgBox(CannotReadMessage(salesFile));
-    qsizetype sale = -1;
-    if (salesIn) {
-        const app::CsvLines read = app::ReadCsvLines(*salesIn, app::kSaleLine);
-        if (read.badLine)
-            return fw::MsgBox(app::UnreadableLineMessage(salesFile, read.badLine));
-        sale = LastSaleOf(read.rows, coupon);
-        if (sale >= 0)
-            rewrite.append({salesFile, LinesWithout(read, sale)});
-        sales.AppendRows(read.rows);
+    const Cancellation cancelled = m_journal.Cancel(selected);
+    if (cancelled.sales) {
+        fw::Listbox &sales = *ui->ListCachee;
+        sales.DeleteAllRows();
+        sales.AppendRows(*cancelled.sales);
     }
-
-    const fw::ReplaceFailure failure = fw::ReplaceTextFiles(rewrite);
-    if (failure && failure.unrestored.isEmpty())
-        return fw::MsgBox(kCannotRewrite);
-    // Cancelled, or at least out of the journal, which the screen follows.
-    Module1::vc2 = codeText;
-    coupons.RemoveRow(selected);
-    if (!failure && sale >= 0)
-        sales.RemoveRow(static_cast<int>(sale));
-    Module1::grandtotal = Turnover(journal.rows, selected);
-    ui->ShowTotal->SetText(fw::Str(Module1::grandtotal));
-    ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, Module1::grandtotal)));
-    if (failure)
-        fw::MsgBox(SaleNotRemovedMessage(journalFile, salesFile));
-    else if (!salesIn)
-        fw::MsgBox(kNoSalesFile);
+    if (cancelled.done) {
+        Module1::vc2 = entry.row.value(3);
+        coupons.RemoveRow(selected);
+        Module1::grandtotal = m_journal.Turnover();
+        ui->ShowTotal->SetText(fw::Str(Module1::grandtotal));
+        ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, Module1::grandtotal)));
+    }
+    if (!cancelled.message.isEmpty())
+        fw::MsgBox(cancelled.message);
 }

@@ -7,7 +7,6 @@
 #include "app/module1.h"
 #include "app/rules.h"
 #include "framework/dialogs.h"
-#include "framework/files.h"
 #include "framework/runtime.h"
 #include "framework/text.h"
 
@@ -47,17 +46,10 @@ void Window1::Event_Open()
     Module1::myday = DayText(today);
     Module1::thename = JournalName(today.year());
 
-    // A file that is there but cannot be read is never replaced: the program
-    // names it and stops.
-    if (std::unique_ptr<fw::TextInputStream> rate = fw::OpenAsTextFile(kRateFile)) {
-        Module1::qvotaux = fw::Val(rate->ReadLine());
-    } else {
-        if (fw::Exists(kRateFile))
-            return stopWith(UnreadableFileMessage(kRateFile));
-        if (!WriteRateFile(fw::Val(kDefaultRate)))
-            return stopWith(CannotCreateMessage(kRateFile));
-        Module1::qvotaux = fw::Val(kDefaultRate);
-    }
+    const RateOpening rate = OpenRateFile();
+    if (const QString failed = OpeningFailureMessage(kRateFile, rate.outcome); !failed.isEmpty())
+        return stopWith(failed);
+    Module1::qvotaux = rate.rate;
 
     ui->ShowTotal->SetText(fw::Str(Module1::grandtotal));
 
@@ -65,36 +57,28 @@ void Window1::Event_Open()
         fw::Quit(); // the opening still runs to its end
 
     // The journal is looked at only now: the warning invites the user to put
-    // the files right before answering. It is read whole at once, so the
-    // list and the turnover come from one state of the file.
-    std::unique_ptr<fw::TextInputStream> journal = fw::OpenAsTextFile(Module1::thename);
-    if (!journal && fw::Exists(Module1::thename))
-        return stopWith(UnreadableFileMessage(Module1::thename));
-    if (journal) {
-        app::AmountSum sum;
-        journal->ReadLine();
-        journal->ReadLine();
-        app::CsvRows read = app::ReadCsvRows(*journal, kJournalLine, 2);
-        for (const QStringList &row : read.rows)
-            sum.add(app::AmountValue(row[1]));
-        Module1::grandtotal = sum.value();
-        app::FormatAmounts(read.rows, *ui->fromat);
-        // A trial start leaves a journal of its header only: the register
-        // can still be started anew until the year's first coupon. A line
-        // that cannot be read may well be one.
-        ui->PushButton5->setEnabled(read.rows.isEmpty() && read.badLine == 0);
-        ui->ReferenceBox->AppendRows(std::move(read.rows));
-        ui->ReferenceBox->scrollToBottom(); // the last coupon recorded, as after a recording
-        ui->ShowTotal->SetText(fw::Str(Module1::grandtotal));
-        ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, Module1::grandtotal)));
-        // A line that is not the journal's own is named, not guessed at: the
-        // list and the turnover leave it out, and the journal keeps it, as it
-        // is never rewritten while it holds such a line.
-        if (read.badLine)
-            fw::MsgBox(app::UnreadableLineMessage(Module1::thename, read.badLine));
-    } else {
-        if (!WriteJournal(Module1::thename, Module1::myday))
-            return stopWith(CannotCreateMessage(Module1::thename));
+    // the files right before answering.
+    const FileOpening journal = m_journal.Open(Module1::thename, Module1::myday);
+    if (const QString failed = OpeningFailureMessage(Module1::thename, journal); !failed.isEmpty())
+        return stopWith(failed);
+    if (journal == FileOpening::Created) {
         ui->PushButton5->setEnabled(true);
+        return;
     }
+    Module1::grandtotal = m_journal.Turnover();
+    // A trial start leaves a journal of its header only: the register can
+    // still be started anew until the year's first coupon. A line that
+    // cannot be read may well be one.
+    ui->PushButton5->setEnabled(m_journal.entries().isEmpty() && !m_journal.readError());
+    QVector<QStringList> shown;
+    shown.reserve(m_journal.entries().size());
+    for (const JournalEntry &entry : m_journal.entries())
+        shown.append(ShownRow(entry));
+    ui->ReferenceBox->AppendRows(std::move(shown));
+    ui->ReferenceBox->scrollToBottom(); // the last coupon recorded, as after a recording
+    ui->ShowTotal->SetText(fw::Str(Module1::grandtotal));
+    ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, Module1::grandtotal)));
+    // A line that is not the journal's own is named, not guessed at.
+    if (const app::ReadError &error = m_journal.readError())
+        fw::MsgBox(app::ReadErrorMessage(error));
 }

@@ -1,19 +1,15 @@
 #include "window1.h"
 #include "ui_window1.h"
 
-#include "coupons.h"
 #include "journal.h"
 #include "recording.h"
-#include "salefiles.h"
 
 #include "app/amount.h"
 #include "app/module1.h"
 #include "app/rules.h"
 #include "framework/dialogs.h"
-#include "framework/files.h"
 #include "framework/text.h"
 #include "register/couponindex.h"
-#include "register/registerfiles.h"
 
 using namespace cashdesk;
 
@@ -41,7 +37,7 @@ void Window1::BevelButton1_Action()
     if (coupon.isEmpty())
         return;
 
-    if (const int row = LastRowOf(*ui->ReferenceBox, coupon); row >= 0) {
+    if (const int row = static_cast<int>(m_journal.LastEntryOf(coupon)); row >= 0) {
         ui->ReferenceBox->SetListIndex(row);
         return refuse(*ui->EntryCoupon, DuplicateMessage(row));
     }
@@ -60,10 +56,10 @@ void Window1::BevelButton1_Action()
     if (IsHighAmount(amount))
         fw::MsgBox(kHighAmountMessage);
 
-    std::unique_ptr<fw::TextInputStream> index = fw::OpenAsTextFile(reg::kCouponIndex);
-    if (!index)
+    const std::optional<reg::CouponOwner> seller = FindSeller(coupon);
+    if (!seller)
         return fw::MsgBox(kNoIndexMessage);
-    const reg::CouponOwner owner = reg::FindCouponOwner(*index, coupon);
+    const reg::CouponOwner &owner = *seller;
     if (owner.name.isEmpty())
         return refuse(*ui->EntryCoupon, NoSellerMessage(owner));
 
@@ -71,8 +67,7 @@ void Window1::BevelButton1_Action()
     // with a message, nowhere: the screen changes only once both files hold
     // their line.
     const QStringList row{coupon, amount, owner.name, owner.codeText};
-    if (const QString failed = RecordSale(Module1::thename, Module1::myday, app::SalesFileName(owner.codeText), row);
-        !failed.isEmpty())
+    if (const QString failed = m_journal.Record(row); !failed.isEmpty())
         return fw::MsgBox(failed);
 
     app::AmountSum sum;

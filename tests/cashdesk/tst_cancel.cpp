@@ -346,6 +346,7 @@ private slots:
         QTest::newRow("a line added") << kEarlierHeader + kThreeCoupons + "4,3,Martin,2\n";
         QTest::newRow("the coupon's line removed") << kEarlierHeader + "1,10,Dupont,1\n3,5,Dupont,1\n";
         QTest::newRow("emptied") << QByteArray();
+        QTest::newRow("an amount changed") << kEarlierHeader + "1,10,Dupont,1\n2,3.10,Martin,2\n3,5,Dupont,1\n";
     }
     void cancel_journalChangedSinceTheOpening_changesNothing()
     {
