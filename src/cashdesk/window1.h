@@ -1,7 +1,6 @@
 #pragma once
 
 #include "framework/window.h"
-#include <memory>
 
 class QAction;
 namespace Ui {
@@ -10,14 +9,11 @@ class Window1;
 
 // The cash desk: coupon entry, the coupons recorded this year, turnover and
 // commission, and the way to every other window.
-class Window1 : public fw::SingleWindow<Window1>
+class Window1 : public fw::DesignedWindow<Window1, Ui::Window1>
 {
     Q_OBJECT
 
-public:
-    Window1();
-    ~Window1() override;
-
+public slots:
     void PushButton3_Action();  // "Voir la feuille d'un vendeur particulier"
     void PushButton4_Action();  // "Info"
     void PushButton5_Action();  // "Gestion des vendeurs et coupons"
@@ -27,6 +23,7 @@ public:
     void BevelButton4_Action(); // "Utilitaires"
     void BevelButton5_Action(); // "Quitter"
 
+public:
     QAction *EditMenu() const;
     QAction *EditSelectAll() const;
     QAction *UntitledMenu0() const;
@@ -46,8 +43,6 @@ protected:
     void closeRequested() override { BevelButton5_Action(); }
 
 private:
-    void Layout();
-    void CreateControls();
-
-    std::unique_ptr<Ui::Window1> ui;
+    void Layout() override;
+    void CreateControls() override;
 };

@@ -5,7 +5,6 @@
 #include <QByteArray>
 
 #include <array>
-#include <memory>
 
 namespace Ui {
 class editwin;
@@ -22,14 +21,11 @@ struct Seller;
 // The register editor: loads the register file into a list, changes and
 // adds sellers there, and rewrites the register file and the coupon index
 // from the list only when asked to save.
-class editwin : public fw::SingleWindow<editwin>
+class editwin : public fw::DesignedWindow<editwin, Ui::editwin>
 {
     Q_OBJECT
 
-public:
-    editwin();
-    ~editwin() override;
-
+public slots:
     void Selectioner_Action(); // "Sélectionner"
     void modifier_Action();    // "Modifier"
     void ajouter_Action();     // "Ajouter"
@@ -38,11 +34,12 @@ public:
     void EnretQuit_Action();   // "Enregistrer et Quitter"
     void quitter_Action();     // "Quitter"
 
+public:
     void Event_Open() override;
 
 private:
-    void Layout();
-    void CreateControls();
+    void Layout() override;
+    void CreateControls() override;
 
     // Each state shows its own buttons and hides the others.
     enum class State { Browsing, RowSelected, NewSeller, Edited };
@@ -57,7 +54,6 @@ private:
     // (all rows but `row`); false when it can.
     bool refused(const reg::Seller &seller, int row = -1) const;
 
-    std::unique_ptr<Ui::editwin> ui;
     // A digest of the register file as loaded: the save rewrites the file
     // only while it still holds just what the list was loaded from.
     QByteArray m_loaded;

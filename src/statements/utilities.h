@@ -6,7 +6,6 @@
 #include "register/registerfiles.h"
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 
 namespace fw {
@@ -19,22 +18,19 @@ class utilities;
 
 // The organiser's tools at the end of the fair: the seller sign sheet, the
 // general statements document and the register editor.
-class utilities : public fw::SingleWindow<utilities>
+class utilities : public fw::DesignedWindow<utilities, Ui::utilities>
 {
     Q_OBJECT
 
-public:
-    utilities();
-    ~utilities() override;
-
+public slots:
     void BevelButton1_Action(); // "Imprimer les fiches vendeurs"
     void BevelButton2_Action(); // "Imprimer les résultats"
     void BevelButton3_Action(); // "Fermer"
     void BevelButton4_Action(); // "Editer le fichier des vendeurs"
 
 private:
-    void Layout();
-    void CreateControls();
+    void Layout() override;
+    void CreateControls() override;
 
     // One seller code's page of the general statements, or why there is none:
     // the sales file could not be read, or has a line that cannot be read.
@@ -46,6 +42,4 @@ private:
     // placeholder: the placeholder sales, once this document has written them.
     PageOutcome writeStatementPage(fw::TextOutputStream &out, const reg::Seller &seller, std::int32_t code,
                                    std::optional<statements::Sales> &placeholder);
-
-    std::unique_ptr<Ui::utilities> ui;
 };
