@@ -6,25 +6,13 @@
 
 #include "app/module1.h"
 #include "framework/dialogs.h"
-#include "framework/runtime.h"
 #include "framework/text.h"
-
-ChgmentTaux::ChgmentTaux() : ui(std::make_unique<Ui::ChgmentTaux>())
-{
-    setObjectName(QStringLiteral("ChgmentTaux"));
-    CreateControls();
-    Layout();
-}
-
-ChgmentTaux::~ChgmentTaux() = default;
 
 void ChgmentTaux::Layout() { finishDesign(); }
 
 void ChgmentTaux::CreateControls()
 {
-    ui->setupUi(content());
-    fw::OnAction(ui->BevelButton1, [this] { BevelButton1_Action(); });
-    fw::OnAction(ui->BevelButton2, [this] { BevelButton2_Action(); });
+    setUpForm();
 }
 
 void ChgmentTaux::BevelButton1_Action()

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "framework/window.h"
-#include <memory>
 
 namespace Ui {
 class ChgmentTaux;
@@ -9,22 +8,18 @@ class ChgmentTaux;
 
 // The commission-rate dialog: shows the rate in force in percent and replaces
 // it, in memory and in the rate file, on "Enregistrer". Always shown modally.
-class ChgmentTaux : public fw::SingleWindow<ChgmentTaux>
+class ChgmentTaux : public fw::DesignedWindow<ChgmentTaux, Ui::ChgmentTaux>
 {
     Q_OBJECT
 
-public:
-    ChgmentTaux();
-    ~ChgmentTaux() override;
-
+public slots:
     void BevelButton1_Action(); // "Enregistrer"
     void BevelButton2_Action(); // "Abandonner"
 
+public:
     void Event_Open() override;
 
 private:
-    void Layout();
-    void CreateControls();
-
-    std::unique_ptr<Ui::ChgmentTaux> ui;
+    void Layout() override;
+    void CreateControls() override;
 };

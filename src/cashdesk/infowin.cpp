@@ -2,7 +2,6 @@
 #include "ui_infowin.h"
 
 #include "app/pictures.h"
-#include "framework/runtime.h"
 
 namespace cashdesk {
 
@@ -21,22 +20,12 @@ QString VersionText()
 
 } // namespace cashdesk
 
-InfoWin::InfoWin() : ui(std::make_unique<Ui::InfoWin>())
-{
-    setObjectName(QStringLiteral("InfoWin"));
-    CreateControls();
-    Layout();
-}
-
-InfoWin::~InfoWin() = default;
-
 void InfoWin::Layout() { finishDesign(); }
 
 void InfoWin::CreateControls()
 {
-    ui->setupUi(content());
+    setUpForm();
     ui->Canvas1->setBackdrop(app::qvomoyen());
-    fw::OnAction(ui->BevelButton1, [this] { BevelButton1_Action(); });
 }
 
 void InfoWin::BevelButton1_Action() { Close(); }

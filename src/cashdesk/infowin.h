@@ -2,30 +2,25 @@
 
 #include "framework/window.h"
 #include <QString>
-#include <memory>
 
 namespace Ui {
 class InfoWin;
 }
 
 // The About window: the program's name, the club's emblem and the version.
-class InfoWin : public fw::SingleWindow<InfoWin>
+class InfoWin : public fw::DesignedWindow<InfoWin, Ui::InfoWin>
 {
     Q_OBJECT
 
-public:
-    InfoWin();
-    ~InfoWin() override;
-
+public slots:
     void BevelButton1_Action(); // "Fermer"
 
+public:
     void Event_Open() override;
 
 private:
-    void Layout();
-    void CreateControls();
-
-    std::unique_ptr<Ui::InfoWin> ui;
+    void Layout() override;
+    void CreateControls() override;
 };
 
 namespace cashdesk {

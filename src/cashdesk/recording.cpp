@@ -15,16 +15,7 @@ namespace {
 bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
 
 // What a spreadsheet cell or a line of text brings along when it is pasted.
-QString withoutOuterLineEnds(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isLineEnd(text[begin]))
-        ++begin;
-    while (end > begin && isLineEnd(text[end - 1]))
-        --end;
-    return text.mid(begin, end - begin);
-}
+QString withoutOuterLineEnds(const QString &text) { return fw::TrimWhere(text, isLineEnd).toString(); }
 
 bool hasLineBreak(const QString &text) { return text.contains(u'\r') || text.contains(u'\n'); }
 

@@ -39,30 +39,13 @@ protected:
 
 } // namespace
 
-Window1::Window1() : ui(std::make_unique<Ui::Window1>())
-{
-    setObjectName(QStringLiteral("Window1"));
-    CreateControls();
-    Layout();
-}
-
-Window1::~Window1() = default;
-
 void Window1::Layout() { finishDesign(MenuBar1::instance()); }
 
 void Window1::CreateControls()
 {
-    ui->setupUi(content());
+    setUpForm();
     ui->Canvas1->setBackdrop(app::siglBourse());
     ui->ReferenceBox->installEventFilter(new NoKeyboardSearch(ui->ReferenceBox));
-    fw::OnAction(ui->PushButton3, [this] { PushButton3_Action(); });
-    fw::OnAction(ui->PushButton4, [this] { PushButton4_Action(); });
-    fw::OnAction(ui->PushButton5, [this] { PushButton5_Action(); });
-    fw::OnAction(ui->BevelButton1, [this] { BevelButton1_Action(); });
-    fw::OnAction(ui->BevelButton2, [this] { BevelButton2_Action(); });
-    fw::OnAction(ui->BevelButton3, [this] { BevelButton3_Action(); });
-    fw::OnAction(ui->BevelButton4, [this] { BevelButton4_Action(); });
-    fw::OnAction(ui->BevelButton5, [this] { BevelButton5_Action(); });
     // Enter goes from the coupon to its amount, as Tab does, and records the
     // coupon from the amount: digits typed on the keypad go on at once.
     connect(ui->EntryCoupon, &QLineEdit::returnPressed, this,

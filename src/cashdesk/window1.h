@@ -3,7 +3,6 @@
 #include "journal.h"
 
 #include "framework/window.h"
-#include <memory>
 
 class QAction;
 namespace Ui {
@@ -12,14 +11,11 @@ class Window1;
 
 // The cash desk: coupon entry, the coupons recorded this year, turnover and
 // commission, and the way to every other window.
-class Window1 : public fw::SingleWindow<Window1>
+class Window1 : public fw::DesignedWindow<Window1, Ui::Window1>
 {
     Q_OBJECT
 
-public:
-    Window1();
-    ~Window1() override;
-
+public slots:
     void PushButton3_Action();  // "Voir la feuille d'un vendeur particulier"
     void PushButton4_Action();  // "Info"
     void PushButton5_Action();  // "Gestion des vendeurs et coupons"
@@ -29,6 +25,7 @@ public:
     void BevelButton4_Action(); // "Utilitaires"
     void BevelButton5_Action(); // "Quitter"
 
+public:
     QAction *EditMenu() const;
     QAction *EditSelectAll() const;
     QAction *UntitledMenu0() const;
@@ -48,9 +45,8 @@ protected:
     void closeRequested() override { BevelButton5_Action(); }
 
 private:
-    void Layout();
-    void CreateControls();
+    void Layout() override;
+    void CreateControls() override;
 
-    std::unique_ptr<Ui::Window1> ui;
     cashdesk::Journal m_journal; // the coupons the list shows, as the journal holds them
 };

@@ -12,6 +12,16 @@ namespace {
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
+// Appends the digits from text[i] on to `out` and moves i past them; false
+// when there is none.
+bool takeDigits(QStringView text, qsizetype &i, std::string &out)
+{
+    const qsizetype first = i;
+    for (; i < text.size() && isDigit(text[i]); ++i)
+        out += static_cast<char>(text[i].unicode());
+    return i > first;
+}
+
 // The digits and the decimal exponent of |value| rounded to 15 significant
 // digits: value = 0.d1d2...d15 x 10^exponent.
 struct Decimal {
@@ -64,20 +74,11 @@ double Val(QStringView text)
             number += '-';
         ++i;
     }
-    bool anyDigit = false;
-    while (i < n && isDigit(text[i])) {
-        number += static_cast<char>(text[i].unicode());
-        anyDigit = true;
-        ++i;
-    }
+    bool anyDigit = takeDigits(text, i, number);
     if (i < n && text[i] == u'.') {
         std::string fraction;
         qsizetype j = i + 1;
-        while (j < n && isDigit(text[j])) {
-            fraction += static_cast<char>(text[j].unicode());
-            ++j;
-        }
-        if (!fraction.empty()) {
+        if (takeDigits(text, j, fraction)) {
             number += '.' + fraction;
             anyDigit = true;
             i = j;
@@ -92,13 +93,7 @@ double Val(QStringView text)
             exponent += static_cast<char>(text[j].unicode());
             ++j;
         }
-        bool expDigit = false;
-        while (j < n && isDigit(text[j])) {
-            exponent += static_cast<char>(text[j].unicode());
-            expDigit = true;
-            ++j;
-        }
-        if (expDigit)
+        if (takeDigits(text, j, exponent))
             number += exponent;
     }
     double value = 0.0;
@@ -167,16 +162,18 @@ QString Field(const QStringList &fields, qsizetype index)
     return index >= 0 && index < fields.size() ? fields[index] : QString();
 }
 
-QStringView Trim(QStringView text)
+QStringView TrimWhere(QStringView text, bool (*outer)(QChar))
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
+    while (begin < end && outer(text[begin]))
         ++begin;
-    while (end > begin && isBlank(text[end - 1]))
+    while (end > begin && outer(text[end - 1]))
         --end;
     return text.sliced(begin, end - begin);
 }
+
+QStringView Trim(QStringView text) { return TrimWhere(text, isBlank); }
 
 QString Trim(const QString &text)
 {

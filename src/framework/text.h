@@ -42,6 +42,8 @@ QString Field(const QStringList &fields, qsizetype index);
 // Removes leading and trailing blanks and tabs.
 QString Trim(const QString &text);
 QStringView Trim(QStringView text);
+// Removes the leading and trailing characters that `outer` picks.
+QStringView TrimWhere(QStringView text, bool (*outer)(QChar));
 
 // A number typed with a decimal comma, as French speakers write it: an
 // optional sign, digits, one "," and digits, blanks around. The same number

@@ -2,9 +2,11 @@
 
 #include "runtime.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QMenuBar>
+#include <QMetaMethod>
 #include <QPointer>
 #include <QVBoxLayout>
 #include <vector>
@@ -114,6 +116,25 @@ void Window::destroyAllForTesting()
         w->m_closed = true;
         w->forget();
         delete w;
+    }
+}
+
+void connectActions(Window *window)
+{
+    static constexpr QByteArrayView suffix("_Action");
+    const QMetaObject *meta = window->metaObject();
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+        const QMetaMethod handler = meta->method(i);
+        const QByteArray name = handler.name();
+        if (handler.methodType() != QMetaMethod::Slot || handler.parameterCount() != 0 || !name.endsWith(suffix))
+            continue;
+        const QString design = QString::fromLatin1(name.chopped(suffix.size()));
+        auto *button = window->form()->findChild<QAbstractButton *>(design);
+        if (!button) {
+            qWarning("%s: no button %s for its handler", meta->className(), name.constData());
+            continue;
+        }
+        OnAction(button, [window, handler] { handler.invoke(window, Qt::DirectConnection); });
     }
 }
 

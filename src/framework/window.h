@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 class QMenuBar;
 
@@ -43,6 +44,9 @@ protected:
     // desk puts its menu bar above the form.
     void finishDesign(QMenuBar *menuBar = nullptr);
 
+    // Builds the window once it is created, before its Open event: a window
+    // built in its constructor does nothing here.
+    virtual void build() {}
     virtual void Event_Open() {}
     // A close request from the window manager; ignored unless a window says otherwise.
     virtual void closeRequested() {}
@@ -70,6 +74,7 @@ public:
         if (s_open)
             return s_open;
         T *window = new T;
+        static_cast<Window *>(window)->build();
         s_open = window;
         window->open();
         return window;
@@ -98,5 +103,41 @@ void SingleWindow<T>::open()
 {
     runOpenEvent(this, [](Window *w) { static_cast<T *>(w)->Event_Open(); });
 }
+
+// Connects each button of the window's form to the window's public slot named
+// after the button with "_Action" appended, through the handler guard.
+void connectActions(Window *window);
+
+// A window built from its Designer form. `Form` is the class that uic makes of
+// the window's .ui file; only the window's own source file knows it whole, so
+// the window's CreateControls sets the form up (setUpForm) before adding what
+// the form cannot say. Then each button reaches its handler, and Layout
+// finishes the window.
+template <class T, class Form>
+class DesignedWindow : public SingleWindow<T>
+{
+protected:
+    virtual void Layout() = 0;
+    virtual void CreateControls() = 0;
+
+    void setUpForm()
+    {
+        ui = FormPointer(new Form, [](Form *form) { delete form; });
+        ui->setupUi(this->content());
+    }
+
+    // The form's controls by their design names.
+    using FormPointer = std::unique_ptr<Form, void (*)(Form *)>;
+    FormPointer ui{nullptr, nullptr};
+
+private:
+    void build() final
+    {
+        this->setObjectName(QString::fromLatin1(this->metaObject()->className()));
+        CreateControls();
+        connectActions(this);
+        Layout();
+    }
+};
 
 } // namespace fw

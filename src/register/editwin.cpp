@@ -8,6 +8,7 @@
 #include "app/csvload.h"
 #include "app/module1.h"
 #include "framework/dialogs.h"
+#include "framework/files.h"
 #include "framework/runtime.h"
 
 namespace {
@@ -37,27 +38,11 @@ QString saveFailedMessage(const reg::WriteFailure &failure)
 
 } // namespace
 
-editwin::editwin() : ui(std::make_unique<Ui::editwin>())
-{
-    setObjectName(QStringLiteral("editwin"));
-    CreateControls();
-    Layout();
-}
-
-editwin::~editwin() = default;
-
 void editwin::Layout() { finishDesign(); }
 
 void editwin::CreateControls()
 {
-    ui->setupUi(content());
-    fw::OnAction(ui->Selectioner, [this] { Selectioner_Action(); });
-    fw::OnAction(ui->modifier, [this] { modifier_Action(); });
-    fw::OnAction(ui->ajouter, [this] { ajouter_Action(); });
-    fw::OnAction(ui->nouveau, [this] { nouveau_Action(); });
-    fw::OnAction(ui->abandonner, [this] { abandonner_Action(); });
-    fw::OnAction(ui->EnretQuit, [this] { EnretQuit_Action(); });
-    fw::OnAction(ui->quitter, [this] { quitter_Action(); });
+    setUpForm();
 }
 
 QStringList editwin::typedCells() const

@@ -6,7 +6,6 @@
 #include <QByteArray>
 
 #include <array>
-#include <memory>
 
 namespace Ui {
 class editwin;
@@ -19,14 +18,11 @@ class TextField;
 // The register editor: loads the register file into a list, changes and
 // adds sellers there, and rewrites the register file and the coupon index
 // from the list only when asked to save.
-class editwin : public fw::SingleWindow<editwin>
+class editwin : public fw::DesignedWindow<editwin, Ui::editwin>
 {
     Q_OBJECT
 
-public:
-    editwin();
-    ~editwin() override;
-
+public slots:
     void Selectioner_Action(); // "Sélectionner"
     void modifier_Action();    // "Modifier"
     void ajouter_Action();     // "Ajouter"
@@ -35,11 +31,12 @@ public:
     void EnretQuit_Action();   // "Enregistrer et Quitter"
     void quitter_Action();     // "Quitter"
 
+public:
     void Event_Open() override;
 
 private:
-    void Layout();
-    void CreateControls();
+    void Layout() override;
+    void CreateControls() override;
 
     // Each state shows its own buttons and hides the others.
     enum class State { Browsing, RowSelected, NewSeller, Edited };
@@ -54,7 +51,6 @@ private:
     // `row`); false when it can.
     bool refused(const reg::Seller &seller, int row = -1) const;
 
-    std::unique_ptr<Ui::editwin> ui;
     // The working register: the sellers as loaded, changed and added, row r
     // of the list showing seller r. The save writes these, not the list.
     QVector<reg::Seller> m_sellers;

@@ -6,7 +6,6 @@
 
 #include "app/csvload.h"
 #include "framework/dialogs.h"
-#include "framework/runtime.h"
 #include "framework/text.h"
 
 #include <QFontMetrics>
@@ -42,23 +41,12 @@ QString cannotWriteMessage(const reg::WriteFailure &failure)
 
 } // namespace
 
-VendorFiles::VendorFiles() : ui(std::make_unique<Ui::VendorFiles>())
-{
-    setObjectName(QStringLiteral("VendorFiles"));
-    CreateControls();
-    Layout();
-}
-
-VendorFiles::~VendorFiles() = default;
-
 void VendorFiles::Layout() { finishDesign(); }
 
 void VendorFiles::CreateControls()
 {
-    ui->setupUi(content());
+    setUpForm();
     m_designedWidths = ui->ListeVendeurs->columnWidths();
-    fw::OnAction(ui->PushButton1, [this] { PushButton1_Action(); });
-    fw::OnAction(ui->BevelButton1, [this] { BevelButton1_Action(); });
 }
 
 void VendorFiles::fitListColumns(const QStringList &row)

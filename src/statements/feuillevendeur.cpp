@@ -14,22 +14,11 @@
 
 using namespace statements;
 
-FeuilleVendeur::FeuilleVendeur() : ui(std::make_unique<Ui::FeuilleVendeur>())
-{
-    setObjectName(QStringLiteral("FeuilleVendeur"));
-    CreateControls();
-    Layout();
-}
-
-FeuilleVendeur::~FeuilleVendeur() = default;
-
 void FeuilleVendeur::Layout() { finishDesign(); }
 
 void FeuilleVendeur::CreateControls()
 {
-    ui->setupUi(content());
-    fw::OnAction(ui->BevelButton1, [this] { BevelButton1_Action(); });
-    fw::OnAction(ui->BevelButton2, [this] { BevelButton2_Action(); });
+    setUpForm();
 }
 
 void FeuilleVendeur::BevelButton1_Action() { Close(); }

@@ -6,25 +6,16 @@
 #include "app/csvload.h"
 #include "app/module1.h"
 #include "framework/dialogs.h"
+#include "framework/files.h"
 #include "framework/runtime.h"
 #include "framework/text.h"
 #include "register/registerfiles.h"
-
-SelectVendor::SelectVendor() : ui(std::make_unique<Ui::SelectVendor>())
-{
-    setObjectName(QStringLiteral("SelectVendor"));
-    CreateControls();
-    Layout();
-}
-
-SelectVendor::~SelectVendor() = default;
 
 void SelectVendor::Layout() { finishDesign(); }
 
 void SelectVendor::CreateControls()
 {
-    ui->setupUi(content());
-    fw::OnAction(ui->BevelButton1, [this] { BevelButton1_Action(); });
+    setUpForm();
 }
 
 void SelectVendor::BevelButton1_Action()

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "framework/window.h"
-#include <memory>
 
 namespace Ui {
 class SelectVendor;
@@ -9,21 +8,17 @@ class SelectVendor;
 
 // The seller picker: the sellers of the register by name; the one chosen
 // becomes the current seller of Module1 and its sheet opens.
-class SelectVendor : public fw::SingleWindow<SelectVendor>
+class SelectVendor : public fw::DesignedWindow<SelectVendor, Ui::SelectVendor>
 {
     Q_OBJECT
 
-public:
-    SelectVendor();
-    ~SelectVendor() override;
-
+public slots:
     void BevelButton1_Action(); // "Sélectionner et cliquer ici!"
 
+public:
     void Event_Open() override;
 
 private:
-    void Layout();
-    void CreateControls();
-
-    std::unique_ptr<Ui::SelectVendor> ui;
+    void Layout() override;
+    void CreateControls() override;
 };

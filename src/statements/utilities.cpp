@@ -17,24 +17,11 @@
 
 using namespace statements;
 
-utilities::utilities() : ui(std::make_unique<Ui::utilities>())
-{
-    setObjectName(QStringLiteral("utilities"));
-    CreateControls();
-    Layout();
-}
-
-utilities::~utilities() = default;
-
 void utilities::Layout() { finishDesign(); }
 
 void utilities::CreateControls()
 {
-    ui->setupUi(content());
-    fw::OnAction(ui->BevelButton1, [this] { BevelButton1_Action(); });
-    fw::OnAction(ui->BevelButton2, [this] { BevelButton2_Action(); });
-    fw::OnAction(ui->BevelButton3, [this] { BevelButton3_Action(); });
-    fw::OnAction(ui->BevelButton4, [this] { BevelButton4_Action(); });
+    setUpForm();
 }
 
 // The seller sign sheet.

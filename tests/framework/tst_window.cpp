@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "framework/controls.h"
 #include "framework/runtime.h"
 #include "framework/window.h"
 
@@ -40,6 +41,58 @@ public:
 
 } // namespace
 
+namespace Ui {
+
+// A form as uic makes them: the controls made on the widget it is given.
+class Designed
+{
+public:
+    void setupUi(QWidget *form)
+    {
+        form->resize(300, 120);
+        form->setWindowTitle(QStringLiteral("Designed"));
+        Ajouter = new QPushButton(QStringLiteral("Ajouter"), form);
+        Ajouter->setObjectName(QStringLiteral("Ajouter"));
+        Boom = new fw::BevelButton(form);
+        Boom->setObjectName(QStringLiteral("Boom"));
+        Lone = new QPushButton(QStringLiteral("Lone"), form);
+        Lone->setObjectName(QStringLiteral("Lone"));
+    }
+
+    QPushButton *Ajouter;
+    fw::BevelButton *Boom;
+    QPushButton *Lone; // has no handler
+};
+
+} // namespace Ui
+
+// A window built from its form, noting what runs.
+class Designed : public fw::DesignedWindow<Designed, Ui::Designed>
+{
+    Q_OBJECT
+
+public slots:
+    void Ajouter_Action() { steps.append(QStringLiteral("Ajouter")); }
+    void Boom_Action() { throw std::runtime_error("panne du bouton"); }
+
+public:
+    void Event_Open() override { steps.append(QStringLiteral("Open")); }
+
+    static inline QStringList steps;
+
+private:
+    void Layout() override
+    {
+        steps.append(QStringLiteral("Layout"));
+        finishDesign();
+    }
+    void CreateControls() override
+    {
+        steps.append(QStringLiteral("CreateControls"));
+        setUpForm();
+    }
+};
+
 class TestWindow : public QObject
 {
     Q_OBJECT
@@ -50,6 +103,7 @@ private slots:
         Probe::openings = 0;
         Probe::closeOnOpen = false;
         Probe::throwOnOpen = false;
+        Designed::steps.clear();
     }
 
     void instance_isOneUntilClosed()
@@ -113,6 +167,44 @@ private slots:
             w->button->click();
         QCOMPARE(fixture.dialogs.messages, QStringList{message});
         QCOMPARE(Probe::openInstance(), w);
+        QVERIFY(!fw::QuitRequested());
+    }
+
+    void designedWindow_isBuiltFromItsFormBeforeItOpens()
+    {
+        ProgramFixture fixture;
+        Designed *w = Designed::instance();
+        QCOMPARE(Designed::steps, (QStringList{"CreateControls", "Layout", "Open"}));
+        QCOMPARE(w->objectName(), QStringLiteral("Designed"));
+        w->Show();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Designed"));
+        QCOMPARE(w->size(), QSize(300, 120));
+        QCOMPARE(w->minimumSize(), w->maximumSize());
+        QCOMPARE(Designed::instance(), w);
+        QCOMPARE(Designed::steps.size(), 3); // nothing is built again
+    }
+
+    void designedWindow_buttonRunsTheHandlerOfItsName_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("handler") << "Ajouter" << QStringList{"Ajouter"} << QStringList{};
+        QTest::newRow("handler that throws") << "Boom" << QStringList{} << QStringList{"panne du bouton"};
+        QTest::newRow("no handler") << "Lone" << QStringList{} << QStringList{};
+    }
+    void designedWindow_buttonRunsTheHandlerOfItsName()
+    {
+        QFETCH(QString, button);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, messages);
+        ProgramFixture fixture;
+        Designed *w = Designed::instance();
+        Designed::steps.clear();
+        w->form()->findChild<QAbstractButton *>(button)->click();
+        QCOMPARE(Designed::steps, steps);
+        QCOMPARE(fixture.dialogs.messages, messages);
+        QCOMPARE(Designed::openInstance(), w);
         QVERIFY(!fw::QuitRequested());
     }
 
