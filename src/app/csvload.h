@@ -1,5 +1,7 @@
 #pragma once
 
+#include "amount.h"
+
 namespace fw {
 class Listbox;
 class TextField;
@@ -36,17 +38,17 @@ struct CsvLines : CsvRows {
 };
 CsvLines ReadCsvLines(fw::TextInputStream &stream, const fw::LineForm &form, qsizetype linesRead = 0);
 
-// The value of an amount field: Val, and 0 for an amount that Val reads as
-// an infinity ("1e400"), as for one that is no number, so that one such
-// amount does not take every other out of a sum.
-double AmountValue(const QString &amount);
+// The value of an amount field: Val of it as an amount, and 0 for a text that
+// is no number and for an amount beyond the bounds of an app::Amount ("1e400",
+// "1e300"), so that one such amount does not take every other out of a sum.
+Amount AmountValue(const QString &amount);
 
 // What the organiser is told of a line that cannot be read as data: the file,
 // the line and what to do.
 QString UnreadableLineMessage(const QString &file, qsizetype line);
 
-// Puts cell 1 of every row into the amount field's format; an amount that is
-// no finite number shows 0, as it counts.
+// Puts cell 1 of every row into the amount field's format, as the amount
+// counts (AmountValue); an empty cell stays empty.
 void FormatAmounts(QVector<QStringList> &rows, const fw::TextField &amountFormat);
 
 // Loads the remaining lines of a stream into a list, a row per data line as

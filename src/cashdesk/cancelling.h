@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/amount.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -28,7 +30,7 @@ qsizetype LastSaleOf(const QVector<QStringList> &rows, const QString &coupon);
 
 // The sum of the amounts (cell 1) of every row but `skip`, each at its
 // app::AmountValue, as the opening sums them.
-double Turnover(const QVector<QStringList> &rows, qsizetype skip);
+app::Amount Turnover(const QVector<QStringList> &rows, qsizetype skip);
 
 // Why a coupon is not cancelled; it then stays recorded everywhere.
 QString CannotReadMessage(const QString &file);

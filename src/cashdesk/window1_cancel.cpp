@@ -97,8 +97,8 @@ void Window1::BevelButton3_Action()
     if (!failure && sale >= 0)
         sales.RemoveRow(static_cast<int>(sale));
     Module1::grandtotal = Turnover(journal.rows, selected);
-    ui->ShowTotal->SetText(fw::Str(Module1::grandtotal));
-    ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, Module1::grandtotal)));
+    ui->ShowTotal->SetText(Module1::grandtotal.Text());
+    ui->ShowComm->SetText(app::Commission(Module1::qvotaux, Module1::grandtotal).Text());
     if (failure)
         fw::MsgBox(SaleNotRemovedMessage(journalFile, salesFile));
     else if (!salesIn)

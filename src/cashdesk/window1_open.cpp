@@ -59,7 +59,7 @@ void Window1::Event_Open()
         Module1::qvotaux = fw::Val(kDefaultRate);
     }
 
-    ui->ShowTotal->SetText(fw::Str(Module1::grandtotal));
+    ui->ShowTotal->SetText(Module1::grandtotal.Text());
 
     if (fw::MessageDialog(startupWarning()) == fw::DialogButton::Cancel)
         fw::Quit(); // the opening still runs to its end
@@ -85,8 +85,8 @@ void Window1::Event_Open()
         ui->PushButton5->setEnabled(read.rows.isEmpty() && read.badLine == 0);
         ui->ReferenceBox->AppendRows(std::move(read.rows));
         ui->ReferenceBox->scrollToBottom(); // the last coupon recorded, as after a recording
-        ui->ShowTotal->SetText(fw::Str(Module1::grandtotal));
-        ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, Module1::grandtotal)));
+        ui->ShowTotal->SetText(Module1::grandtotal.Text());
+        ui->ShowComm->SetText(app::Commission(Module1::qvotaux, Module1::grandtotal).Text());
         // A line that is not the journal's own is named, not guessed at: the
         // list and the turnover leave it out, and the journal keeps it, as it
         // is never rewritten while it holds such a line.

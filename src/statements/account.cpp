@@ -9,7 +9,7 @@ namespace statements {
 
 QString ShownAmount(const QString &amountText)
 {
-    return amountText.isEmpty() ? amountText : fw::FormatAmount(app::AmountValue(amountText));
+    return amountText.isEmpty() ? amountText : app::AmountValue(amountText).Formatted();
 }
 
 SellerAccount AccountOf(const reg::Seller &seller, const Sales &sales, double rate)
@@ -26,7 +26,7 @@ SellerAccount AccountOf(const reg::Seller &seller, const Sales &sales, double ra
     return account;
 }
 
-void SetFees(SellerAccount &account, double fees)
+void SetFees(SellerAccount &account, app::Amount fees)
 {
     account.figures = FiguresOf(account.figures.gross, account.rate, fees);
 }
@@ -47,10 +47,10 @@ StatementPage PageOf(const SellerAccount &account, const QString &sellerNumber, 
     page.locality = account.seller.VilleVendeur;
     page.sellerNumber = sellerNumber;
     page.date = date;
-    page.gross = fw::FormatAmount(account.figures.gross);
-    page.commission = fw::FormatAmount(account.figures.commission);
-    page.fees = fw::FormatAmount(account.figures.fees);
-    page.net = fw::FormatAmount(account.figures.net);
+    page.gross = account.figures.gross.Formatted();
+    page.commission = account.figures.commission.Formatted();
+    page.fees = account.figures.fees.Formatted();
+    page.net = account.figures.net.Formatted();
     page.coupons = account.coupons;
     return page;
 }

@@ -29,7 +29,7 @@ QString ShownAmount(const QString &amountText);
 SellerAccount AccountOf(const reg::Seller &seller, const Sales &sales, double rate);
 
 // Fees other than the rentals' (typed on the seller sheet); the net follows them.
-void SetFees(SellerAccount &account, double fees);
+void SetFees(SellerAccount &account, app::Amount fees);
 
 // Why a fee typed on the seller sheet is not printed: it is no amount.
 QString FeesRefusal(const QString &typed);

@@ -182,7 +182,7 @@ private slots:
         const CashDesk desk;
         QCOMPARE(desk.control<fw::Listbox>("ReferenceBox")->ListCount(), 1);
         QCOMPARE(desk.row(0).first(), QStringLiteral("3"));
-        QCOMPARE(Module1::grandtotal, 4.0);
+        QCOMPARE(Module1::grandtotal.Value(), 4.0);
     }
 
     void rateFile_isRead_data()
