@@ -2,9 +2,6 @@
 
 #include "framework/controls.h"
 #include "framework/files.h"
-#include "framework/text.h"
-
-#include <cmath>
 
 namespace app {
 
@@ -13,9 +10,8 @@ void FormatAmounts(QVector<QStringList> &rows, const fw::TextField &amountFormat
     for (QStringList &row : rows) {
         if (row.size() < 2)
             continue;
-        if (!std::isfinite(fw::Val(row[1])))
-            row[1] = QStringLiteral("0");
-        row[1] = amountFormat.formatted(row[1]);
+        if (!row[1].isEmpty())
+            row[1] = amountFormat.formatted(AmountValue(row[1]).Formatted());
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "amount.h"
+
 namespace fw {
 class Listbox;
 class TextField;
@@ -36,10 +38,10 @@ struct CsvLines : CsvRows {
 };
 CsvLines ReadCsvLines(fw::TextInputStream &stream, const fw::LineForm &form, qsizetype linesRead = 0);
 
-// The value of an amount field: Val, and 0 for an amount that Val reads as
-// an infinity ("1e400"), as for one that is no number, so that one such
-// amount does not take every other out of a sum.
-double AmountValue(const QString &amount);
+// The value of an amount field: Val of it as an amount, and 0 for a text that
+// is no number and for an amount beyond the bounds of an app::Amount ("1e400",
+// "1e300"), so that one such amount does not take every other out of a sum.
+Amount AmountValue(const QString &amount);
 
 // The first line of a data file that cannot be read as data; a reader gives
 // at most one. None when `line` is 0.
@@ -55,11 +57,12 @@ QString ReadErrorMessage(const ReadError &error);
 inline QString UnreadableLineMessage(const QString &file, qsizetype line) { return ReadErrorMessage({file, line}); }
 
 // An amount as every amount field shows it ("-####.00"): an amount that is
-// no finite number shows 0, as it counts; an empty one stays empty.
+// no number, or beyond what an amount holds, shows 0.00, as it counts; an
+// empty one stays empty.
 QString ShownAmount(const QString &amount);
 
-// Puts cell 1 of every row into the amount field's format; an amount that is
-// no finite number shows 0, as it counts.
+// Puts cell 1 of every row into the amount field's format, as the amount
+// counts (AmountValue); an empty cell stays empty.
 void FormatAmounts(QVector<QStringList> &rows, const fw::TextField &amountFormat);
 
 // Loads the remaining lines of a stream into a list, a row per data line as

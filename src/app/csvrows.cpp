@@ -4,8 +4,6 @@
 #include "framework/files.h"
 #include "framework/text.h"
 
-#include <cmath>
-
 namespace app {
 
 namespace {
@@ -54,11 +52,7 @@ CsvLines ReadCsvLines(fw::TextInputStream &stream, const fw::LineForm &form, qsi
     return read;
 }
 
-double AmountValue(const QString &amount)
-{
-    const double value = fw::Val(amount);
-    return std::isfinite(value) ? value : 0;
-}
+Amount AmountValue(const QString &amount) { return Amount::FromText(amount).value_or(Amount()); }
 
 QString ReadErrorMessage(const ReadError &error)
 {
@@ -71,7 +65,7 @@ QString ReadErrorMessage(const ReadError &error)
 
 QString ShownAmount(const QString &amount)
 {
-    return amount.isEmpty() ? amount : fw::FormatAmount(AmountValue(amount));
+    return amount.isEmpty() ? amount : AmountValue(amount).Formatted();
 }
 
 } // namespace app

@@ -8,7 +8,7 @@ void reset()
     qvotaux = 0;
     vc2.clear();
     myday.clear();
-    grandtotal = 0;
+    grandtotal = app::Amount();
     SonNom.clear();
     adresse2.clear();
     zip2.clear();

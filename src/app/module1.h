@@ -1,5 +1,7 @@
 #pragma once
 
+#include "amount.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -11,7 +13,7 @@ inline QString thename;     // file name of the current year's coupon journal
 inline double qvotaux = 0;  // commission rate as a fraction (0.12 is 12 %)
 inline QString vc2;         // current seller code, as text
 inline QString myday;       // the run's start date, day/month/year
-inline double grandtotal = 0;
+inline app::Amount grandtotal; // the turnover, the sum of the journal's amounts
 inline QString SonNom;
 inline QString adresse2;
 inline QString zip2;

@@ -2,85 +2,10 @@
 
 #include "framework/text.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <limits>
 
 namespace app {
-
-namespace {
-
-// A finite Double as the decimal it stands for: digits x 10^exponent, with at
-// most 15 significant digits and no trailing zero in `digits`.
-struct Decimal {
-    std::uint64_t digits = 0;
-    int exponent = 0;
-    bool negative = false;
-};
-
-Decimal decimalOf(double value)
-{
-    Decimal d;
-    if (value == 0.0)
-        return d;
-    d.negative = value < 0;
-    char buffer[64];
-    // "d.dddddddddddddde[+-]x": 15 significant digits.
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14);
-    const char *p = buffer;
-    for (; p != result.ptr && *p != 'e'; ++p)
-        if (*p != '.')
-            d.digits = d.digits * 10 + static_cast<std::uint64_t>(*p - '0');
-    // The exponent ends where to_chars stopped: nothing marks the end of it
-    // in the buffer, whose next bytes are whatever the stack held.
-    const bool negativeExponent = p + 1 != result.ptr && p[1] == '-';
-    int exponent = 0;
-    std::from_chars(p + 2, result.ptr, exponent);
-    d.exponent = (negativeExponent ? -exponent : exponent) - 14;
-    while (d.digits % 10 == 0) {
-        d.digits /= 10;
-        ++d.exponent;
-    }
-    return d;
-}
-
-constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
-
-// a x b, or false when it does not fit.
-bool multiply(std::uint64_t a, std::uint64_t b, std::uint64_t &product)
-{
-    if (a != 0 && b > kMax / a)
-        return false;
-    product = a * b;
-    return true;
-}
-
-// Round(n x 10^exponent), an exact half away from zero; false when it does not fit.
-bool roundScaled(std::uint64_t n, int exponent, std::uint64_t &rounded)
-{
-    if (exponent >= 0) {
-        rounded = n;
-        for (int i = 0; i < exponent; ++i)
-            if (!multiply(rounded, 10, rounded))
-                return false;
-        return true;
-    }
-    // 10^20 is above every 64-bit n: below half of it.
-    if (exponent < -19) {
-        rounded = 0;
-        return true;
-    }
-    std::uint64_t divisor = 1;
-    for (int i = 0; i < -exponent; ++i)
-        divisor *= 10;
-    rounded = n / divisor;
-    if (n % divisor >= divisor / 2)
-        ++rounded;
-    return true;
-}
-
-} // namespace
 
 QString SalesFileName(const QString &codeText)
 {
@@ -89,43 +14,45 @@ QString SalesFileName(const QString &codeText)
 
 std::int32_t SellerCode(const QString &codeText) { return fw::ToInt32(fw::Val(codeText)); }
 
-double Commission(double rate, double turnover)
+Amount Commission(double rate, Amount turnover)
 {
-    const double binary = fw::Round(rate * turnover * 20.0) / 20.0;
-    if (!std::isfinite(rate) || !std::isfinite(turnover))
-        return binary;
-    const Decimal r = decimalOf(rate);
-    const Decimal t = decimalOf(turnover);
-    // In twentieths: rate x turnover x 20, rounded to a whole number.
-    std::uint64_t product = 0;
-    std::uint64_t twentieths = 0;
-    if (!multiply(r.digits, t.digits, product) || !multiply(product, 20, product) ||
-        !roundScaled(product, r.exponent + t.exponent, twentieths))
-        return binary; // beyond 64 bits: far from any amount of a fair
-    const double commission = static_cast<double>(twentieths) / 20.0;
-    return r.negative != t.negative ? -commission : commission;
-}
-
-void AmountSum::add(double amount)
-{
-    if (!std::isfinite(amount) || !std::isfinite(m_binary + amount))
-        return;
-    m_binary += amount;
-    constexpr double kExactBelow = 1e12;
-    if (!m_exact || std::fabs(amount) >= kExactBelow) {
-        m_exact = false;
-        return;
+    constexpr std::int64_t kMillionthsPerTwentieth = 50'000;
+    constexpr std::int64_t kMaxTwentieths = Amount::kMaxMillionths / kMillionthsPerTwentieth;
+    const bool negativeTurnover = turnover.Millionths() < 0;
+    __extension__ typedef unsigned __int128 Wide;
+    const Wide millionths =
+        static_cast<std::uint64_t>(negativeTurnover ? -turnover.Millionths() : turnover.Millionths());
+    Wide twentieths = 0;
+    bool negative = negativeTurnover;
+    if (millionths == 0 || std::isnan(rate)) {
+        twentieths = 0;
+    } else if (std::isinf(rate)) {
+        twentieths = kMaxTwentieths;
+        negative = negativeTurnover != (rate < 0);
+    } else {
+        const fw::Decimal r = fw::DecimalOf(rate);
+        negative = negativeTurnover != r.negative;
+        // digits x 10^exponent x millionths x 10^-6 x 20, rounded: below
+        // 10^15 x 10^18 x 20, within 128 bits.
+        twentieths = Wide(r.digits) * millionths * 20;
+        const int scale = r.exponent - 6;
+        if (scale >= 0) {
+            for (int i = 0; i < scale && twentieths <= Wide(kMaxTwentieths); ++i)
+                twentieths *= 10;
+        } else if (scale < -38) {
+            twentieths = 0; // below 10^35: not half of 10^38
+        } else {
+            Wide divisor = 1;
+            for (int i = 0; i < -scale; ++i)
+                divisor *= 10;
+            const Wide rest = twentieths % divisor;
+            twentieths /= divisor;
+            if (rest >= divisor - rest)
+                ++twentieths;
+        }
     }
-    const std::int64_t millionths = std::llround(amount * 1e6);
-    constexpr std::int64_t kMaxSum = std::numeric_limits<std::int64_t>::max();
-    if ((millionths > 0 && m_millionths > kMaxSum - millionths) ||
-        (millionths < 0 && m_millionths < -kMaxSum - millionths)) {
-        m_exact = false;
-        return;
-    }
-    m_millionths += millionths;
+    const std::int64_t bounded = static_cast<std::int64_t>(std::min(twentieths, Wide(kMaxTwentieths)));
+    return Amount::Clamped((negative ? -bounded : bounded) * kMillionthsPerTwentieth);
 }
-
-double AmountSum::value() const { return m_exact ? static_cast<double>(m_millionths) / 1e6 : m_binary; }
 
 } // namespace app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "amount.h"
 #include "framework/csv.h"
 
 #include <QString>
@@ -21,24 +22,9 @@ std::int32_t SellerCode(const QString &codeText);
 
 // The club's commission on a turnover: rate x turnover to the nearest 0.05,
 // an exact tie rounded away from zero, as on paper: 0.15 x 4.50 = 0.675 gives
-// 0.70. Both are taken as the decimals they stand for (15 significant digits),
-// never as their binary approximations.
-double Commission(double rate, double turnover);
-
-// A sum of amounts in decimal, to the millionth: 45 sales of 0.10 make 4.50,
-// not the 4.499999999999999 of binary sums. Amounts too large for that
-// (beyond a thousand billion) are summed in binary, and one that would take
-// the sum beyond any Double counts 0.
-class AmountSum
-{
-public:
-    void add(double amount);
-    double value() const;
-
-private:
-    std::int64_t m_millionths = 0;
-    double m_binary = 0;
-    bool m_exact = true;
-};
+// 0.70. The rate is taken as the decimal it stands for (fw::DecimalOf), never
+// as its binary approximation. A commission beyond the bounds of an Amount
+// (a rate no club would set) stops at the last 0.05 within them.
+Amount Commission(double rate, Amount turnover);
 
 } // namespace app

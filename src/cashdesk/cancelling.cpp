@@ -20,7 +20,7 @@ qsizetype LastSaleOf(const QVector<QStringList> &rows, const QString &coupon)
     return -1;
 }
 
-double Turnover(const QVector<QStringList> &rows, qsizetype skip)
+app::Amount Turnover(const QVector<QStringList> &rows, qsizetype skip)
 {
     app::AmountSum total;
     for (qsizetype i = 0; i < rows.size(); ++i)

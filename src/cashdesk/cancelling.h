@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/amount.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -22,7 +24,7 @@ qsizetype LastSaleOf(const QVector<QStringList> &rows, const QString &coupon);
 
 // The sum of the amounts (cell 1) of every row but `skip`, each at its
 // app::AmountValue, as the opening sums them.
-double Turnover(const QVector<QStringList> &rows, qsizetype skip);
+app::Amount Turnover(const QVector<QStringList> &rows, qsizetype skip);
 
 inline const QString kCannotRewriteMessage = QStringLiteral("impossible d'écrire le fichier modifié!");
 inline const QString kNoSalesFileMessage = QStringLiteral("Il n'y a pas de fichier pour ce vendeur!?!?!");

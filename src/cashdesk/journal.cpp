@@ -82,7 +82,7 @@ FileOpening Journal::Open(const QString &name, const QString &myday)
     return FileOpening::Read;
 }
 
-double Journal::Turnover() const { return cashdesk::Turnover(rowsOf(m_entries), -1); }
+app::Amount Journal::Turnover() const { return cashdesk::Turnover(rowsOf(m_entries), -1); }
 
 qsizetype Journal::LastEntryOf(const QString &coupon) const
 {

@@ -72,7 +72,7 @@ public:
     // and the file keeps it: it is never rewritten while it holds such a line.
     const app::ReadError &readError() const { return m_readError; }
     // The sum of the amounts, each at its app::AmountValue.
-    double Turnover() const;
+    app::Amount Turnover() const;
     // The last entry whose coupon is exactly `coupon`, or -1.
     qsizetype LastEntryOf(const QString &coupon) const;
 

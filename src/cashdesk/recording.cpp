@@ -56,8 +56,6 @@ QString DuplicateMessage(int row) { return QStringLiteral("Coupon déjà saisi, 
 
 bool IsHighAmount(const QString &amount) { return fw::Val(amount) > 151; }
 
-bool IsRecordableTurnover(double turnover) { return std::isfinite(turnover); }
-
 QString JournalNotOpenedMessage(const QString &journal)
 {
     return QStringLiteral("Impossible d'ouvrir le journal ") + journal +

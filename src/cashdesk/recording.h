@@ -52,11 +52,6 @@ QString DuplicateMessage(int row);
 // Above 151 the cashier is warned, and the coupon is recorded all the same.
 bool IsHighAmount(const QString &amount);
 
-// The turnover a coupon would make. An amount Val reads as an infinity
-// ("1e400"), or one that takes the turnover there, would make the turnover of
-// every later opening of the year meaningless: it is never recorded.
-bool IsRecordableTurnover(double turnover);
-
 // A recording is all or nothing: these messages tell that the coupon is not
 // recorded, because the journal cannot be opened, or a line did not reach
 // its file. When the sale already written could not be taken back from the

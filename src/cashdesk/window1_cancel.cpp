@@ -59,8 +59,8 @@ void Window1::BevelButton3_Action()
         Module1::vc2 = entry.row.value(3);
         coupons.RemoveRow(selected);
         Module1::grandtotal = m_journal.Turnover();
-        ui->ShowTotal->SetText(fw::Str(Module1::grandtotal));
-        ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, Module1::grandtotal)));
+        ui->ShowTotal->SetText(Module1::grandtotal.Text());
+        ui->ShowComm->SetText(app::Commission(Module1::qvotaux, Module1::grandtotal).Text());
     }
     if (!cancelled.message.isEmpty())
         fw::MsgBox(cancelled.message);

@@ -51,7 +51,7 @@ void Window1::Event_Open()
         return stopWith(failed);
     Module1::qvotaux = rate.rate;
 
-    ui->ShowTotal->SetText(fw::Str(Module1::grandtotal));
+    ui->ShowTotal->SetText(Module1::grandtotal.Text());
 
     if (fw::MessageDialog(startupWarning()) == fw::DialogButton::Cancel)
         fw::Quit(); // the opening still runs to its end
@@ -76,8 +76,8 @@ void Window1::Event_Open()
         shown.append(ShownRow(entry));
     ui->ReferenceBox->AppendRows(std::move(shown));
     ui->ReferenceBox->scrollToBottom(); // the last coupon recorded, as after a recording
-    ui->ShowTotal->SetText(fw::Str(Module1::grandtotal));
-    ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, Module1::grandtotal)));
+    ui->ShowTotal->SetText(Module1::grandtotal.Text());
+    ui->ShowComm->SetText(app::Commission(Module1::qvotaux, Module1::grandtotal).Text());
     // A line that is not the journal's own is named, not guessed at.
     if (const app::ReadError &error = m_journal.readError())
         fw::MsgBox(app::ReadErrorMessage(error));

@@ -48,10 +48,13 @@ void Window1::BevelButton1_Action()
     if (!typedAmount)
         return refuse(*ui->ValeurCoupon, kAmountRefusedMessage);
     const QString &amount = typedAmount->text;
-    // The running turnover is carried as a value, summed in decimal as the
-    // opening sums the journal: the field shows it to the cent only.
-    const double value = typedAmount->value;
-    if (!IsRecordableTurnover(Module1::grandtotal + value))
+    // The running turnover is carried as an amount, summed as the opening
+    // sums the journal: the field shows it to the cent only. An amount beyond
+    // what an app::Amount holds, or one that would take the turnover there,
+    // would count 0 at every later opening of the year: it is never recorded.
+    const std::optional<app::Amount> turnover =
+        typedAmount->value ? Module1::grandtotal.Plus(*typedAmount->value) : std::nullopt;
+    if (!turnover)
         return refuse(*ui->ValeurCoupon, kAmountOutOfRangeMessage);
     if (IsHighAmount(amount))
         fw::MsgBox(kHighAmountMessage);
@@ -70,13 +73,9 @@ void Window1::BevelButton1_Action()
     if (const QString failed = m_journal.Record(row); !failed.isEmpty())
         return fw::MsgBox(failed);
 
-    app::AmountSum sum;
-    sum.add(Module1::grandtotal);
-    sum.add(value);
-    Module1::grandtotal = sum.value();
-    const double turnover = Module1::grandtotal;
-    ui->ShowTotal->SetText(fw::Str(turnover));
-    ui->ShowComm->SetText(fw::Str(app::Commission(Module1::qvotaux, turnover)));
+    Module1::grandtotal = *turnover;
+    ui->ShowTotal->SetText(Module1::grandtotal.Text());
+    ui->ShowComm->SetText(app::Commission(Module1::qvotaux, Module1::grandtotal).Text());
 
     ui->ReferenceBox->AppendRows({row});
     ui->ReferenceBox->scrollToBottom(); // the cashier checks the line just recorded

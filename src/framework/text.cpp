@@ -22,44 +22,6 @@ bool takeDigits(QStringView text, qsizetype &i, std::string &out)
     return i > first;
 }
 
-// The digits and the decimal exponent of |value| rounded to 15 significant
-// digits: value = 0.d1d2...d15 x 10^exponent.
-struct Decimal {
-    std::string digits; // 15 digits, the first non-zero
-    int exponent = 0;
-};
-
-Decimal toDecimal(double magnitude)
-{
-    char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                std::chars_format::scientific, 14);
-    std::string text(buffer, result.ptr);
-    // "d.dddddddddddddde[+-]xx"
-    const auto e = text.find('e');
-    Decimal d;
-    d.digits = text.substr(0, 1) + text.substr(2, e - 2);
-    d.exponent = std::stoi(text.substr(e + 1)) + 1;
-    return d;
-}
-
-// Plain decimal text of a non-negative value from its decimal digits.
-std::string plain(const Decimal &d)
-{
-    std::string digits = d.digits;
-    while (!digits.empty() && digits.back() == '0')
-        digits.pop_back();
-    if (digits.empty())
-        return "0";
-    const int n = static_cast<int>(digits.size());
-    if (d.exponent <= 0)
-        return "0." + std::string(static_cast<size_t>(-d.exponent), '0') + digits;
-    if (d.exponent >= n)
-        return digits + std::string(static_cast<size_t>(d.exponent - n), '0');
-    return digits.substr(0, static_cast<size_t>(d.exponent)) + "." +
-           digits.substr(static_cast<size_t>(d.exponent));
-}
-
 } // namespace
 
 double Val(QStringView text)
@@ -203,20 +165,55 @@ std::optional<QString> DecimalCommaAsPoint(const QString &text)
     return number;
 }
 
-QString FormatAmount(double value)
+Decimal DecimalOf(double value)
 {
-    if (std::isnan(value) || std::isinf(value))
-        return Str(value);
-    // Round the decimal text, not the binary value: 2.675 is shown 2.68.
-    std::string text = plain(toDecimal(std::fabs(value)));
-    if (value == 0.0)
-        text = "0";
-    std::string whole = text;
-    std::string fraction;
-    if (const auto dot = text.find('.'); dot != std::string::npos) {
-        whole = text.substr(0, dot);
-        fraction = text.substr(dot + 1);
+    Decimal d;
+    if (!std::isfinite(value) || value == 0.0)
+        return d;
+    d.negative = value < 0;
+    // "d.dddddddddddddde[+-]x": 15 significant digits.
+    char buffer[32];
+    const char *const end =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 14).ptr;
+    const char *p = buffer;
+    for (; p != end && *p != 'e'; ++p)
+        if (*p != '.')
+            d.digits = d.digits * 10 + static_cast<std::uint64_t>(*p - '0');
+    // from_chars reads a "-" but no "+"; it stops where to_chars did.
+    const char *exponent = p + 1;
+    if (exponent != end && *exponent == '+')
+        ++exponent;
+    int e = 0;
+    std::from_chars(exponent, end, e);
+    d.exponent = e - 14;
+    while (d.digits % 10 == 0) {
+        d.digits /= 10;
+        ++d.exponent;
     }
+    return d;
+}
+
+QString FormatAmount(const Decimal &value)
+{
+    // The whole part and the decimals of |value|, as written out.
+    const std::string digits = std::to_string(value.digits);
+    std::string whole = digits;
+    std::string fraction;
+    if (value.digits == 0) {
+        whole = "0";
+    } else if (value.exponent >= 0) {
+        whole += std::string(static_cast<size_t>(value.exponent), '0');
+    } else {
+        const size_t decimals = static_cast<size_t>(-static_cast<long long>(value.exponent));
+        if (digits.size() <= decimals) {
+            whole = "0";
+            fraction = std::string(decimals - digits.size(), '0') + digits;
+        } else {
+            whole = digits.substr(0, digits.size() - decimals);
+            fraction = digits.substr(digits.size() - decimals);
+        }
+    }
+    // Rounded on the decimal digits: 2.675 is shown 2.68.
     const bool roundUp = fraction.size() > 2 && fraction[2] >= '5';
     fraction.resize(2, '0');
     std::string cents = whole + fraction;
@@ -233,9 +230,16 @@ QString FormatAmount(double value)
     }
     std::string result = cents.substr(0, cents.size() - 2) + "." + cents.substr(cents.size() - 2);
     const bool zero = result.find_first_not_of("0.") == std::string::npos;
-    if (value < 0 && !zero)
+    if (value.negative && !zero)
         result.insert(result.begin(), '-');
     return QString::fromStdString(result);
+}
+
+QString FormatAmount(double value)
+{
+    if (std::isnan(value) || std::isinf(value))
+        return Str(value);
+    return FormatAmount(DecimalOf(value));
 }
 
 QString EndOfLine() { return QStringLiteral("\n"); }

@@ -51,8 +51,22 @@ QStringView TrimWhere(QStringView text, bool (*outer)(QChar));
 // other text.
 std::optional<QString> DecimalCommaAsPoint(const QString &text);
 
+// A number as the decimal it stands for: digits x 10^exponent.
+struct Decimal {
+    std::uint64_t digits = 0;
+    int exponent = 0;
+    bool negative = false;
+};
+
+// A finite Double as the decimal it stands for, to 15 significant digits,
+// without trailing zeros in `digits`: 0.1 is 1 x 10^-1, not the binary
+// 0.1000000000000000055511151231257827. Zero, and what is no finite number, is 0.
+Decimal DecimalOf(double value);
+
 // The amount format "-####.00": two decimals, rounded half away from zero on
-// the decimal value, "-" before a negative amount, never "-0.00".
+// the decimal value, "-" before a negative amount, never "-0.00". A Double
+// that is no finite number shows as Str writes it.
+QString FormatAmount(const Decimal &value);
 QString FormatAmount(double value);
 
 // The line end inside a message text.

@@ -7,11 +7,6 @@
 
 namespace statements {
 
-QString ShownAmount(const QString &amountText)
-{
-    return amountText.isEmpty() ? amountText : fw::FormatAmount(app::AmountValue(amountText));
-}
-
 SellerAccount AccountOf(const reg::Seller &seller, const Sales &sales, double rate)
 {
     SellerAccount account;
@@ -19,14 +14,14 @@ SellerAccount AccountOf(const reg::Seller &seller, const Sales &sales, double ra
     account.rate = rate;
     account.coupons = sales.rows;
     for (QStringList &row : account.coupons)
-        row[1] = ShownAmount(row[1]);
+        row[1] = app::ShownAmount(row[1]);
     std::stable_sort(account.coupons.begin(), account.coupons.end(),
                      [](const QStringList &a, const QStringList &b) { return fw::LessByNumber(a[0], b[0]); });
     account.figures = FiguresOf(sales.gross, rate, RentalFees(seller.locaquariums, seller.locrampes));
     return account;
 }
 
-void SetFees(SellerAccount &account, double fees)
+void SetFees(SellerAccount &account, app::Amount fees)
 {
     account.figures = FiguresOf(account.figures.gross, account.rate, fees);
 }
@@ -47,10 +42,10 @@ StatementPage PageOf(const SellerAccount &account, const QString &sellerNumber, 
     page.locality = account.seller.VilleVendeur;
     page.sellerNumber = sellerNumber;
     page.date = date;
-    page.gross = fw::FormatAmount(account.figures.gross);
-    page.commission = fw::FormatAmount(account.figures.commission);
-    page.fees = fw::FormatAmount(account.figures.fees);
-    page.net = fw::FormatAmount(account.figures.net);
+    page.gross = account.figures.gross.Formatted();
+    page.commission = account.figures.commission.Formatted();
+    page.fees = account.figures.fees.Formatted();
+    page.net = account.figures.net.Formatted();
     page.coupons = account.coupons;
     return page;
 }

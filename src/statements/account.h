@@ -21,15 +21,11 @@ struct SellerAccount {
     SellerFigures figures;        // computed once, from the sales, the rate and the rentals
 };
 
-// An amount of a sales file as the list and the pages show it: in the amount
-// format, 0.00 for a text that is no number; an empty amount stays empty.
-QString ShownAmount(const QString &amountText);
-
 // The account of the seller's sales at the rate, fees from the seller's rentals.
 SellerAccount AccountOf(const reg::Seller &seller, const Sales &sales, double rate);
 
 // Fees other than the rentals' (typed on the seller sheet); the net follows them.
-void SetFees(SellerAccount &account, double fees);
+void SetFees(SellerAccount &account, app::Amount fees);
 
 // Why a fee typed on the seller sheet is not printed: it is no amount.
 QString FeesRefusal(const QString &typed);

@@ -27,7 +27,7 @@ void FeuilleVendeur::BevelButton1_Action() { Close(); }
 void FeuilleVendeur::BevelButton2_Action()
 {
     const QString typedFees = ui->fraise->Text();
-    const std::optional<double> fees = TypedFees(typedFees);
+    const std::optional<app::Amount> fees = TypedFees(typedFees);
     if (!fees)
         return fw::MsgBox(FeesRefusal(typedFees));
     SetFees(m_account, *fees);
@@ -91,8 +91,8 @@ void FeuilleVendeur::Event_Open()
 void FeuilleVendeur::showFigures()
 {
     const SellerFigures &figures = m_account.figures;
-    ui->fraise->SetText(fw::Str(figures.fees));
-    ui->TotalBrut->SetText(fw::Str(figures.gross));
-    ui->Kommision->SetText(fw::Str(figures.commission));
-    ui->TotalNet->SetText(fw::Str(figures.net));
+    ui->fraise->SetText(figures.fees.Text());
+    ui->TotalBrut->SetText(figures.gross.Text());
+    ui->Kommision->SetText(figures.commission.Text());
+    ui->TotalNet->SetText(figures.net.Text());
 }

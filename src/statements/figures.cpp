@@ -5,25 +5,7 @@
 #include "app/rules.h"
 #include "framework/text.h"
 
-#include <cmath>
-#include <cstdint>
-
 namespace statements {
-
-namespace {
-
-// A figure in cents as the amount format shows it; nothing when there are
-// too many digits for the cents to be counted in 64 bits.
-std::optional<std::int64_t> shownCents(double value)
-{
-    QString shown = fw::FormatAmount(value);
-    shown.remove(u'.');
-    bool ok = false;
-    const std::int64_t cents = shown.size() <= 18 ? shown.toLongLong(&ok) : 0;
-    return ok ? std::optional<std::int64_t>(cents) : std::nullopt;
-}
-
-} // namespace
 
 Sales ReadSales(fw::TextInputStream &in)
 {
@@ -38,34 +20,30 @@ Sales ReadSales(fw::TextInputStream &in)
     return sales;
 }
 
-double RentalFees(const QString &tanks, const QString &ramps)
+app::Amount RentalFees(const QString &tanks, const QString &ramps)
 {
-    const double fees = fw::Val(tanks) * kRentalFee + fw::Val(ramps) * kRentalFee;
-    return std::isfinite(fees) ? fees : 0.0; // a count beyond any Double is no count
+    // A count beyond any amount is no count.
+    const std::optional<app::Amount> tankFees = app::Amount::FromValue(fw::Val(tanks) * kRentalFee);
+    const std::optional<app::Amount> rampFees = app::Amount::FromValue(fw::Val(ramps) * kRentalFee);
+    const std::optional<app::Amount> fees = tankFees && rampFees ? tankFees->Plus(*rampFees) : std::nullopt;
+    return fees.value_or(app::Amount());
 }
 
-std::optional<double> TypedFees(const QString &typed)
+std::optional<app::Amount> TypedFees(const QString &typed)
 {
     const std::optional<app::TypedAmount> fees = app::ReadTypedAmount(typed);
-    if (!fees || !std::isfinite(fees->value))
-        return std::nullopt;
-    return fees->value;
+    return fees ? fees->value : std::nullopt;
 }
 
-SellerFigures FiguresOf(double gross, double rate, double fees)
+SellerFigures FiguresOf(app::Amount gross, double rate, app::Amount fees)
 {
     SellerFigures f;
     f.gross = gross;
     f.fees = fees;
     f.commission = app::Commission(rate, gross);
-    const auto g = shownCents(f.gross);
-    const auto c = shownCents(f.commission);
-    const auto e = shownCents(f.fees);
-    if (g && c && e)
-        f.net = static_cast<double>(*g - *c - *e) / 100.0;
-    else // beyond any fair: the shown figures' own difference
-        f.net = fw::Val(fw::FormatAmount(f.gross)) - fw::Val(fw::FormatAmount(f.commission)) -
-                fw::Val(fw::FormatAmount(f.fees));
+    // Each within the bounds, their difference within 64 bits.
+    f.net = app::Amount::Clamped(f.gross.Cents().Millionths() - f.commission.Cents().Millionths() -
+                                 f.fees.Cents().Millionths());
     return f;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/amount.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -17,35 +19,34 @@ inline constexpr double kRentalFee = 5.0; // per rented tank and per rented ramp
 
 // The sales of a seller sales file: one row per data line, coupon and amount
 // trimmed (a short line leaves them empty), and the gross, the sum of the
-// amounts as read, before they are put into the amount format. An amount
-// that is no number, or beyond any Double, counts 0. `badLine` numbers the
-// first line that cannot be read as a sale (0: none): its amount is missing
-// from the gross.
+// amounts as read (app::AmountValue), before they are put into the amount
+// format. `badLine` numbers the first line that cannot be read as a sale (0:
+// none): its amount is missing from the gross.
 struct Sales {
     QVector<QStringList> rows;
-    double gross = 0;
+    app::Amount gross;
     qsizetype badLine = 0;
 };
 Sales ReadSales(fw::TextInputStream &in);
 
 // Tanks and ramps as the register file holds them: a count that is no
-// number counts 0, decimals and negative counts as written. Fees beyond any
-// Double count 0.
-double RentalFees(const QString &tanks, const QString &ramps);
+// number counts 0, decimals and negative counts as written. Fees beyond what
+// an app::Amount holds count 0.
+app::Amount RentalFees(const QString &tanks, const QString &ramps);
 
 // Fees typed on the seller sheet: an amount as app::ReadTypedAmount reads it,
-// with a value a Double can hold. Nothing for any other text.
-std::optional<double> TypedFees(const QString &typed);
+// within the bounds of an app::Amount. Nothing for any other text.
+std::optional<app::Amount> TypedFees(const QString &typed);
 
 // The four figures, each as shown: the net is the shown gross, less the shown
 // commission, less the shown fees, to the cent, so that the printed line adds
 // up (10.005 shows 10.01, and 10.01 - 1.20 - 12.50 is -3.69).
 struct SellerFigures {
-    double gross = 0;
-    double commission = 0;
-    double fees = 0;
-    double net = 0;
+    app::Amount gross;
+    app::Amount commission;
+    app::Amount fees;
+    app::Amount net;
 };
-SellerFigures FiguresOf(double gross, double rate, double fees);
+SellerFigures FiguresOf(app::Amount gross, double rate, app::Amount fees);
 
 } // namespace statements

@@ -103,10 +103,10 @@ void utilities::showLastPage(const SellerAccount &account)
     ui->EcceHomo->SetText(account.seller.NomVendeur);
     ui->locbac->SetText(account.seller.locaquariums);
     ui->locramp->SetText(account.seller.locrampes);
-    ui->fraise->SetText(fw::Str(account.figures.fees));
-    ui->TotalBrut->SetText(fw::Str(account.figures.gross));
-    ui->Kommision->SetText(fw::Str(account.figures.commission));
-    ui->TotalNet->SetText(fw::Str(account.figures.net));
+    ui->fraise->SetText(account.figures.fees.Text());
+    ui->TotalBrut->SetText(account.figures.gross.Text());
+    ui->Kommision->SetText(account.figures.commission.Text());
+    ui->TotalNet->SetText(account.figures.net.Text());
     ui->CoupinsVendeur->DeleteAllRows();
 }
 

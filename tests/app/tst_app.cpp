@@ -1,5 +1,6 @@
 #include "testsupport.h"
 
+#include "app/amount.h"
 #include "app/csvload.h"
 #include "app/menubar1.h"
 #include "app/pictures.h"
@@ -24,6 +25,7 @@
 #include <QSysInfo>
 #include <QTest>
 #include <QTimer>
+#include <limits>
 #include <unistd.h>
 
 namespace {
@@ -36,6 +38,8 @@ Q_NEVER_INLINE void leaveDigitsOnTheStack()
     for (std::size_t i = 0; i < sizeof digits; ++i)
         digits[i] = '7';
 }
+
+app::Amount amount(double value) { return app::Amount::FromValue(value).value(); }
 
 } // namespace
 
@@ -175,17 +179,28 @@ private slots:
         QTest::newRow("12.5% of 0.20") << 0.125 << 0.2 << 0.05;
         QTest::newRow("just below a tie") << 0.15 << 4.49 << 0.65;
         QTest::newRow("a rate with many digits") << 0.123456789 << 1000.0 << 123.45;
-        QTest::newRow("turnover beyond 64 bits in cents") << 0.12 << 1e20 << 1.2e19;
+        // 119999999999.9988 to the nearest 0.05.
+        QTest::newRow("the largest turnover") << 0.12 << 999999999999.99 << 120000000000.0;
+        QTest::newRow("the largest negative turnover") << 0.12 << -999999999999.99 << -120000000000.0;
+        QTest::newRow("a commission beyond any amount stops at the last 0.05")
+            << 2.0 << 999999999999.99 << 999999999999.95;
+        QTest::newRow("a negative rate beyond any amount") << -1e300 << 0.01 << -999999999999.95;
+        // What a rate file with "1e400" gives.
+        QTest::newRow("an infinite rate") << std::numeric_limits<double>::infinity() << 0.01 << 999999999999.95;
+        QTest::newRow("an infinite rate, negative turnover")
+            << std::numeric_limits<double>::infinity() << -0.01 << -999999999999.95;
+        QTest::newRow("an infinite rate, nothing sold") << std::numeric_limits<double>::infinity() << 0.0 << 0.0;
+        QTest::newRow("a rate too small to count") << 1e-300 << 999999999999.99 << 0.0;
     }
     void commission_roundsToFiveCents()
     {
         QFETCH(double, rate);
         QFETCH(double, turnover);
         QFETCH(double, commission);
-        QCOMPARE(app::Commission(rate, turnover), commission);
+        QCOMPARE(app::Commission(rate, amount(turnover)).Value(), commission);
         // Whatever a call before left where its figures are worked out.
         leaveDigitsOnTheStack();
-        const double again = app::Commission(rate, turnover);
+        const double again = app::Commission(rate, amount(turnover)).Value();
         QCOMPARE(again, commission);
     }
 
@@ -195,7 +210,7 @@ private slots:
     {
         for (int cents = 1; cents <= 100000; ++cents) {
             const int twentieths = (3 * cents + 50) / 100;
-            if (app::Commission(0.15, cents / 100.0) != twentieths / 20.0)
+            if (app::Commission(0.15, amount(cents / 100.0)).Value() != twentieths / 20.0)
                 QFAIL(qPrintable(QStringLiteral("gross %1").arg(cents / 100.0)));
         }
     }
@@ -215,9 +230,9 @@ private slots:
                                         << QList<QStringList>{{"1", "5.50"}, {"2", ""}, {"3", "0.00"}} << qsizetype(0);
         QTest::newRow("quoted amount") << QByteArray("\"4\",\"2.50\"\n") << true << QList<QStringList>{{"4", "2.50"}}
                                        << qsizetype(0);
-        QTest::newRow("infinite amount shows as it counts")
-            << QByteArray("1,1e400\n2,-1e400\n3,1e300\n") << true
-            << QList<QStringList>{{"1", "0.00"}, {"2", "0.00"}, {"3", "1" + QString(300, QLatin1Char('0')) + ".00"}}
+        QTest::newRow("an amount beyond what an amount holds shows as it counts")
+            << QByteArray("1,1e400\n2,-1e400\n3,1e300\n4,999999999999.99\n5,-1000000000000\n") << true
+            << QList<QStringList>{{"1", "0.00"}, {"2", "0.00"}, {"3", "0.00"}, {"4", "999999999999.99"}, {"5", "0.00"}}
             << qsizetype(0);
         // Counted over every line of the file, blank ones included, as an editor shows them.
         QTest::newRow("spreadsheet lines left out and numbered")
@@ -259,22 +274,108 @@ private slots:
         QCOMPARE(read.badLine, qsizetype(4));
     }
 
-    void amountValue_countsWhatIsNoFiniteNumberAsZero_data()
+    void amountValue_countsWhatIsNoAmountAsZero_data()
     {
         QTest::addColumn<QString>("amount");
-        QTest::addColumn<double>("value");
-        QTest::newRow("plain") << "2.555" << 2.555;
-        QTest::newRow("negative") << "-3" << -3.0;
-        QTest::newRow("no number") << "abc" << 0.0;
-        QTest::newRow("infinite") << "1e400" << 0.0;
-        QTest::newRow("minus infinite") << "-1e400" << 0.0;
-        QTest::newRow("large but finite") << "1e300" << 1e300;
+        QTest::addColumn<qint64>("millionths");
+        QTest::newRow("plain") << "2.555" << qint64(2'555'000);
+        QTest::newRow("negative") << "-3" << qint64(-3'000'000);
+        QTest::newRow("no number") << "abc" << qint64(0);
+        QTest::newRow("a decimal comma ends the number") << "12,50" << qint64(12'000'000);
+        QTest::newRow("blanks before, text after") << " \t4.5 EUR" << qint64(4'500'000);
+        QTest::newRow("an exponent, as Val reads it") << "1.5e3" << qint64(1'500'000'000);
+        QTest::newRow("to the millionth, a half away from zero") << "2.0000005" << qint64(2'000'001);
+        QTest::newRow("negative, a half away from zero") << "-2.0000005" << qint64(-2'000'001);
+        QTest::newRow("below half a millionth") << "0.00000049" << qint64(0);
+        QTest::newRow("the largest") << "999999999999.99" << qint64(999'999'999'999'990'000);
+        QTest::newRow("the largest negative") << "-999999999999.99" << qint64(-999'999'999'999'990'000);
+        QTest::newRow("just beyond the largest") << "999999999999.995" << qint64(0);
+        QTest::newRow("a thousand billion") << "1000000000000" << qint64(0);
+        QTest::newRow("large but finite") << "1e300" << qint64(0);
+        QTest::newRow("infinite") << "1e400" << qint64(0);
+        QTest::newRow("minus infinite") << "-1e400" << qint64(0);
+        QTest::newRow("400 digits") << QString(400, QLatin1Char('9')) << qint64(0);
     }
-    void amountValue_countsWhatIsNoFiniteNumberAsZero()
+    void amountValue_countsWhatIsNoAmountAsZero()
     {
         QFETCH(QString, amount);
-        QFETCH(double, value);
-        QCOMPARE(app::AmountValue(amount), value);
+        QFETCH(qint64, millionths);
+        QCOMPARE(app::AmountValue(amount).Millionths(), millionths);
+    }
+
+    // How an amount is shown: the amount format, to the cent as it is
+    // counted in a net, and the text of the turnover fields.
+    void amount_shown_data()
+    {
+        QTest::addColumn<qint64>("millionths");
+        QTest::addColumn<QString>("formatted");
+        QTest::addColumn<qint64>("cents"); // in millionths
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << qint64(0) << "0.00" << qint64(0) << "0";
+        QTest::newRow("whole") << qint64(5'000'000) << "5.00" << qint64(5'000'000) << "5";
+        QTest::newRow("a half cent up") << qint64(10'005'000) << "10.01" << qint64(10'010'000) << "10.005";
+        QTest::newRow("just below a half cent") << qint64(10'004'999) << "10.00" << qint64(10'000'000) << "10.004999";
+        QTest::newRow("2.675, not the binary 2.67499") << qint64(2'675'000) << "2.68" << qint64(2'680'000) << "2.675";
+        QTest::newRow("carry") << qint64(9'995'000) << "10.00" << qint64(10'000'000) << "9.995";
+        QTest::newRow("a negative half away from zero") << qint64(-5'000) << "-0.01" << qint64(-10'000) << "-0.005";
+        QTest::newRow("no negative zero") << qint64(-1'000) << "0.00" << qint64(0) << "-0.001";
+        QTest::newRow("a millionth") << qint64(1) << "0.00" << qint64(0) << "0.000001";
+        QTest::newRow("no thousands separator") << qint64(12'345'600'000) << "12345.60" << qint64(12'345'600'000)
+                                                << "12345.6";
+        QTest::newRow("the largest") << qint64(999'999'999'999'990'000) << "999999999999.99"
+                                     << qint64(999'999'999'999'990'000) << "999999999999.99";
+        QTest::newRow("the largest negative") << qint64(-999'999'999'999'990'000) << "-999999999999.99"
+                                              << qint64(-999'999'999'999'990'000) << "-999999999999.99";
+    }
+    void amount_shown()
+    {
+        QFETCH(qint64, millionths);
+        QFETCH(QString, formatted);
+        QFETCH(qint64, cents);
+        QFETCH(QString, text);
+        const app::Amount a = app::Amount::FromMillionths(millionths).value();
+        QCOMPARE(a.Formatted(), formatted);
+        QCOMPARE(a.Cents().Millionths(), cents);
+        QCOMPARE(a.Text(), text);
+    }
+
+    // Sums are exact, and what would go beyond the bounds is no amount.
+    void amount_sums_data()
+    {
+        QTest::addColumn<QStringList>("amounts");
+        QTest::addColumn<QString>("sum");
+        QTest::newRow("0.1 + 0.2, not 0.30000000000000004") << QStringList{"0.1", "0.2"} << "0.3";
+        QTest::newRow("three decimals") << QStringList{"0.004", "0.004", "-0.001"} << "0.007";
+        QTest::newRow("up to the largest") << QStringList{"999999999999", "0.99"} << "999999999999.99";
+        QTest::newRow("a cent beyond is left out") << QStringList{"999999999999.99", "0.01", "-1"} << "999999999998.99";
+        QTest::newRow("and below the smallest")
+            << QStringList{"-999999999999.99", "-999999999999.99", "-0.01", "0.02"} << "-999999999999.97";
+    }
+    void amount_sums()
+    {
+        QFETCH(QStringList, amounts);
+        QFETCH(QString, sum);
+        app::AmountSum total;
+        for (const QString &a : amounts)
+            total.add(app::Amount::FromText(a).value());
+        QCOMPARE(total.value().Text(), sum);
+    }
+
+    void amount_bounds()
+    {
+        const app::Amount largest = app::Amount::FromText(u"999999999999.99").value();
+        const app::Amount cent = app::Amount::FromText(u"0.01").value();
+        QVERIFY(!largest.Plus(cent));
+        QCOMPARE(largest.Minus(cent)->Text(), QStringLiteral("999999999999.98"));
+        QVERIFY(!app::Amount().Minus(largest)->Minus(cent));
+        QVERIFY(!app::Amount::FromMillionths(app::Amount::kMaxMillionths + 1));
+        QVERIFY(!app::Amount::FromMillionths(-app::Amount::kMaxMillionths - 1));
+        QCOMPARE(app::Amount::Clamped(std::numeric_limits<std::int64_t>::max()), largest);
+        QCOMPARE(app::Amount::Clamped(std::numeric_limits<std::int64_t>::min()).Formatted(),
+                 QStringLiteral("-999999999999.99"));
+        QVERIFY(!app::Amount::FromValue(std::numeric_limits<double>::infinity()));
+        QVERIFY(!app::Amount::FromValue(std::numeric_limits<double>::quiet_NaN()));
+        QCOMPARE(app::Amount::FromValue(-0.0)->Formatted(), QStringLiteral("0.00"));
     }
 
     void pictures_loadFromResourcesOrNothing()

@@ -137,7 +137,7 @@ private slots:
             QCOMPARE(fixture.folder.read(kJournal), todayJournal("1,10,Dupont,1\n3,5,Dupont,1\n"));
             QCOMPARE(desk.rows("ReferenceBox"), (QStringList{"1,10.00,Dupont,1", "3,5.00,Dupont,1"}));
             QCOMPARE(Module1::vc2, QStringLiteral("2"));
-            QCOMPARE(Module1::grandtotal, 15.0);
+            QCOMPARE(Module1::grandtotal.Value(), 15.0);
             QCOMPARE(desk.total(), QStringLiteral("15.00"));
             QCOMPARE(desk.commission(), QStringLiteral("1.80"));
         } else {
@@ -146,7 +146,7 @@ private slots:
             QCOMPARE(desk.coupons()->ListCount(), 3);
             QCOMPARE(desk.coupons()->ListIndex(), row);
             QCOMPARE(Module1::vc2, QString());
-            QCOMPARE(Module1::grandtotal, 17.1);
+            QCOMPARE(Module1::grandtotal.Value(), 17.1);
             QCOMPARE(desk.total(), QStringLiteral("17.10"));
             QCOMPARE(desk.commission(), QStringLiteral("2.05"));
         }
@@ -243,7 +243,7 @@ private slots:
                                                              " 4 , 3 ,Martin , 7\n"));
         QCOMPARE(fixture.folder.read("vendeur_7.csv"), QByteArray("4,3\n"));
         QCOMPARE(desk.rows("ReferenceBox"), (QStringList{"1,2.56,Dupont,1", "3,2.56,Dupont,1", "4,3.00,Martin,7"}));
-        QCOMPARE(Module1::grandtotal, 8.11);
+        QCOMPARE(Module1::grandtotal.Value(), 8.11);
         QCOMPARE(desk.total(), QStringLiteral("8.11"));
         QCOMPARE(desk.commission(), QStringLiteral("0.95"));
     }
@@ -378,7 +378,7 @@ private slots:
         desk.cancel(2);
         QVERIFY(fixture.dialogs.messages.isEmpty());
         QCOMPARE(fixture.folder.read(kJournal), todayJournal("1,10,Alice,1\n2,1e400,Alice,1\n"));
-        QCOMPARE(Module1::grandtotal, 10.0);
+        QCOMPARE(Module1::grandtotal.Value(), 10.0);
         QCOMPARE(desk.total(), QStringLiteral("10.00"));
         QCOMPARE(desk.commission(), QStringLiteral("1.20"));
     }

@@ -158,7 +158,7 @@ private slots:
         fw::Window::destroyAllForTesting();
         CashDesk again;
         QCOMPARE(again.text("ShowTotal"), QStringLiteral("0.31"));
-        QCOMPARE(Module1::grandtotal, 0.312);
+        QCOMPARE(Module1::grandtotal.Value(), 0.312);
     }
 
     void duplicate_reportsItsPositionAndWritesNothing_data()
@@ -754,6 +754,9 @@ private slots:
         QTest::newRow("400 digits, negative") << "-" + QString(400, QLatin1Char('9')) << outOfRange;
         QTest::newRow("1e400: an exponent is no amount") << "1e400" << kAmountRefused;
         QTest::newRow("1E309 and text") << "1E309 EUR" << kAmountRefused;
+        QTest::newRow("301 digits") << QLatin1Char('1') + QString(300, QLatin1Char('0')) << outOfRange;
+        QTest::newRow("a thousand billion") << "1000000000000" << outOfRange;
+        QTest::newRow("a thousand billion, negative") << "-1000000000000,00" << outOfRange;
     }
     void amount_thatIsNoFiniteNumber_isRefused()
     {
@@ -775,26 +778,26 @@ private slots:
         QCOMPARE(desk.text("EntryCoupon"), QStringLiteral("12"));
         QCOMPARE(desk.text("ValeurCoupon"), amount);
 
-        // A large finite amount is recorded as before, after its warning.
-        const QString large = QLatin1Char('1') + QString(300, QLatin1Char('0'));
+        // The largest amount is recorded as any other, after its warning.
+        const QString large = QStringLiteral("999999999989.99");
         desk.type("ValeurCoupon", large);
         desk.press("BevelButton1");
         QCOMPARE(fixture.dialogs.messages.last(), QStringLiteral("Info: Montant élevé"));
         QCOMPARE(fixture.folder.lines(kJournal).last(), "12," + large + ",Dupont,1");
+        QCOMPARE(desk.text("ShowTotal"), QStringLiteral("999999999999.99"));
     }
 
-    // 1e308 twice is beyond a Double: the turnover would read 0.00 at every
-    // later opening of the year.
+    // A turnover beyond what an amount holds: every later opening of the year
+    // would leave the coupon out of it.
     void amount_thatWouldMakeTheTurnoverInfinite_isRefused()
     {
         ProgramFixture fixture;
-        const QByteArray journal = "1,1e308,Dupont,1\n";
+        const QByteArray journal = "1,999999999999.99,Dupont,1\n";
         prepare(fixture.folder, kIndexLines, &journal);
         CashDesk desk;
         const QByteArray journalBefore = fixture.folder.read(kJournal);
         const QString totalBefore = desk.text("ShowTotal");
-        const QString e308 = QLatin1Char('1') + QString(308, QLatin1Char('0'));
-        desk.record("12", e308);
+        desk.record("12", "0.01");
         QCOMPARE(fixture.dialogs.messages,
                  QStringList{QStringLiteral("Montant hors limites: le coupon n'est pas enregistré.")});
         QCOMPARE(fixture.folder.read(kJournal), journalBefore);
@@ -804,9 +807,10 @@ private slots:
 
         // Taking the turnover back down is an amount like any other.
         fixture.dialogs.messages.clear();
-        desk.record("12", "-" + e308);
+        desk.record("12", "-0.01");
         QVERIFY(fixture.dialogs.messages.isEmpty());
         QCOMPARE(desk.coupons()->ListCount(), 2);
+        QCOMPARE(desk.text("ShowTotal"), QStringLiteral("999999999999.98"));
     }
 
     // A file last saved by hand, in an editor that leaves no line end after

@@ -184,6 +184,67 @@ private slots:
         QCOMPARE(fw::Trim(text), expected);
     }
 
+    // What a Double stands for, as the amounts and the commission take it.
+    void decimalOf_fifteenSignificantDigits_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<qulonglong>("digits");
+        QTest::addColumn<int>("exponent");
+        QTest::addColumn<bool>("negative");
+        QTest::newRow("0.1, not its binary digits") << 0.1 << qulonglong(1) << -1 << false;
+        QTest::newRow("2.675") << 2.675 << qulonglong(2675) << -3 << false;
+        QTest::newRow("negative") << -12.5 << qulonglong(125) << -1 << true;
+        QTest::newRow("whole, no trailing zeros") << 1200.0 << qulonglong(12) << 2 << false;
+        QTest::newRow("a binary sum's error dropped") << 4.499999999999999 << qulonglong(45) << -1 << false;
+        QTest::newRow("rounded to 15 digits") << 1234567890.1234567 << qulonglong(123456789012346) << -5 << false;
+        QTest::newRow("a positive exponent of three digits") << 1e300 << qulonglong(1) << 300 << false;
+        QTest::newRow("a negative exponent of three digits") << -1.5e-300 << qulonglong(15) << -301 << true;
+        QTest::newRow("the smallest Double") << std::numeric_limits<double>::denorm_min()
+                                             << qulonglong(494065645841247) << -338 << false;
+        QTest::newRow("the largest Double") << std::numeric_limits<double>::max() << qulonglong(179769313486232)
+                                            << 294 << false;
+        QTest::newRow("zero") << 0.0 << qulonglong(0) << 0 << false;
+        QTest::newRow("negative zero") << -0.0 << qulonglong(0) << 0 << false;
+        QTest::newRow("infinite") << -std::numeric_limits<double>::infinity() << qulonglong(0) << 0 << false;
+    }
+    void decimalOf_fifteenSignificantDigits()
+    {
+        QFETCH(double, value);
+        QFETCH(qulonglong, digits);
+        QFETCH(int, exponent);
+        QFETCH(bool, negative);
+        const fw::Decimal d = fw::DecimalOf(value);
+        QCOMPARE(qulonglong(d.digits), digits);
+        QCOMPARE(d.exponent, exponent);
+        QCOMPARE(d.negative, negative);
+    }
+
+    void formatAmount_ofADecimal_data()
+    {
+        QTest::addColumn<qulonglong>("digits");
+        QTest::addColumn<int>("exponent");
+        QTest::addColumn<bool>("negative");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("millionths, a half up") << qulonglong(10005000) << -6 << false << "10.01";
+        QTest::newRow("just below a half") << qulonglong(10004999) << -6 << false << "10.00";
+        QTest::newRow("carried into a new digit") << qulonglong(999995) << -5 << false << "10.00";
+        QTest::newRow("below a cent, negative") << qulonglong(4999) << -6 << true << "0.00";
+        QTest::newRow("half a cent, negative") << qulonglong(5) << -3 << true << "-0.01";
+        QTest::newRow("far below a cent") << qulonglong(9) << -20 << false << "0.00";
+        QTest::newRow("whole with zeros") << qulonglong(15) << 3 << true << "-15000.00";
+        QTest::newRow("beyond 64 bits") << qulonglong(1) << 30 << false << "1" + QString(30, u'0') + ".00";
+        QTest::newRow("zero, negative") << qulonglong(0) << 0 << true << "0.00";
+        QTest::newRow("18 digits") << qulonglong(999999999999990000) << -6 << false << "999999999999.99";
+    }
+    void formatAmount_ofADecimal()
+    {
+        QFETCH(qulonglong, digits);
+        QFETCH(int, exponent);
+        QFETCH(bool, negative);
+        QFETCH(QString, expected);
+        QCOMPARE(fw::FormatAmount(fw::Decimal{digits, exponent, negative}), expected);
+    }
+
     void formatAmount_twoDecimals_data()
     {
         QTest::addColumn<double>("value");
@@ -199,6 +260,8 @@ private slots:
         QTest::newRow("negative half") << -0.005 << "-0.01";
         QTest::newRow("no thousands separator") << 12345.6 << "12345.60";
         QTest::newRow("small") << 0.05 << "0.05";
+        QTest::newRow("large") << 1e300 << "1" + QString(300, u'0') + ".00";
+        QTest::newRow("infinite") << -std::numeric_limits<double>::infinity() << "-INF";
     }
     void formatAmount_twoDecimals()
     {

@@ -43,9 +43,10 @@ SellerAccount accountOf(const QByteArray &salesFile, double rate, const QString 
 // Gross, commission, fees and net as the sheet shows them and the pages print them.
 QStringList shown(const statements::SellerFigures &f)
 {
-    return {fw::FormatAmount(f.gross), fw::FormatAmount(f.commission), fw::FormatAmount(f.fees),
-            fw::FormatAmount(f.net)};
+    return {f.gross.Formatted(), f.commission.Formatted(), f.fees.Formatted(), f.net.Formatted()};
 }
+
+app::Amount amount(double value) { return app::Amount::FromValue(value).value(); }
 
 QByteArray repeated(const QByteArray &amount, int count)
 {
@@ -88,9 +89,17 @@ private slots:
         QTest::newRow("an amount beyond any Double counts 0")
             << QByteArray("1,2.5\n2,1e400\n3,-1e400\n4,1\n")
             << QVector<QStringList>{{"1", "2.5"}, {"2", "1e400"}, {"3", "-1e400"}, {"4", "1"}} << "3.5" << 0;
-        QTest::newRow("one that would take the sum beyond any Double counts 0")
-            << QByteArray("1,1e308\n2,1e308\n") << QVector<QStringList>{{"1", "1e308"}, {"2", "1e308"}} << fw::Str(1e308)
-            << 0;
+        QTest::newRow("an amount beyond what an amount holds counts 0")
+            << QByteArray("1,2.5\n2,1e300\n3,1000000000000\n4,-1000000000000\n5,1\n")
+            << QVector<QStringList>{{"1", "2.5"}, {"2", "1e300"}, {"3", "1000000000000"}, {"4", "-1000000000000"}, {"5", "1"}}
+            << "3.5" << 0;
+        QTest::newRow("the largest amounts count")
+            << QByteArray("1,999999999999.99\n2,-999999999999.99\n3,-999999999999.99\n")
+            << QVector<QStringList>{{"1", "999999999999.99"}, {"2", "-999999999999.99"}, {"3", "-999999999999.99"}}
+            << "-999999999999.99" << 0;
+        QTest::newRow("one that would take the sum beyond what an amount holds counts 0")
+            << QByteArray("1,999999999999.99\n2,0.01\n3,-5\n")
+            << QVector<QStringList>{{"1", "999999999999.99"}, {"2", "0.01"}, {"3", "-5"}} << "999999999994.99" << 0;
         // In binary, 0.1 + 0.2 is 0.30000000000000004.
         QTest::newRow("small amounts summed in decimal")
             << QByteArray("1,0.1\n2,0.2\n") << QVector<QStringList>{{"1", "0.1"}, {"2", "0.2"}} << "0.3" << 0;
@@ -110,7 +119,7 @@ private slots:
         fw::TextInputStream in(file);
         const statements::Sales sales = statements::ReadSales(in);
         QCOMPARE(sales.rows, rows);
-        QCOMPARE(fw::Str(sales.gross), gross);
+        QCOMPARE(sales.gross.Text(), gross);
         QCOMPARE(sales.badLine, badLine);
     }
 
@@ -205,7 +214,7 @@ private slots:
         QFETCH(double, fees);
         QFETCH(QStringList, figures);
         SellerAccount account = accountOf("1,300\n2,15\n", 0.12, "1", "0");
-        statements::SetFees(account, fees);
+        statements::SetFees(account, amount(fees));
         QCOMPARE(shown(account.figures), figures);
     }
 
@@ -236,16 +245,18 @@ private slots:
         QTest::newRow("blank inside") << "5 50" << false << 0.0;
         QTest::newRow("digits Val does not read") << QStringLiteral("１２") << false << 0.0;
         QTest::newRow("beyond any Double") << QString(400, u'9') << false << 0.0;
+        QTest::newRow("beyond what an amount holds") << "1000000000000" << false << 0.0;
+        QTest::newRow("the largest amount") << "-999999999999,99" << true << -999999999999.99;
     }
     void typedFees()
     {
         QFETCH(QString, typed);
         QFETCH(bool, amount);
         QFETCH(double, value);
-        const std::optional<double> read = statements::TypedFees(typed);
+        const std::optional<app::Amount> read = statements::TypedFees(typed);
         QCOMPARE(read.has_value(), amount);
         if (amount)
-            QCOMPARE(*read, value);
+            QCOMPARE(read->Value(), value);
     }
 
     // The page carries the account and nothing else: the seller's own
@@ -253,7 +264,7 @@ private slots:
     void pageOf_theAccountAlone()
     {
         SellerAccount account = accountOf("12,10\n9,7.5\n10,3\n", 0.12, "1", "2");
-        statements::SetFees(account, 12.5);
+        statements::SetFees(account, amount(12.5));
         const statements::StatementPage page = statements::PageOf(account, QStringLiteral("01"), QStringLiteral("7/3/2026"));
         QCOMPARE((QStringList{page.name, page.address, page.zip, page.locality, page.sellerNumber, page.date}),
                  (QStringList{"Anne Lambert", "Rue Haute 7", "4000", "Liège", "01", "7/3/2026"}));

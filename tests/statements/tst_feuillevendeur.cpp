@@ -77,6 +77,10 @@ private slots:
             << QByteArray("1,1e400\n2,-1e400\n3,abc\n4,10\n") << "0" << "0"
             << QStringList{"1,0.00", "2,0.00", "3,0.00", "4,10.00"}
             << QStringList{"0", "0", "0.00", "10.00", "1.20", "8.80"};
+        QTest::newRow("amount beyond what an amount holds")
+            << QByteArray("1,1e300\n2,-1000000000000\n3,999999999999.99\n4,0.01\n") << "0" << "0"
+            << QStringList{"1,0.00", "2,0.00", "3,999999999999.99", "4,0.01"}
+            << QStringList{"0", "0", "0.00", "999999999999.99", "120000000000.00", "879999999999.99"};
     }
     void opening_showsTheAccount()
     {
