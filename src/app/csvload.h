@@ -43,12 +43,13 @@ CsvLines ReadCsvLines(fw::TextInputStream &stream, const fw::LineForm &form, qsi
 // "1e300"), so that one such amount does not take every other out of a sum.
 Amount AmountValue(const QString &amount);
 
-// The first line of a data file that cannot be read as data; a reader gives
-// at most one. None when `line` is 0.
+// What a reader of a data file could not read, at most one thing: the first
+// line that cannot be read as data, or the file itself.
 struct ReadError {
-    QString file;
-    qsizetype line = 0; // counting every line of the file from 1
-    explicit operator bool() const { return line > 0; }
+    QString file;       // empty: all was read
+    qsizetype line = 0; // counting every line of the file from 1; 0: the file itself cannot be read
+    explicit operator bool() const { return !file.isEmpty(); }
+    bool wholeFile() const { return !file.isEmpty() && line == 0; }
 };
 
 // What the organiser is told of a line that cannot be read as data: the file,

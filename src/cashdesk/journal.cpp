@@ -78,7 +78,7 @@ FileOpening Journal::Open(const QString &name, const QString &myday)
     m_entries.reserve(read.rows.size());
     for (qsizetype r = 0; r < read.rows.size(); ++r)
         m_entries.append({read.rows[r], read.lines[read.rowLines[r]]});
-    m_readError = {name, read.badLine};
+    m_readError = read.badLine ? app::ReadError{name, read.badLine} : app::ReadError{};
     return FileOpening::Read;
 }
 
@@ -121,8 +121,8 @@ Cancellation Journal::Cancel(qsizetype entry)
         return result;
     }
     const app::CsvLines journal = readCoupons(*in);
-    if (const app::ReadError error{m_name, journal.badLine}) {
-        result.message = app::ReadErrorMessage(error);
+    if (journal.badLine) {
+        result.message = app::ReadErrorMessage({m_name, journal.badLine});
         return result;
     }
     if (!holds(journal)) {

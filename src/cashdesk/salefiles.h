@@ -37,7 +37,7 @@ public:
     const QString &name() const { return m_name; }
     const QVector<QStringList> &rows() const { return m_read.rows; }
     // The first line that is no sale; a file holding one is never rewritten.
-    app::ReadError readError() const { return {m_name, m_read.badLine}; }
+    app::ReadError readError() const { return m_read.badLine ? app::ReadError{m_name, m_read.badLine} : app::ReadError{}; }
     // The last sale of `coupon` (compared as text), or -1.
     qsizetype LastSaleOf(const QString &coupon) const;
     // The file's lines less those of one sale.

@@ -13,14 +13,6 @@
 
 namespace {
 
-QVector<QStringList> rowsOf(const QVector<reg::Seller> &sellers)
-{
-    QVector<QStringList> rows;
-    rows.reserve(sellers.size());
-    for (const reg::Seller &seller : sellers)
-        rows.append(reg::FieldsOf(seller));
-    return rows;
-}
 
 // RewriteRegister changes both files or neither, unless the register could
 // not be given back.
@@ -203,12 +195,12 @@ void editwin::Event_Open()
     // that cannot be read at all would be dropped by the save: nothing is
     // loaded to save until it is put right, and the editor is not shown.
     if (read.error) {
-        fw::MsgBox(app::UnreadableLineMessage(read.error.file, read.error.line));
+        fw::MsgBox(app::ReadErrorMessage(read.error));
         Close();
         return;
     }
     m_sellers = std::move(read.sellers);
     m_loaded = read.digest;
-    ui->ListeVendeurs2->AppendRows(rowsOf(m_sellers));
+    ui->ListeVendeurs2->AppendRows(reg::RowsOf(m_sellers));
     showButtons(State::Browsing);
 }

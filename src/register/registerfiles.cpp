@@ -80,6 +80,15 @@ Register ReadRegisterFile()
     return read;
 }
 
+QVector<QStringList> RowsOf(const QVector<Seller> &sellers)
+{
+    QVector<QStringList> rows;
+    rows.reserve(sellers.size());
+    for (const Seller &seller : sellers)
+        rows.append(FieldsOf(seller));
+    return rows;
+}
+
 QString RegisterLine(const Seller &s) { return FieldsOf(s).join(QLatin1Char(',')); }
 
 CouponRange RangeOf(const QString &firstBound, const QString &lastBound)

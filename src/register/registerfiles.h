@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/csvload.h"
 #include "framework/csv.h"
 
 #include <QByteArray>
@@ -40,16 +41,8 @@ Seller SellerFromFields(const QStringList &fields);
 // The nine fields of a seller in file order: a list row's cells.
 QStringList FieldsOf(const Seller &seller);
 
-// What a reader of a data file could not read: the file, and the first line
-// that cannot be read as data (app::UnreadableLineMessage tells it), or line
-// 0 when the file itself cannot be read. An empty file name: all was read.
-struct ReadError {
-    QString file;
-    qsizetype line = 0;
-
-    explicit operator bool() const { return !file.isEmpty(); }
-    bool wholeFile() const { return !file.isEmpty() && line == 0; }
-};
+// The rows of a list showing the sellers, one per seller.
+QVector<QStringList> RowsOf(const QVector<Seller> &sellers);
 
 // The register file as every reader takes it. A file missing, a folder, a
 // device or a pipe in its place, or a file that cannot be read are one case:
@@ -59,7 +52,7 @@ struct Register {
     QVector<Seller> sellers;   // in file order, fields trimmed, blank lines skipped
     QVector<qsizetype> lines;  // the line of each seller in the file, counted from 1
     QByteArray digest;         // of the bytes read: a later read tells whether the file changed
-    ReadError error;
+    app::ReadError error;
 };
 Register ReadRegisterFile();
 

@@ -121,7 +121,7 @@ void VendorFiles::BevelButton1_Action()
     // append then tells whether it can be written.
     const reg::Register registered = reg::ReadRegisterFile();
     if (registered.error && !registered.error.wholeFile())
-        return fw::MsgBox(app::UnreadableLineMessage(registered.error.file, registered.error.line));
+        return fw::MsgBox(app::ReadErrorMessage(registered.error));
     if (const QString refusal = reg::ConflictRefusal(seller, registered.sellers); !refusal.isEmpty())
         return fw::MsgBox(refusal);
 

@@ -68,7 +68,7 @@ enum class GeneralOutcome {
 
 struct GeneralStatements {
     GeneralOutcome outcome = GeneralOutcome::Written;
-    reg::ReadError error;     // UnreadableLine: the file and its line
+    app::ReadError error;     // UnreadableLine: the file and its line
     std::int64_t highest = 0; // the highest code of the register, once read
     // The account of the last page written, as the window's working fields
     // keep it; none when no page was written.

@@ -56,12 +56,8 @@ void SelectVendor::Event_Open()
         Close();
         return;
     }
-    QVector<QStringList> rows;
-    rows.reserve(read.sellers.size());
-    for (const reg::Seller &seller : read.sellers)
-        rows.append(reg::FieldsOf(seller));
-    ui->ListVendeurs->AppendRows(std::move(rows));
+    ui->ListVendeurs->AppendRows(reg::RowsOf(read.sellers));
     // The others can still be chosen; the one of that line is missing.
     if (read.error)
-        fw::MsgBox(app::UnreadableLineMessage(read.error.file, read.error.line));
+        fw::MsgBox(app::ReadErrorMessage(read.error));
 }

@@ -35,14 +35,10 @@ void utilities::BevelButton1_Action()
     }
     // The register as loaded stays in the window; the sheet is written from the values read.
     ui->Controlle->DeleteAllRows();
-    QVector<QStringList> rows;
-    rows.reserve(read.sellers.size());
-    for (const reg::Seller &seller : read.sellers)
-        rows.append(reg::FieldsOf(seller));
-    ui->Controlle->AppendRows(std::move(rows));
+    ui->Controlle->AppendRows(reg::RowsOf(read.sellers));
     // A sheet without the sign of that line would look complete.
     if (read.error)
-        return fw::MsgBox(app::UnreadableLineMessage(read.error.file, read.error.line));
+        return fw::MsgBox(app::ReadErrorMessage(read.error));
 
     std::unique_ptr<fw::TextOutputStream> out = fw::CreateTextFile(kSignSheetFile);
     if (!out) {
@@ -72,7 +68,7 @@ void utilities::BevelButton2_Action()
         Close();
         return;
     case GeneralOutcome::UnreadableLine:
-        return fw::MsgBox(app::UnreadableLineMessage(run.error.file, run.error.line));
+        return fw::MsgBox(app::ReadErrorMessage(run.error));
     case GeneralOutcome::CodeTooHigh:
         // The window stays for the register editor to put the code right.
         return fw::MsgBox(HighestCodeRefusal(run.highest));
