@@ -351,10 +351,12 @@ ChangeFailure FileChange::Commit()
 
     for (const AppendEntry &entry : appends) {
         const QByteArray &bytes = added[appended++];
+        // Unbuffered: a part the disk refused must not follow when the file
+        // is closed, after it was cut back.
         QFile out(DataPath(entry.name));
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Append))
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
             return giveBack(entry.name, true);
-        if (out.write(bytes) != bytes.size() || !out.flush())
+        if (out.write(bytes) != bytes.size())
             return giveBack(entry.name, false);
         reached(ChangeStep::Written);
         if (!SyncOpenFile(out.handle()))
