@@ -1,8 +1,7 @@
 // Recording a coupon at the cash desk, which reads the whole coupon index and
 // scans the whole list of recorded coupons every time, against the floor of
 // reading that index with a plain std::getline loop; the same recording
-// without putting its two appended lines on the disk at once; and the cash
-// desk's opening on a large journal.
+// without its syncs; and the cash desk's opening on a large journal.
 //
 //   build/bin/bench_recording
 //
@@ -104,8 +103,9 @@ void BM_Recording(benchmark::State &state)
     fw::Window::destroyAllForTesting();
 }
 
-// The same, its sales line and journal line left in the system's cache: the
-// difference is what putting them on the disk costs a recording.
+// The same, the record of the change, the sales line and the journal line
+// left in the system's cache: the difference is what its three syncs cost a
+// recording.
 void BM_RecordingUnsynced(benchmark::State &state)
 {
     fw::SetSyncForTesting([](int) { return true; });
@@ -173,7 +173,7 @@ class RatioReporter final : public bench::SummaryReporter
         if (floor && recording)
             std::printf("one recording / std::getline floor: %.2f (aim: at most 3)\n", *recording / *floor);
         if (const auto unsynced = seconds("BM_RecordingUnsynced"); recording && unsynced)
-            std::printf("putting its two lines on the disk: %.2f ms of the %.2f ms of one recording\n",
+            std::printf("its syncs (record, sales line, journal line): %.2f ms of the %.2f ms of one recording\n",
                         (*recording - *unsynced) * 1000, *recording * 1000);
         if (const auto opening = seconds("BM_Opening"))
             std::printf("opening with a %d-coupon journal: %.3f s (aim: at most 0.3 s)\n", kJournalAtOpening,

@@ -70,12 +70,17 @@ QByteArray bytesOf(const QStringList &lines)
 // still to come, so that a record cut short or left half-written by a power
 // cut is known as such; then "commit" once every line is appended and every
 // new file written, after which the new files are to take their places.
+// An appended file's line gives its length before and after the change and a
+// digest of the bytes appended, so that a start can tell whether they are all
+// there.
 constexpr char kHeader[] = "vandrelico change";
 
 struct AppendEntry {
     QString name;
     bool existed = false;
     qint64 size = 0;
+    qint64 end = 0;
+    QByteArray digest; // of the bytes from `size` to `end`
 };
 
 struct Record {
@@ -119,12 +124,15 @@ Record readRecord(const QByteArray &bytes)
             continue;
         }
         const QList<QByteArray> fields = line.split(' ');
-        if (fields[0] == "append" && fields.size() == 4 && (fields[1] == "0" || fields[1] == "1")) {
+        if (fields[0] == "append" && fields.size() == 6 && (fields[1] == "0" || fields[1] == "1")) {
             bool sized = false;
+            bool ended = false;
             const qint64 size = fields[2].toLongLong(&sized);
-            record.appends.push_back({QString::fromUtf8(QByteArray::fromPercentEncoding(fields[3])), fields[1] == "1",
-                                      sized ? size : -1});
-            record.understood = record.understood && sized && size >= 0;
+            const qint64 end = fields[3].toLongLong(&ended);
+            record.appends.push_back({QString::fromUtf8(QByteArray::fromPercentEncoding(fields[5])), fields[1] == "1",
+                                      size, end, fields[4]});
+            record.understood = record.understood && sized && ended && size >= 0 && end >= size &&
+                                (fields[1] == "1" || size == 0) && fields[4].size() == 64;
         } else if (fields[0] == "replace" && fields.size() == 2) {
             record.replaced.append(QString::fromUtf8(QByteArray::fromPercentEncoding(fields[1])));
         } else if (fields[0] == "end" && fields.size() == 2) {
@@ -160,6 +168,48 @@ bool cutBack(const AppendEntry &entry, bool &removed)
     if (!file.open(QIODevice::ReadWrite) || file.size() < entry.size)
         return false;
     return (file.size() == entry.size || file.resize(entry.size)) && SyncOpenFile(file.handle());
+}
+
+// What a start finds of an appended file's lines.
+enum class Found {
+    None,     // nothing of them: the file as before the change
+    Part,     // a part of them, as a kill or a power cut during the append leaves
+    All,      // all of them, as appended, perhaps with lines appended after
+    Nothing,  // a device, which keeps nothing to check or take back
+    Changed,  // other bytes where they go, or a file shorter than before the
+              // change or gone: changed since by hand, never cut
+};
+
+Found inspect(const AppendEntry &entry, qint64 &length)
+{
+    const QString path = DataPath(entry.name);
+    const QFileInfo now(path);
+    if (!now.isFile()) {
+        if (!entry.existed)
+            return Found::None;
+        return now.exists() && !now.isDir() ? Found::Nothing : Found::Changed;
+    }
+    length = now.size();
+    if (length < entry.size)
+        return Found::Changed;
+    if (length >= entry.end) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly) || !file.seek(entry.size))
+            return Found::Changed;
+        const QByteArray there = file.read(entry.end - entry.size);
+        return there.size() == entry.end - entry.size && digestOf(there) == entry.digest ? Found::All
+                                                                                          : Found::Changed;
+    }
+    return entry.existed && length == entry.size ? Found::None : Found::Part;
+}
+
+// Puts lines that a kill may have left in the system's cache on the disk,
+// with the folder's entry of a file the change created.
+bool syncAppended(const AppendEntry &entry)
+{
+    QFile file(DataPath(entry.name));
+    return file.open(QIODevice::ReadOnly) && SyncOpenFile(file.handle()) &&
+           (entry.existed || SyncFolderOf(file.fileName()));
 }
 
 // Empties the record, on the disk: between changes it holds nothing.
@@ -203,6 +253,7 @@ ChangeFailure FileChange::Commit()
     // content of each replaced file is kept, to be put back should a new
     // file then fail to take its place.
     std::vector<AppendEntry> appends;
+    std::vector<QByteArray> added; // the bytes of each append
     std::vector<std::optional<QByteArray>> before;
     QByteArray body = QByteArray(kHeader) + '\n';
     for (const Entry &e : m_entries) {
@@ -226,9 +277,15 @@ ChangeFailure FileChange::Commit()
             if (info.isDir())
                 return {e.name, true, {}};
             const bool existed = info.exists() || info.isSymLink();
-            appends.push_back({e.name, existed, info.isFile() ? info.size() : 0});
-            body += "append " + QByteArray(existed ? "1 " : "0 ") + QByteArray::number(appends.back().size) + ' ' +
-                    nameField(e.name) + '\n';
+            const qint64 size = info.isFile() ? info.size() : 0;
+            // As AppendToTextFile writes them.
+            QByteArray bytes = LastLineOpen(path, size) ? QByteArray("\n") : QByteArray();
+            bytes += bytesOf(size == 0 ? e.ifEmpty + e.lines : e.lines);
+            appends.push_back({e.name, existed, size, size + bytes.size(), digestOf(bytes)});
+            body += "append " + QByteArray(existed ? "1 " : "0 ") + QByteArray::number(size) + ' ' +
+                    QByteArray::number(appends.back().end) + ' ' + appends.back().digest + ' ' + nameField(e.name) +
+                    '\n';
+            added.push_back(std::move(bytes));
         }
     }
     const bool replacing = !before.empty();
@@ -292,20 +349,21 @@ ChangeFailure FileChange::Commit()
         return giveBack(kChangeRecord, false);
     reached(ChangeStep::RecordWritten);
 
-    for (const Entry &e : m_entries) {
-        if (e.replace)
-            continue;
-        ++appended;
-        std::unique_ptr<AppendOutputStream> out = AppendToTextFile(e.name);
-        if (!out)
-            return giveBack(e.name, true);
-        if (out->WasEmpty())
-            for (const QString &line : e.ifEmpty)
-                out->WriteLine(line);
-        for (const QString &line : e.lines)
-            out->WriteLine(line);
-        if (!out->Close())
-            return giveBack(e.name, false);
+    for (const AppendEntry &entry : appends) {
+        const QByteArray &bytes = added[appended++];
+        // Unbuffered: a part the disk refused must not follow when the file
+        // is closed, after it was cut back.
+        QFile out(DataPath(entry.name));
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+            return giveBack(entry.name, true);
+        if (out.write(bytes) != bytes.size())
+            return giveBack(entry.name, false);
+        reached(ChangeStep::Written);
+        if (!SyncOpenFile(out.handle()))
+            return giveBack(entry.name, false);
+        out.close();
+        if (!entry.existed && !SyncFolderOf(out.fileName()))
+            return giveBack(entry.name, false);
         reached(ChangeStep::Appended);
     }
 
@@ -327,10 +385,15 @@ ChangeFailure FileChange::Commit()
             return giveBack(replaced.last(), false);
     }
 
-    // Emptying the record ends the change; until it is on the disk, lines
-    // appended by a change without replaced files would be taken back.
-    if (!emptyRecord(record) && !replacing)
-        return giveBack(kChangeRecord, false);
+    // Emptying the record ends the change. A change that only appends is
+    // made once its last line is on the disk: a start that still finds its
+    // record finds every line there and keeps them. A committed record left
+    // on the disk would have a later change's new files, written before its
+    // own record is, take their places: it is emptied on the disk.
+    if (replacing)
+        emptyRecord(record);
+    else
+        record.resize(0);
     reached(ChangeStep::Finished);
     return {};
 }
@@ -359,14 +422,33 @@ QString FinishInterruptedChange()
         for (const QString &name : record.replaced)
             QFile::remove(stagedPath(name));
     } else if (!record.committed) {
-        for (const QString &name : record.replaced)
-            QFile::remove(stagedPath(name));
-        bool removed = false;
-        for (const AppendEntry &entry : record.appends)
-            if (!cutBack(entry, removed))
-                return entry.name;
-        if (removed && !SyncDataFolder())
-            return kChangeRecord;
+        std::vector<Found> found;
+        std::vector<qint64> lengths(record.appends.size(), 0);
+        bool whole = record.replaced.isEmpty();
+        for (size_t i = 0; i < record.appends.size(); ++i) {
+            found.push_back(inspect(record.appends[i], lengths[i]));
+            if (found[i] == Found::Changed)
+                return record.appends[i].name;
+            whole = whole && (found[i] == Found::All || found[i] == Found::Nothing);
+        }
+        if (whole) {
+            for (size_t i = 0; i < record.appends.size(); ++i)
+                if (found[i] == Found::All && !syncAppended(record.appends[i]))
+                    return record.appends[i].name;
+        } else {
+            // Lines appended after the change's own would go with them.
+            for (size_t i = 0; i < record.appends.size(); ++i)
+                if (found[i] == Found::All && lengths[i] > record.appends[i].end)
+                    return record.appends[i].name;
+            for (const QString &name : record.replaced)
+                QFile::remove(stagedPath(name));
+            bool removed = false;
+            for (size_t i = 0; i < record.appends.size(); ++i)
+                if ((found[i] == Found::Part || found[i] == Found::All) && !cutBack(record.appends[i], removed))
+                    return record.appends[i].name;
+            if (removed && !SyncDataFolder())
+                return kChangeRecord;
+        }
     } else {
         for (const QString &name : record.replaced) {
             const QString staged = stagedPath(name);

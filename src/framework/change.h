@@ -46,9 +46,9 @@ private:
     QVector<Entry> m_entries;
 };
 
-// Finishes a change the record shows as committed, or gives back what one
-// that was not had done, and empties the record; run at start-up before any
-// data file is read. Empty when every file is now as a whole change left it;
+// Finishes a change the record shows as committed, or one that only appends
+// whose lines are all there, or else gives back what the change had done, and
+// empties the record; run at start-up before any data file is read. Empty when every file is now as a whole change left it;
 // otherwise the file that could not be put right, and nothing more should be
 // read or written before someone looks at it.
 QString FinishInterruptedChange();
@@ -58,10 +58,11 @@ enum class ChangeStep {
     RecordBegun = 1, // the record's list of files written, not yet complete
     Staged,          // one new file written beside its old one, on the disk
     RecordWritten,   // the record complete, on the disk
+    Written,         // the lines of one file appended, not yet on the disk
     Appended,        // the lines of one file appended, on the disk
     Committed,       // the record marked committed, on the disk
     Renamed,         // one new file in the place of its old one
-    Finished,        // the record emptied: the change is made
+    Finished,        // the record emptied: the change is made (on the disk when it replaced files)
 };
 using ChangeStepHook = void (*)(ChangeStep step);
 void SetChangeStepHookForTesting(ChangeStepHook hook);

@@ -116,9 +116,11 @@ bool syncFolderOf(const QString &path)
 #endif
 }
 
-// True when the file's last line has no line end. A file that cannot be read
-// back is taken as ended: an empty line would be worse than none.
-bool lastLineOpen(const QString &path, qint64 size)
+} // namespace
+
+// A file that cannot be read back is taken as ended: an empty line would be
+// worse than none.
+bool LastLineOpen(const QString &path, qint64 size)
 {
     QFile file(path);
     char byte = '\n';
@@ -126,8 +128,6 @@ bool lastLineOpen(const QString &path, qint64 size)
         return false;
     return byte != '\n';
 }
-
-} // namespace
 
 void SetSyncForTesting(SyncToDisk sync) { g_sync = sync ? sync : platformSync; }
 
@@ -233,7 +233,7 @@ AppendOutputStream::AppendOutputStream(std::unique_ptr<QFile> file, bool existed
     : TextOutputStream(std::move(file)), m_existed(existed), m_size(size)
 {
     m_path = static_cast<QFile *>(m_device.get())->fileName();
-    if (lastLineOpen(m_path, m_size))
+    if (LastLineOpen(m_path, m_size))
         m_lead = "\n";
 }
 

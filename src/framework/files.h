@@ -146,6 +146,10 @@ struct ReplaceFailure {
 // also through a kill or a power cut.
 ReplaceFailure ReplaceTextFiles(const QList<TextFileLines> &files);
 
+// True when the first `size` bytes of the file end in a line without its
+// line end: what is appended there starts with one.
+bool LastLineOpen(const QString &path, qint64 size);
+
 // A writer at the end of the file; a missing file is created. A file whose
 // last line has no line end (saved so by hand) gets one before the first
 // line, so that line is never glued onto the last.

@@ -632,13 +632,14 @@ private slots:
         QTest::addColumn<int>("point");
         QTest::addColumn<bool>("killed");
         QTest::addColumn<bool>("done");
-        // Two appends: record begun, record written, each append, record emptied.
+        // Two appends: done from the moment the last line is written, even
+        // before it is on the disk, as a kill leaves it in the system's cache.
         for (const char *change : {"recording", "creation"}) {
-            const QStringList points{"record begun", "record written", "first append", "second append",
-                                     "record emptied"};
+            const QStringList points{"record begun",   "record written",  "first written", "first appended",
+                                     "second written", "second appended", "record emptied"};
             for (int p = 1; p <= points.size(); ++p)
                 QTest::addRow("%s, killed at %s", change, qPrintable(points[p - 1]))
-                    << change << p << true << (p == points.size());
+                    << change << p << true << (p >= 5);
             QTest::addRow("%s, not killed", change) << change << 99 << false << true;
         }
         // Two replacements: done from the moment the record says committed.
@@ -677,13 +678,133 @@ private slots:
         QCOMPARE(folderBytes(), done ? after : before);
     }
 
+    // A recording whose record is still there when its lines are all on the
+    // disk, as a power cut leaves it when emptying it had not reached the
+    // disk yet; then the files as a later change or a hand left them. The
+    // journal's appended line is "20,2.50,Martin,07", the sales file's
+    // "20,2.50", in a sales file the recording created.
+    void recordFoundAtStart_keepsWholeLinesOnly_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("cut");
+        QTest::addColumn<QByteArray>("added");
+        QTest::addColumn<QString>("outcome"); // "kept", "undone", or the file the start stops at
+        const QString journal = QStringLiteral("QVOB2026_main.csv");
+        const QString sales = QStringLiteral("vendeur_7.csv");
+        QTest::newRow("as the recording left them") << journal << 0 << QByteArray() << "kept";
+        QTest::newRow("a line appended after") << journal << 0 << QByteArray("30,1,Dupont,1\n") << "kept";
+        QTest::newRow("journal line cut short") << journal << 3 << QByteArray() << "undone";
+        QTest::newRow("journal line cut to its first byte") << journal << 17 << QByteArray() << "undone";
+        QTest::newRow("sales line cut short") << sales << 1 << QByteArray() << "undone";
+        QTest::newRow("sales file left empty") << sales << 8 << QByteArray() << "undone";
+        QTest::newRow("journal line changed by hand") << journal << 3 << QByteArray("08\n") << journal;
+        QTest::newRow("journal line changed, a line after it")
+            << journal << 3 << QByteArray("08\n30,1,Dupont,1\n") << journal;
+        QTest::newRow("journal shorter than before") << journal << 40 << QByteArray() << journal;
+    }
+    void recordFoundAtStart_keepsWholeLinesOnly()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, cut);
+        QFETCH(QByteArray, added);
+        QFETCH(QString, outcome);
+        ProgramFixture fixture;
+        writeBefore(fixture.folder, "recording");
+        const QMap<QString, QByteArray> before = folderBytes();
+        QVERIFY(runChild("recording", 6)); // both lines on the disk, the record not emptied
+        QVERIFY(!fixture.folder.read(fw::kChangeRecord).isEmpty());
+        const QByteArray bytes = fixture.folder.read(file);
+        QVERIFY(bytes.size() >= cut);
+        fixture.folder.write(file, bytes.chopped(cut) + added);
+        const QMap<QString, QByteArray> found = folderBytes();
+
+        if (outcome == QLatin1String("kept") || outcome == QLatin1String("undone")) {
+            QCOMPARE(fw::FinishInterruptedChange(), QString());
+            QMap<QString, QByteArray> expected = outcome == QLatin1String("kept") ? found : before;
+            expected.remove(fw::kChangeRecord);
+            QCOMPARE(folderBytes(), expected);
+            QCOMPARE(fw::FinishInterruptedChange(), QString());
+            QCOMPARE(folderBytes(), expected);
+        } else {
+            QCOMPARE(fw::FinishInterruptedChange(), outcome);
+            QCOMPARE(folderBytes(), found);
+        }
+    }
+
+    // Killed once the last line is written but perhaps not yet on the disk:
+    // the start that keeps the lines puts them on the disk, and the sales
+    // file the recording created in the folder's list, before the record
+    // that would undo them is emptied.
+    void changeKeptAtStart_isOnTheDiskBeforeItsRecordGoes()
+    {
+        ProgramFixture fixture;
+        writeBefore(fixture.folder, "recording");
+        QVERIFY(runChild("recording", 5)); // the journal's line written, not synced
+        const QByteArray journal = fixture.folder.read("QVOB2026_main.csv");
+        QStringList syncs;
+        {
+            SyncWatch watch([] { return QString(); });
+            QCOMPARE(fw::FinishInterruptedChange(), QString());
+            syncs = watch.described();
+        }
+        const QString folder = QDir(fixture.folder.path(QString())).dirName();
+        QCOMPARE(syncs, (QStringList{"vendeur_7.csv | 20,2.50\n | ", folder + " |  | ",
+                                     "QVOB2026_main.csv | " + QString::fromUtf8(journal) + " | ",
+                                     fw::kChangeRecord + " |  | "}));
+        QVERIFY(journal.endsWith("\n20,2.50,Martin,07\n"));
+    }
+
+    // A new file that cannot take its old one's place once the record says
+    // committed: every file is given back as it was, nothing of the change
+    // is left beside them, and the file is named.
+    void renameFailingAfterCommit_givesEveryFileBack_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("first rename") << int(fw::ChangeStep::Committed) << "QVOB2026_main.csv";
+        QTest::newRow("second rename, the first made") << int(fw::ChangeStep::Renamed) << "vendeur_2.csv";
+    }
+    void renameFailingAfterCommit_givesEveryFileBack()
+    {
+        QFETCH(int, step);
+        QFETCH(QString, named);
+        ProgramFixture fixture;
+        writeBefore(fixture.folder, "cancelling");
+        const QMap<QString, QByteArray> before = folderBytes();
+        // The new file goes just before its rename.
+        static fw::ChangeStep s_step;
+        static QString s_staged;
+        static bool s_done;
+        s_step = fw::ChangeStep(step);
+        s_staged = QLatin1Char('.') + named + QStringLiteral(".vandrelico-new");
+        s_done = false;
+        fw::SetChangeStepHookForTesting([](fw::ChangeStep reached) {
+            if (reached == s_step && !s_done) {
+                s_done = true;
+                QVERIFY(QFile::remove(s_staged));
+            }
+        });
+        const fw::ReplaceFailure failure =
+            fw::ReplaceTextFiles({{QStringLiteral("QVOB2026_main.csv"), {"new journal"}},
+                                  {QStringLiteral("vendeur_2.csv"), {"new sales"}}});
+        fw::SetChangeStepHookForTesting(nullptr);
+        QVERIFY(s_done);
+        QCOMPARE(failure.file, named);
+        QVERIFY(!failure.opening);
+        QCOMPARE(failure.unrestored, QStringList());
+        QCOMPARE(folderBytes(), before);
+        QCOMPARE(fw::FinishInterruptedChange(), QString());
+        QCOMPARE(folderBytes(), before);
+    }
+
     // A record the kill or a power cut cut short, or that another program
     // left, was never complete on the disk: no file was touched, and a new
     // file waiting beside its old one is dropped.
     void recordNotComplete_touchesNothing_data()
     {
         QTest::addColumn<QByteArray>("record");
-        const QByteArray lines = "vandrelico change\nreplace vendeur_2.csv\nappend 1 3 QVOB2026_main.csv\n";
+        const QByteArray lines = "vandrelico change\nreplace vendeur_2.csv\nappend 1 3 7 " + QByteArray(64, 'a') +
+                                 " QVOB2026_main.csv\n";
         QTest::newRow("list cut short") << QByteArray(lines).chopped(5);
         QTest::newRow("no digest line") << lines;
         QTest::newRow("digest of other lines")
@@ -709,21 +830,31 @@ private slots:
 
     // What cannot be put right is named, the record kept, and the start stops
     // before any window opens or any file is read.
+    // The record says "20,2.50" was appended to the 4 bytes "1,2".
     void changeThatCannotBePutRight_stopsTheStart_data()
     {
         QTest::addColumn<QString>("named");
-        QTest::newRow("record unreadable") << fw::kChangeRecord;
-        QTest::newRow("appended file shorter than before the change") << "vendeur_7.csv";
+        QTest::addColumn<QByteArray>("sales");
+        QTest::newRow("record unreadable") << fw::kChangeRecord << QByteArray("1,2\n");
+        QTest::newRow("appended file shorter than before the change") << "vendeur_7.csv" << QByteArray("1,\n");
+        QTest::newRow("appended line changed by hand") << "vendeur_7.csv" << QByteArray("1,2\n20,2.60\n");
+        QTest::newRow("appended line changed, a line after it")
+            << "vendeur_7.csv" << QByteArray("1,2\n20,2.5\n3,4\n");
+        QTest::newRow("earlier line changed, appended line lost")
+            << "vendeur_7.csv" << QByteArray("1,2,3,4,5,6,7,8,9\n");
     }
     void changeThatCannotBePutRight_stopsTheStart()
     {
         QFETCH(QString, named);
+        QFETCH(QByteArray, sales);
         ProgramFixture fixture;
-        fixture.folder.write("vendeur_7.csv", "1,2\n");
+        fixture.folder.write("vendeur_7.csv", sales);
         if (named == fw::kChangeRecord) {
             fixture.folder.block(fw::kChangeRecord);
         } else {
-            const QByteArray lines = "vandrelico change\nappend 1 10 vendeur_7.csv\n";
+            const QByteArray lines = "vandrelico change\nappend 1 4 12 " +
+                                     QCryptographicHash::hash("20,2.50\n", QCryptographicHash::Sha256).toHex() +
+                                     " vendeur_7.csv\n";
             fixture.folder.write(fw::kChangeRecord,
                                  lines + "end " + QCryptographicHash::hash(lines, QCryptographicHash::Sha256).toHex() +
                                      "\n");
@@ -747,7 +878,7 @@ private slots:
     {
         ProgramFixture fixture;
         writeBefore(fixture.folder, "recording");
-        QVERIFY(runChild("recording", 4)); // both lines appended, the record not emptied
+        QVERIFY(runChild("recording", 4)); // the sales line appended, not the journal's
         QVERIFY(fixture.folder.exists("vendeur_7.csv"));
         auto *application = static_cast<fw::Application *>(QCoreApplication::instance());
         static QByteArray journalSeen;

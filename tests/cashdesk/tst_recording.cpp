@@ -8,6 +8,7 @@
 #include "framework/change.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <memory>
@@ -75,8 +76,9 @@ private slots:
     // The sale is on the disk, its sales file with the new file's place in the
     // folder, then the journal, before the screen shows it: a power cut loses
     // nothing the cashier saw recorded. Before either, the record of the
-    // change, which a start after a power cut would go by, is on the disk;
-    // emptied last, it ends the change.
+    // change, which a start after a power cut would go by, is on the disk,
+    // with what each line is to be; emptying it needs no sync, as a start
+    // that still finds it finds both lines whole and keeps them.
     void record_isOnTheDiskBeforeTheScreenShowsIt()
     {
         ProgramFixture fixture;
@@ -91,14 +93,20 @@ private slots:
         }
         const QString folder = QDir(fixture.folder.path(QString())).dirName();
         const QString journalBefore = QString::fromUtf8(kEarlierHeader + journal);
-        QCOMPARE(syncs, (QStringList{fw::kChangeRecord + " | vandrelico change\nappend 0 0 vendeur_7.csv\nappend 1 " +
-                                         QString::number(journalBefore.toUtf8().size()) + " " + kJournal +
-                                         "\n | 1 10.00",
+        const auto appended = [](const char *existed, qsizetype size, const QByteArray &bytes, const QString &name) {
+            return QStringLiteral("append ") + existed + ' ' + QString::number(size) + ' ' +
+                   QString::number(size + bytes.size()) + ' ' +
+                   QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() + ' ' + name + '\n';
+        };
+        QCOMPARE(syncs, (QStringList{fw::kChangeRecord + " | vandrelico change\n" +
+                                         appended("0", 0, "20,2.50\n", "vendeur_7.csv") +
+                                         appended("1", journalBefore.toUtf8().size(), "20,2.50,Martin,07\n", kJournal) +
+                                         " | 1 10.00",
                                      folder + " |  | 1 10.00",
                                      "vendeur_7.csv | 20,2.50\n | 1 10.00",
                                      folder + " |  | 1 10.00",
-                                     kJournal + " | " + journalBefore + "20,2.50,Martin,07\n | 1 10.00",
-                                     fw::kChangeRecord + " |  | 1 10.00"}));
+                                     kJournal + " | " + journalBefore + "20,2.50,Martin,07\n | 1 10.00"}));
+        QCOMPARE(fixture.folder.read(fw::kChangeRecord), QByteArray());
         QCOMPARE(desk.coupons()->ListCount(), 2);
         QCOMPARE(desk.total(), QStringLiteral("12.50"));
         QVERIFY(fixture.dialogs.messages.isEmpty());
