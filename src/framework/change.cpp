@@ -274,7 +274,7 @@ ChangeFailure FileChange::Commit()
             before.push_back(std::move(old));
             body += "replace " + nameField(e.name) + '\n';
         } else {
-            if (info.isDir())
+            if (!CanAppendTo(path))
                 return {e.name, true, {}};
             const bool existed = info.exists() || info.isSymLink();
             const qint64 size = info.isFile() ? info.size() : 0;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <utility>
 
 #if defined(Q_OS_WIN)
@@ -120,6 +121,13 @@ bool syncFolderOf(const QString &path)
 
 // A file that cannot be read back is taken as ended: an empty line would be
 // worse than none.
+bool CanAppendTo(const QString &path)
+{
+    std::error_code error;
+    const std::filesystem::file_type type = std::filesystem::status(QFile::encodeName(path).toStdString(), error).type();
+    return type != std::filesystem::file_type::directory && type != std::filesystem::file_type::fifo;
+}
+
 bool LastLineOpen(const QString &path, qint64 size)
 {
     QFile file(path);
@@ -318,7 +326,7 @@ std::unique_ptr<AppendOutputStream> AppendToTextFile(const QString &name)
 {
     auto file = std::make_unique<QFile>(DataPath(name));
     const QFileInfo info(*file);
-    if (info.isDir())
+    if (!CanAppendTo(file->fileName()))
         return nullptr;
     const bool existed = info.exists() || info.isSymLink();
     if (!file->open(QIODevice::WriteOnly | QIODevice::Append))

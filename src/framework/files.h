@@ -150,6 +150,10 @@ ReplaceFailure ReplaceTextFiles(const QList<TextFileLines> &files);
 // line end: what is appended there starts with one.
 bool LastLineOpen(const QString &path, qint64 size);
 
+// False for a folder, and for a pipe, whose opening for writing waits for a
+// reader that never comes: nothing can be appended there.
+bool CanAppendTo(const QString &path);
+
 // A writer at the end of the file; a missing file is created. A file whose
 // last line has no line end (saved so by hand) gets one before the first
 // line, so that line is never glued onto the last.

@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QTest>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -546,21 +547,31 @@ private slots:
         QCOMPARE(VendorFiles::openInstance(), form.w); // the window opens all the same
     }
 
+    // A pipe no one reads would hold the window for ever as it is opened.
     void ajouter_thatCannotOpenAFile_addsNothing_data()
     {
         QTest::addColumn<QString>("blocked");
-        QTest::newRow("register") << kRegister;
-        QTest::newRow("index") << kIndex;
+        QTest::addColumn<bool>("pipe"); // a pipe in its place, else a folder
+        QTest::newRow("register, a folder") << kRegister << false;
+        QTest::newRow("index, a folder") << kIndex << false;
+        QTest::newRow("register, a pipe") << kRegister << true;
+        QTest::newRow("index, a pipe") << kIndex << true;
     }
     void ajouter_thatCannotOpenAFile_addsNothing()
     {
         QFETCH(QString, blocked);
+        QFETCH(bool, pipe);
         ProgramFixture fixture;
         VendorForm form;
         form.add({{"CouponStop", "2"}, {"NomVendeur", "A"}});
         const QByteArray registerBefore = fixture.folder.read(kRegister);
         const QByteArray indexBefore = fixture.folder.read(kIndex);
-        blockNow(fixture.folder, blocked);
+        if (pipe) {
+            QVERIFY(QFile::remove(fixture.folder.path(blocked)));
+            QCOMPARE(mkfifo(QFile::encodeName(fixture.folder.path(blocked)).constData(), 0600), 0);
+        } else {
+            blockNow(fixture.folder, blocked);
+        }
 
         form.add({{"CouponStop", "5"}, {"NomVendeur", "B"}});
         QCOMPARE(fixture.dialogs.messages.size(), 1);
