@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <limits>
+#include <numeric>
 
 namespace fw {
 
@@ -97,8 +98,11 @@ void ListModel::setCell(int row, int column, const QString &text)
     while (cells.size() <= column)
         cells.append(QString());
     cells[column] = text;
-    const QModelIndex changed = index(row, column);
-    emit dataChanged(changed, changed);
+    // A cell beyond the shown columns is kept for the program, and no view sees it.
+    if (column < m_columns) {
+        const QModelIndex changed = index(row, column);
+        emit dataChanged(changed, changed);
+    }
 }
 
 void ListModel::removeRowAt(int row)
@@ -137,11 +141,28 @@ void ListModel::clear()
 
 void ListModel::sortByFirstColumn()
 {
-    emit layoutAboutToBeChanged();
-    std::stable_sort(m_rows.begin(), m_rows.end(), [](const QStringList &a, const QStringList &b) {
-        return LessByNumber(Field(a, 0), Field(b, 0));
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    QVector<int> order(m_rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [this](int a, int b) {
+        return LessByNumber(Field(m_rows[a], 0), Field(m_rows[b], 0));
     });
-    emit layoutChanged();
+    QVector<QStringList> sorted;
+    sorted.reserve(m_rows.size());
+    QVector<int> newRow(m_rows.size());
+    for (int i = 0; i < order.size(); ++i) {
+        sorted.append(std::move(m_rows[order[i]]));
+        newRow[order[i]] = i;
+    }
+    m_rows = std::move(sorted);
+    // The selected row, and any other index a view keeps, follows its row.
+    const QModelIndexList kept = persistentIndexList();
+    QModelIndexList moved;
+    moved.reserve(kept.size());
+    for (const QModelIndex &i : kept)
+        moved.append(index(newRow[i.row()], i.column()));
+    changePersistentIndexList(kept, moved);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 Listbox::Listbox(QWidget *parent) : QTableView(parent), m_model(new ListModel(this))
