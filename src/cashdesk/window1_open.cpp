@@ -74,6 +74,10 @@ void Window1::Event_Open()
     shown.reserve(m_journal.entries().size());
     for (const JournalEntry &entry : m_journal.entries())
         shown.append(ShownRow(entry));
+    // The amount field of the form holds the last amount shown, as the list's
+    // amounts are formatted; nothing is read back from it.
+    if (!shown.isEmpty())
+        ui->fromat->SetText(shown.last().value(1));
     ui->ReferenceBox->AppendRows(std::move(shown));
     ui->ReferenceBox->scrollToBottom(); // the last coupon recorded, as after a recording
     ui->ShowTotal->SetText(Module1::grandtotal.Text());

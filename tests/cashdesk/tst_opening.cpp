@@ -141,6 +141,8 @@ private slots:
         QCOMPARE(list->ListIndex(), -1);
         QCOMPARE(desk.control<fw::TextField>("ShowTotal")->Text(), total);
         QCOMPARE(desk.control<fw::TextField>("ShowComm")->Text(), commission);
+        // The hidden amount field is left holding the last amount formatted.
+        QCOMPARE(desk.control<fw::TextField>("fromat")->Text(), rows.isEmpty() ? QString() : rows.last().value(1));
         // The register can be started anew until the year's first coupon.
         QCOMPARE(desk.control<QPushButton>("PushButton5")->isEnabled(), rows.isEmpty());
         // Reloading never rewrites the journal.
