@@ -38,6 +38,9 @@ struct CsvLines : CsvRows {
 };
 CsvLines ReadCsvLines(fw::TextInputStream &stream, const fw::LineForm &form, qsizetype linesRead = 0);
 
+// The lines as read, less the line of one row.
+QStringList LinesWithout(const CsvLines &read, qsizetype row);
+
 // The value of an amount field: Val of it as an amount, and 0 for a text that
 // is no number and for an amount beyond the bounds of an app::Amount ("1e400",
 // "1e300"), so that one such amount does not take every other out of a sum.

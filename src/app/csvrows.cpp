@@ -52,6 +52,13 @@ CsvLines ReadCsvLines(fw::TextInputStream &stream, const fw::LineForm &form, qsi
     return read;
 }
 
+QStringList LinesWithout(const CsvLines &read, qsizetype row)
+{
+    QStringList lines = read.lines;
+    lines.removeAt(read.rowLines[row]);
+    return lines;
+}
+
 Amount AmountValue(const QString &amount) { return Amount::FromText(amount).value_or(Amount()); }
 
 QString ReadErrorMessage(const ReadError &error)

@@ -1,24 +1,8 @@
 #include "cancelling.h"
 
 #include "app/csvload.h"
-#include "app/rules.h"
 
 namespace cashdesk {
-
-QStringList LinesWithout(const app::CsvLines &read, qsizetype row)
-{
-    QStringList lines = read.lines;
-    lines.removeAt(read.rowLines[row]);
-    return lines;
-}
-
-qsizetype LastSaleOf(const QVector<QStringList> &rows, const QString &coupon)
-{
-    for (qsizetype r = rows.size() - 1; r >= 0; --r)
-        if (rows[r].value(0) == coupon)
-            return r;
-    return -1;
-}
 
 app::Amount Turnover(const QVector<QStringList> &rows, qsizetype skip)
 {

@@ -6,21 +6,11 @@
 #include <QStringList>
 #include <QVector>
 
-namespace app {
-struct CsvLines;
-}
-
 // Cancelling a recorded coupon, apart from the window. The journal and the
 // seller's sales file are rewritten from the lines they hold when the coupon
 // is cancelled, each less the coupon's line: every other line is written back
 // exactly as it was read. Rows are the fields of a file's data lines.
 namespace cashdesk {
-
-// The lines of a file, less the line of one of its rows.
-QStringList LinesWithout(const app::CsvLines &read, qsizetype row);
-
-// The last row whose coupon (cell 0) is exactly `coupon`, or -1.
-qsizetype LastSaleOf(const QVector<QStringList> &rows, const QString &coupon);
 
 // The sum of the amounts (cell 1) of every row but `skip`, each at its
 // app::AmountValue, as the opening sums them.

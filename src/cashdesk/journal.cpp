@@ -4,6 +4,7 @@
 #include "salefiles.h"
 
 #include "app/rules.h"
+#include "app/salesfile.h"
 #include "framework/files.h"
 #include "framework/text.h"
 
@@ -130,19 +131,19 @@ Cancellation Journal::Cancel(qsizetype entry)
         return result;
     }
     QList<fw::TextFileLines> rewrite{
-        {m_name, QStringList{JournalHeader1(m_myday), JournalHeader2()} + LinesWithout(journal, entry)}};
+        {m_name, QStringList{JournalHeader1(m_myday), JournalHeader2()} + app::LinesWithout(journal, entry)}};
 
     // The coupon as its line reads back: a sales file's coupons are read so too.
     const QString coupon = journal.rows[entry].value(0);
-    SalesFile sales(app::SalesFileName(m_entries[entry].row.value(3)));
+    app::SalesFile sales(app::SalesFileName(m_entries[entry].row.value(3)));
     result.sales.emplace();
-    const SalesFile::Status status = sales.Read();
-    if (status == SalesFile::Status::Unreadable) {
+    const app::SalesFile::Status status = sales.Read();
+    if (status == app::SalesFile::Status::Unreadable) {
         result.message = CannotReadMessage(sales.name());
         return result;
     }
     qsizetype sale = -1;
-    if (status == SalesFile::Status::Read) {
+    if (status == app::SalesFile::Status::Read) {
         if (const app::ReadError error = sales.readError()) {
             result.message = app::ReadErrorMessage(error);
             return result;
@@ -165,7 +166,7 @@ Cancellation Journal::Cancel(qsizetype entry)
         result.sales->removeAt(sale);
     if (failure)
         result.message = SaleNotRemovedMessage(m_name, sales.name());
-    else if (status == SalesFile::Status::Missing)
+    else if (status == app::SalesFile::Status::Missing)
         result.message = kNoSalesFileMessage;
     return result;
 }

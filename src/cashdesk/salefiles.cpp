@@ -1,6 +1,5 @@
 #include "salefiles.h"
 
-#include "cancelling.h"
 #include "journal.h"
 #include "recording.h"
 
@@ -35,19 +34,5 @@ QString RecordSale(const QString &journal, const QString &myday, const QString &
         return kSalesFileMessage;
     return SaleNotWrittenMessage(failure.file);
 }
-
-SalesFile::Status SalesFile::Read()
-{
-    m_read = {};
-    std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(m_name);
-    if (!in)
-        return fw::Exists(m_name) ? Status::Unreadable : Status::Missing;
-    m_read = app::ReadCsvLines(*in, app::kSaleLine);
-    return Status::Read;
-}
-
-qsizetype SalesFile::LastSaleOf(const QString &coupon) const { return cashdesk::LastSaleOf(m_read.rows, coupon); }
-
-QStringList SalesFile::LinesWithout(qsizetype sale) const { return cashdesk::LinesWithout(m_read, sale); }
 
 } // namespace cashdesk

@@ -7,6 +7,7 @@
 #include "app/csvload.h"
 #include "app/module1.h"
 #include "app/rules.h"
+#include "app/salesfile.h"
 #include "framework/dialogs.h"
 #include "framework/files.h"
 #include "framework/runtime.h"
@@ -67,21 +68,19 @@ void FeuilleVendeur::Event_Open()
     seller.locrampes = Module1::rampes2;
 
     ui->EcceHomo->SetText(seller.NomVendeur);
-    const QString salesFile = app::SalesFileName(fw::Str(Module1::FindVendor));
-    std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(salesFile);
-    if (!in) {
+    app::SalesFile sales(app::SalesFileName(fw::Str(Module1::FindVendor)));
+    if (sales.Read() != app::SalesFile::Status::Read) {
         fw::MsgBox(QStringLiteral("Ce vendeur n'a encore rien vendu!"));
         Close();
         return;
     }
-    const Sales sales = ReadSales(*in);
     // A sale left out would make a gross, and a statement, that is short of it.
-    if (sales.badLine != 0) {
-        fw::MsgBox(app::UnreadableLineMessage(salesFile, sales.badLine));
+    if (const app::ReadError error = sales.readError()) {
+        fw::MsgBox(app::ReadErrorMessage(error));
         Close();
         return;
     }
-    m_account = AccountOf(seller, sales, Module1::qvotaux);
+    m_account = AccountOf(seller, SalesOf(sales), Module1::qvotaux);
     ui->CouponsVendeur->AppendRows(m_account.coupons);
     ui->locbac->SetText(seller.locaquariums);
     ui->locramp->SetText(seller.locrampes);

@@ -1,24 +1,13 @@
 #include "figures.h"
 
 #include "app/amount.h"
-#include "app/csvload.h"
 #include "app/rules.h"
+#include "app/salesfile.h"
 #include "framework/text.h"
 
 namespace statements {
 
-Sales ReadSales(fw::TextInputStream &in)
-{
-    app::CsvRows read = app::ReadCsvRows(in, app::kSaleLine);
-    Sales sales;
-    app::AmountSum gross;
-    for (const QStringList &row : read.rows)
-        gross.add(app::AmountValue(row[1]));
-    sales.rows = std::move(read.rows);
-    sales.gross = gross.value();
-    sales.badLine = read.badLine;
-    return sales;
-}
+Sales SalesOf(const app::SalesFile &file) { return {file.rows(), file.gross()}; }
 
 app::Amount RentalFees(const QString &tanks, const QString &ramps)
 {

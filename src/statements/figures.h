@@ -7,8 +7,8 @@
 #include <QVector>
 #include <optional>
 
-namespace fw {
-class TextInputStream;
+namespace app {
+class SalesFile;
 }
 
 // One seller's figures: what the seller sheet shows and every statement page
@@ -17,17 +17,13 @@ namespace statements {
 
 inline constexpr double kRentalFee = 5.0; // per rented tank and per rented ramp
 
-// The sales of a seller sales file: one row per data line, coupon and amount
-// trimmed (a short line leaves them empty), and the gross, the sum of the
-// amounts as read (app::AmountValue), before they are put into the amount
-// format. `badLine` numbers the first line that cannot be read as a sale (0:
-// none): its amount is missing from the gross.
+// A seller's sales as an account takes them: the rows and the gross of the
+// seller's sales file as app::SalesFile reads it.
 struct Sales {
     QVector<QStringList> rows;
     app::Amount gross;
-    qsizetype badLine = 0;
 };
-Sales ReadSales(fw::TextInputStream &in);
+Sales SalesOf(const app::SalesFile &file);
 
 // Tanks and ramps as the register file holds them: a count that is no
 // number counts 0, decimals and negative counts as written. Fees beyond what

@@ -3,6 +3,7 @@
 #include "rtf.h"
 
 #include "app/rules.h"
+#include "app/salesfile.h"
 #include "framework/files.h"
 #include "framework/text.h"
 
@@ -50,26 +51,27 @@ void WriteGeneralPageBreak(fw::TextOutputStream &out) { WritePageBreakAfterTable
 
 namespace {
 
-// A code's sales: its own file, or the placeholder's when it has none; no
-// sales when they cannot be read. `placeholder` keeps the placeholder's sales
-// once this run has written them: rewritten per code, each a synced write,
-// sparse codes took minutes.
-struct CodeSales {
-    QString file;
-    std::optional<Sales> sales;
-};
-CodeSales salesOf(const QString &codeText, std::optional<Sales> &placeholder)
+// A code's sales file: its own, or the placeholder when it has none; none
+// when it cannot be read. `placeholder` keeps the placeholder once this run
+// has written and read it: rewritten per code, each a synced write, sparse
+// codes took minutes.
+std::optional<app::SalesFile> salesOf(const QString &codeText, std::optional<app::SalesFile> &placeholder)
 {
-    const QString file = app::SalesFileName(codeText);
-    if (fw::Exists(file)) {
-        std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(file);
-        return {file, in ? std::optional<Sales>(ReadSales(*in)) : std::nullopt};
+    app::SalesFile own(app::SalesFileName(codeText));
+    switch (own.Read()) {
+    case app::SalesFile::Status::Read:
+        return own;
+    case app::SalesFile::Status::Unreadable:
+        return std::nullopt;
+    case app::SalesFile::Status::Missing:
+        break;
     }
     if (!placeholder && WritePlaceholderSalesFile()) {
-        if (std::unique_ptr<fw::TextInputStream> in = fw::OpenAsTextFile(kPlaceholderSalesFile))
-            placeholder = ReadSales(*in);
+        app::SalesFile read(kPlaceholderSalesFile);
+        if (read.Read() == app::SalesFile::Status::Read)
+            placeholder = std::move(read);
     }
-    return {kPlaceholderSalesFile, placeholder};
+    return placeholder;
 }
 
 } // namespace
@@ -100,21 +102,21 @@ GeneralStatements WriteGeneralStatements(double rate, const QString &date)
     if (!out)
         return ended(GeneralOutcome::NotWritten);
     WriteGeneralStatementsStart(*out);
-    std::optional<Sales> placeholder;
+    std::optional<app::SalesFile> placeholder;
     for (std::int32_t code = 1; code <= sellers.highest; ++code) {
         const QString codeText = fw::Str(code);
-        const CodeSales sales = salesOf(codeText, placeholder);
-        if (!sales.sales) {
+        const std::optional<app::SalesFile> sales = salesOf(codeText, placeholder);
+        if (!sales) {
             out->WriteLine(QStringLiteral("}"));
             return ended(out->Close() ? GeneralOutcome::NoSales : GeneralOutcome::NoSalesNotWritten);
         }
-        if (sales.sales->badLine != 0) {
+        if (const app::ReadError error = sales->readError()) {
             // Dropped unfinished: the document printed before stays whole.
             out.reset();
-            run.error = {sales.file, sales.sales->badLine};
+            run.error = error;
             return ended(GeneralOutcome::UnreadableLine);
         }
-        run.last = AccountOf(sellers.sellers.value(code), *sales.sales, rate);
+        run.last = AccountOf(sellers.sellers.value(code), SalesOf(*sales), rate);
         WriteStatementPage(*out, PageOf(*run.last, codeText, date), PageForm::General);
         WriteGeneralPageBreak(*out);
     }

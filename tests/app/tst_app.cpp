@@ -5,6 +5,7 @@
 #include "app/menubar1.h"
 #include "app/pictures.h"
 #include "app/rules.h"
+#include "app/salesfile.h"
 #include "app/vandrelico.h"
 #include "framework/change.h"
 #include "framework/controls.h"
@@ -42,6 +43,8 @@ Q_NEVER_INLINE void leaveDigitsOnTheStack()
 app::Amount amount(double value) { return app::Amount::FromValue(value).value(); }
 
 } // namespace
+
+Q_DECLARE_METATYPE(app::SalesFile::Status)
 
 class TestApp : public QObject
 {
@@ -272,6 +275,140 @@ private slots:
         QCOMPARE(read.rows, (QVector<QStringList>{{"1", "2"}, {"4", "2.555"}, {"5", "6"}}));
         QCOMPARE(read.rowLines, (QVector<qsizetype>{0, 3, 5}));
         QCOMPARE(read.badLine, qsizetype(4));
+    }
+
+    // A seller's sales file as every reader takes it: the sales in file
+    // order, trimmed, their gross, and the first line that is no sale.
+    void salesFile_readsSalesAndGross_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QVector<QStringList>>("rows");
+        QTest::addColumn<QString>("gross"); // as Str writes it: a binary sum shows its error
+        QTest::addColumn<int>("badLine");
+        QTest::newRow("three coupons, file order")
+            << QByteArray("12,10\n9,7.5\n10,3\n") << QVector<QStringList>{{"12", "10"}, {"9", "7.5"}, {"10", "3"}}
+            << "20.5" << 0;
+        QTest::newRow("no line") << QByteArray() << QVector<QStringList>{} << "0" << 0;
+        QTest::newRow("blanks trimmed") << QByteArray(" 12 , 10 \n") << QVector<QStringList>{{"12", "10"}} << "10"
+                                        << 0;
+        // A comma typed in the amount: the text before it is the amount.
+        QTest::newRow("extra fields ignored") << QByteArray("4,12,50\n") << QVector<QStringList>{{"4", "12"}} << "12"
+                                              << 0;
+        QTest::newRow("short line, blank line skipped")
+            << QByteArray("7\n\n3,2\n") << QVector<QStringList>{{"7", ""}, {"3", "2"}} << "2" << 0;
+        QTest::newRow("amounts summed as read, not as shown")
+            << QByteArray("1,0.004\n2,0.004\n") << QVector<QStringList>{{"1", "0.004"}, {"2", "0.004"}} << "0.008" << 0;
+        QTest::newRow("windows line ends") << QByteArray("1,2.5\r\n2,1\r\n")
+                                           << QVector<QStringList>{{"1", "2.5"}, {"2", "1"}} << "3.5" << 0;
+        QTest::newRow("negative and non-numeric amounts")
+            << QByteArray("1,-5\n2,abc\n") << QVector<QStringList>{{"1", "-5"}, {"2", "abc"}} << "-5" << 0;
+        QTest::newRow("an amount beyond any Double counts 0")
+            << QByteArray("1,2.5\n2,1e400\n3,-1e400\n4,1\n")
+            << QVector<QStringList>{{"1", "2.5"}, {"2", "1e400"}, {"3", "-1e400"}, {"4", "1"}} << "3.5" << 0;
+        QTest::newRow("an amount beyond what an amount holds counts 0")
+            << QByteArray("1,2.5\n2,1e300\n3,1000000000000\n4,-1000000000000\n5,1\n")
+            << QVector<QStringList>{{"1", "2.5"}, {"2", "1e300"}, {"3", "1000000000000"}, {"4", "-1000000000000"}, {"5", "1"}}
+            << "3.5" << 0;
+        QTest::newRow("the largest amounts count")
+            << QByteArray("1,999999999999.99\n2,-999999999999.99\n3,-999999999999.99\n")
+            << QVector<QStringList>{{"1", "999999999999.99"}, {"2", "-999999999999.99"}, {"3", "-999999999999.99"}}
+            << "-999999999999.99" << 0;
+        QTest::newRow("one that would take the sum beyond what an amount holds counts 0")
+            << QByteArray("1,999999999999.99\n2,0.01\n3,-5\n")
+            << QVector<QStringList>{{"1", "999999999999.99"}, {"2", "0.01"}, {"3", "-5"}} << "999999999994.99" << 0;
+        // In binary, 0.1 + 0.2 is 0.30000000000000004.
+        QTest::newRow("small amounts summed in decimal")
+            << QByteArray("1,0.1\n2,0.2\n") << QVector<QStringList>{{"1", "0.1"}, {"2", "0.2"}} << "0.3" << 0;
+        QTest::newRow("a row of empty text skipped")
+            << QByteArray("\"1\",\"2.5\"\n\"\",\"\"\n") << QVector<QStringList>{{"1", "2.5"}} << "2.5" << 0;
+        QTest::newRow("a quoted amount is its text")
+            << QByteArray("1,\"2.50\"\n") << QVector<QStringList>{{"1", "2.50"}} << "2.5" << 0;
+        QTest::newRow("a line a spreadsheet wrote is left out and numbered")
+            << QByteArray("1,2\n\n3;\"2,5\"\n4,1\n") << QVector<QStringList>{{"1", "2"}, {"4", "1"}} << "3" << 3;
+        QTest::newRow("only the first line that is no sale is numbered")
+            << QByteArray("1;2\n2,5\n3;4\n") << QVector<QStringList>{{"2", "5"}} << "5" << 1;
+    }
+    void salesFile_readsSalesAndGross()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QVector<QStringList>, rows);
+        QFETCH(QString, gross);
+        QFETCH(int, badLine);
+        DataFolder folder;
+        folder.write("vendeur_7.csv", file);
+        app::SalesFile sales(app::SalesFileName("07"));
+        QCOMPARE(sales.Read(), app::SalesFile::Status::Read);
+        QCOMPARE(sales.rows(), rows);
+        QCOMPARE(sales.gross().Text(), gross);
+        QCOMPARE(sales.readError().line, qsizetype(badLine));
+        QCOMPARE(sales.readError().file, badLine ? QStringLiteral("vendeur_7.csv") : QString());
+    }
+
+    // A file that is not there, or cannot be read, holds no sales; nothing of
+    // an earlier read of the same file stays.
+    void salesFile_missingOrUnreadable_data()
+    {
+        QTest::addColumn<QString>("place"); // "missing", "folder", "removed since read"
+        QTest::addColumn<app::SalesFile::Status>("status");
+        QTest::newRow("missing") << "missing" << app::SalesFile::Status::Missing;
+        QTest::newRow("a folder in its place") << "folder" << app::SalesFile::Status::Unreadable;
+        QTest::newRow("removed since read") << "removed since read" << app::SalesFile::Status::Missing;
+    }
+    void salesFile_missingOrUnreadable()
+    {
+        QFETCH(QString, place);
+        QFETCH(app::SalesFile::Status, status);
+        DataFolder folder;
+        app::SalesFile sales(QStringLiteral("vendeur_3.csv"));
+        if (place == "folder") {
+            folder.block("vendeur_3.csv");
+        } else if (place == "removed since read") {
+            folder.write("vendeur_3.csv", "1,2\n2;3\n");
+            QCOMPARE(sales.Read(), app::SalesFile::Status::Read);
+            QVERIFY(QFile::remove(folder.path("vendeur_3.csv")));
+        }
+        QCOMPARE(sales.Read(), status);
+        QCOMPARE(sales.rows(), QVector<QStringList>{});
+        QCOMPARE(sales.lines(), QStringList{});
+        QCOMPARE(sales.gross(), app::Amount());
+        QVERIFY(!sales.readError());
+    }
+
+    // Cancelling a coupon takes out its last sale and gives every other line
+    // back exactly as it was read.
+    void salesFile_lastSaleAndLinesWithout_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("coupon");
+        QTest::addColumn<qsizetype>("sale");
+        QTest::addColumn<QStringList>("lines"); // less that sale
+        QTest::newRow("the last of two sales of the coupon")
+            << QByteArray("5,1\n6,2\n5,3\n7,4\n") << "5" << qsizetype(2) << QStringList{"5,1", "6,2", "7,4"};
+        QTest::newRow("compared trimmed, other lines untouched")
+            << QByteArray(" 8 , 1 \n 9 ,2\n") << "9" << qsizetype(1) << QStringList{" 8 , 1 "};
+        QTest::newRow("compared as text: 012 is not 12")
+            << QByteArray("12,1\n012,2\n") << "12" << qsizetype(0) << QStringList{"012,2"};
+        QTest::newRow("blank and unreadable lines kept, no line end")
+            << QByteArray("1,1\r\n\r\n2;5\r\n3,\"2.5\"\r\n4,4") << "3" << qsizetype(1)
+            << QStringList{"1,1", "", "2;5", "4,4"};
+        QTest::newRow("the first line") << QByteArray("1,1\n2,2\n") << "1" << qsizetype(0) << QStringList{"2,2"};
+        QTest::newRow("no sale of the coupon") << QByteArray("1,1\n2,2\n") << "3" << qsizetype(-1) << QStringList();
+        QTest::newRow("not the coupon of an unreadable line") << QByteArray("3;1\n") << "3" << qsizetype(-1)
+                                                               << QStringList();
+    }
+    void salesFile_lastSaleAndLinesWithout()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, coupon);
+        QFETCH(qsizetype, sale);
+        QFETCH(QStringList, lines);
+        DataFolder folder;
+        folder.write("vendeur_1.csv", file);
+        app::SalesFile sales(QStringLiteral("vendeur_1.csv"));
+        QCOMPARE(sales.Read(), app::SalesFile::Status::Read);
+        QCOMPARE(sales.LastSaleOf(coupon), sale);
+        if (sale >= 0)
+            QCOMPARE(sales.LinesWithout(sale), lines);
     }
 
     void amountValue_countsWhatIsNoAmountAsZero_data()
