@@ -9,7 +9,6 @@
 #include "app/rules.h"
 #include "app/salesfile.h"
 #include "framework/dialogs.h"
-#include "framework/files.h"
 #include "framework/runtime.h"
 #include "framework/text.h"
 
@@ -42,13 +41,8 @@ void FeuilleVendeur::BevelButton2_Action()
     };
     if (fileName.isEmpty())
         return cannotCreate();
-    std::unique_ptr<fw::TextOutputStream> out = fw::CreateTextFile(fileName);
-    if (!out)
-        return cannotCreate();
-
-    WriteSellerStatement(*out, PageOf(m_account, code, Module1::myday));
     // A statement that did not reach the disk whole is not handed to the viewer.
-    if (!out->Close())
+    if (!WriteSellerStatementFile(fileName, PageOf(m_account, code, Module1::myday)))
         return cannotCreate();
 
     if (OpenDocument(fileName))

@@ -26,6 +26,15 @@ void WriteSign(fw::TextOutputStream &out, const reg::Seller &seller)
         out.WriteLine(RtfCharacters(line));
 }
 
+bool WriteSignSheetFile(const QVector<reg::Seller> &sellers)
+{
+    std::unique_ptr<fw::TextOutputStream> out = fw::CreateTextFile(kSignSheetFile);
+    if (!out)
+        return false;
+    WriteSignSheet(*out, sellers);
+    return out->Close();
+}
+
 void WriteSignSheet(fw::TextOutputStream &out, const QVector<reg::Seller> &sellers)
 {
     WritePrologue(out, kSignFontTable, kLandscapePaper);

@@ -26,4 +26,8 @@ void WriteSign(fw::TextOutputStream &out, const reg::Seller &seller);
 // own, and the closing "}".
 void WriteSignSheet(fw::TextOutputStream &out, const QVector<reg::Seller> &sellers);
 
+// Replaces kSignSheetFile by the sheet of these sellers; true once it is on
+// the disk whole, false with the old file left as it was.
+bool WriteSignSheetFile(const QVector<reg::Seller> &sellers);
+
 } // namespace statements

@@ -20,4 +20,13 @@ void WriteSellerStatement(fw::TextOutputStream &out, const StatementPage &page)
     out.WriteLine(QStringLiteral("}"));
 }
 
+bool WriteSellerStatementFile(const QString &fileName, const StatementPage &page)
+{
+    std::unique_ptr<fw::TextOutputStream> out = fw::CreateTextFile(fileName);
+    if (!out)
+        return false;
+    WriteSellerStatement(*out, page);
+    return out->Close();
+}
+
 } // namespace statements

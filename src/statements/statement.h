@@ -16,4 +16,8 @@ QString StatementFileName(const QString &code);
 // The prologue, an empty line, the page in its single form and the closing "}".
 void WriteSellerStatement(fw::TextOutputStream &out, const StatementPage &page);
 
+// Replaces the statement file of that name; true once it is on the disk
+// whole, false with the old file left as it was.
+bool WriteSellerStatementFile(const QString &fileName, const StatementPage &page);
+
 } // namespace statements

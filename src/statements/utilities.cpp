@@ -9,7 +9,6 @@
 #include "app/csvload.h"
 #include "app/module1.h"
 #include "framework/dialogs.h"
-#include "framework/files.h"
 #include "framework/runtime.h"
 #include "framework/text.h"
 #include "register/editwin.h"
@@ -40,17 +39,9 @@ void utilities::BevelButton1_Action()
     if (read.error)
         return fw::MsgBox(app::ReadErrorMessage(read.error));
 
-    std::unique_ptr<fw::TextOutputStream> out = fw::CreateTextFile(kSignSheetFile);
-    if (!out) {
-        fw::MsgBox(kSignSheetNotCreated);
-        return;
-    }
-    WriteSignSheet(*out, read.sellers);
     // A sheet that did not reach the disk whole is not handed to the viewer.
-    if (!out->Close()) {
-        fw::MsgBox(kSignSheetNotCreated);
-        return;
-    }
+    if (!WriteSignSheetFile(read.sellers))
+        return fw::MsgBox(kSignSheetNotCreated);
     OpenDocument(kSignSheetFile);
 }
 
