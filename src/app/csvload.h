@@ -58,7 +58,6 @@ struct ReadError {
 // What the organiser is told of a line that cannot be read as data: the file,
 // the line and what to do. Every reader's error is told by it.
 QString ReadErrorMessage(const ReadError &error);
-inline QString UnreadableLineMessage(const QString &file, qsizetype line) { return ReadErrorMessage({file, line}); }
 
 // An amount as every amount field shows it ("-####.00"): an amount that is
 // no number, or beyond what an amount holds, shows 0.00, as it counts; an

@@ -72,7 +72,7 @@ private slots:
             << QStringList{cashdesk::CannotReadMessage("vendeur_2.csv")} << false << QByteArray() << QStringList();
         QTest::newRow("sales file with a line that is not a sale")
             << 1 << Journal::File << Sales::File << QByteArray("4,1\n\"5\",\"2,5\"\n2,2.10\n")
-            << QStringList{app::UnreadableLineMessage("vendeur_2.csv", 2)} << false
+            << QStringList{app::ReadErrorMessage({"vendeur_2.csv", 2})} << false
             << QByteArray("4,1\n\"5\",\"2,5\"\n2,2.10\n") << QStringList();
         QTest::newRow("coupon not in its sales file")
             << 1 << Journal::File << Sales::File << QByteArray("9,1\n 8 , 4 \n") << QStringList() << true
@@ -326,7 +326,7 @@ private slots:
         writeDeskFiles(fixture.folder, lines);
         fixture.folder.write("vendeur_1.csv", kDupontSales);
         CashDesk desk;
-        const QString named = app::UnreadableLineMessage(kJournal, line);
+        const QString named = app::ReadErrorMessage({kJournal, line});
         QCOMPARE(fixture.dialogs.messages, QStringList{named});
         QCOMPARE(desk.rows("ReferenceBox"), rows);
 

@@ -173,7 +173,7 @@ private slots:
         ProgramFixture fixture;
         writeDeskFiles(fixture.folder, lines);
         const CashDesk desk;
-        QCOMPARE(fixture.dialogs.messages, QStringList{app::UnreadableLineMessage(kJournal, line)});
+        QCOMPARE(fixture.dialogs.messages, QStringList{app::ReadErrorMessage({kJournal, line})});
         QVERIFY(fixture.dialogs.messages.first().contains(QStringLiteral("La ligne %1 de %2").arg(line).arg(kJournal)));
         QCOMPARE(desk.coupons()->ListCount(), rows);
         QCOMPARE(desk.total(), total);

@@ -589,7 +589,7 @@ private slots:
         prepare(fixture.folder, index);
         CashDesk desk;
         desk.record("5", "1");
-        QCOMPARE(fixture.dialogs.messages, QStringList{app::UnreadableLineMessage(kIndex, line)});
+        QCOMPARE(fixture.dialogs.messages, QStringList{app::ReadErrorMessage({kIndex, line})});
         QCOMPARE(desk.coupons()->ListCount(), 0);
         QCOMPARE(fixture.folder.lines(kJournal).size(), 2);
         QCOMPARE(salesFiles(fixture.folder), QStringList());

@@ -883,7 +883,7 @@ private slots:
         editwin *w = editwin::instance();
         w->Show();
         if (badLine > 0) {
-            QCOMPARE(fixture.dialogs.messages, QStringList{app::UnreadableLineMessage(kRegister, badLine)});
+            QCOMPARE(fixture.dialogs.messages, QStringList{app::ReadErrorMessage({kRegister, badLine})});
             QVERIFY(!w->isVisible());
             QVERIFY(!editwin::openInstance());
             QCOMPARE(fixture.folder.read(kRegister), saved);

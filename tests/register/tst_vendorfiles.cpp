@@ -259,9 +259,9 @@ private slots:
         QTest::newRow("Calc, an empty row") << kCalcEmptyRows << "55" << "58" << "7"
                                             << overlapRefusal("55 à 58", "Bob", "2", "51 à 60");
         QTest::newRow("Calc, semicolons") << kCalcSemicolons << "71" << "80" << "4"
-                                          << app::UnreadableLineMessage(kRegister, 1);
+                                          << app::ReadErrorMessage({kRegister, 1});
         QTest::newRow("Calc, a quoted comma") << kCalcQuotedComma << "71" << "80" << "4"
-                                              << app::UnreadableLineMessage(kRegister, 3);
+                                              << app::ReadErrorMessage({kRegister, 3});
     }
     void ajouter_checksTheSellerAgainstTheRegisterOnDisk()
     {

@@ -497,12 +497,12 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("register, a quoted comma")
             << QByteArray("A,1,R,1,V,1,2,0,0\n\n\"Dupont, Jean\",2,R,1,V,3,4,0,0\n") << QByteArray("1,2\n")
-            << app::UnreadableLineMessage(kRegister, 3);
+            << app::ReadErrorMessage({kRegister, 3});
         QTest::newRow("register, a ';' line") << QByteArray("A;1;R;1;V;1;2;0;0\nB,2,R,1,V,3,4,0,0\n")
-                                              << QByteArray("1,2\n") << app::UnreadableLineMessage(kRegister, 1);
+                                              << QByteArray("1,2\n") << app::ReadErrorMessage({kRegister, 1});
         QTest::newRow("a seller's sales, a French export")
             << QByteArray("A,1,R,1,V,1,2,0,0\nB,2,R,1,V,3,4,0,0\n") << QByteArray("3,1\n4,\"2,5\"\n")
-            << app::UnreadableLineMessage("vendeur_2.csv", 2);
+            << app::ReadErrorMessage({"vendeur_2.csv", 2});
     }
     void unreadableLine_documentNotWritten_windowStays()
     {

@@ -158,7 +158,7 @@ private slots:
         SelectVendor *picker = SelectVendor::instance();
         picker->Show();
         QVERIFY(picker->isVisible());
-        QCOMPARE(fixture.messages(), QStringList{app::UnreadableLineMessage(kRegister, 3)});
+        QCOMPARE(fixture.messages(), QStringList{app::ReadErrorMessage({kRegister, 3})});
         QCOMPARE(sellers(picker)->ListCount(), 2);
     }
 

@@ -211,7 +211,7 @@ private slots:
         fixture.folder().write(kRegister, kTwoSellers + "\"Dupont, Jean\",4,R,1,V,1,2,0,0\n");
         fixture.folder().write(kSheet, "ancienne feuille\n");
         utilities *tools = printSigns();
-        QCOMPARE(fixture.messages(), QStringList{app::UnreadableLineMessage(kRegister, 3)});
+        QCOMPARE(fixture.messages(), QStringList{app::ReadErrorMessage({kRegister, 3})});
         QCOMPARE(fixture.folder().read(kSheet), QByteArray("ancienne feuille\n"));
         QVERIFY(fixture.shell.calls.isEmpty());
         QCOMPARE(utilities::openInstance(), tools);
