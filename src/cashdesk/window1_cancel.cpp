@@ -27,6 +27,8 @@ bool confirmCancel(const QString &coupon, const QString &amount, const QString &
                                           "laisse enregistré.");
     question.actionCaption = QStringLiteral("Annuler le coupon");
     question.cancelCaption = QStringLiteral("Garder");
+    // A cashier presses Enter after every coupon: Enter must not cancel a sale.
+    question.cancelIsDefault = true;
     return fw::MessageDialog(question) == fw::DialogButton::Action;
 }
 

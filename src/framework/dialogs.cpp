@@ -31,7 +31,7 @@ public:
             cancel = box.addButton(spec.cancelCaption, QMessageBox::RejectRole);
             box.setEscapeButton(cancel);
         }
-        box.setDefaultButton(action);
+        box.setDefaultButton(spec.cancelIsDefault && cancel ? cancel : action);
         box.exec();
         return cancel && box.clickedButton() == cancel ? DialogButton::Cancel : DialogButton::Action;
     }

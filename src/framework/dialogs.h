@@ -13,6 +13,9 @@ struct QuestionDialog {
     int icon = 1; // 1: caution
     QString actionCaption = QStringLiteral("OK");
     QString cancelCaption; // empty: no cancel button
+    // Enter answers with the cancel button, for a question whose action
+    // cannot be undone: a key pressed out of habit then changes nothing.
+    bool cancelIsDefault = false;
 };
 
 enum class DialogButton { Action, Cancel };
@@ -31,7 +34,8 @@ void setDialogSeam(DialogSeam *seam);
 // A modal message with one button; the caller goes on once it is closed.
 void MsgBox(const QString &text);
 
-// A modal question; the action button is the default, the cancel button answers Escape.
+// A modal question; the action button is the default unless the question says
+// otherwise, the cancel button answers Escape.
 DialogButton MessageDialog(const QuestionDialog &spec);
 
 } // namespace fw

@@ -456,6 +456,7 @@ private slots:
                  QStringLiteral("Il sera retiré du journal et du fichier de ce vendeur. \"Garder\" le laisse enregistré."));
         QCOMPARE(q.actionCaption, QStringLiteral("Annuler le coupon"));
         QCOMPARE(q.cancelCaption, QStringLiteral("Garder"));
+        QVERIFY(q.cancelIsDefault);
         QVERIFY(fixture.dialogs.messages.isEmpty());
         if (answer == fw::DialogButton::Action) {
             QCOMPARE(fixture.folder.read(kJournal), todayJournal("1,10,Dupont,1\n3,5,Dupont,1\n"));
