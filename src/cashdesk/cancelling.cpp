@@ -1,17 +1,6 @@
 #include "cancelling.h"
 
-#include "app/csvload.h"
-
 namespace cashdesk {
-
-app::Amount Turnover(const QVector<QStringList> &rows, qsizetype skip)
-{
-    app::AmountSum total;
-    for (qsizetype i = 0; i < rows.size(); ++i)
-        if (i != skip)
-            total.add(app::AmountValue(rows[i].value(1)));
-    return total.value();
-}
 
 QString CannotReadMessage(const QString &file)
 {

@@ -1,20 +1,9 @@
 #pragma once
 
-#include "app/amount.h"
-
 #include <QString>
-#include <QStringList>
-#include <QVector>
 
-// Cancelling a recorded coupon, apart from the window. The journal and the
-// seller's sales file are rewritten from the lines they hold when the coupon
-// is cancelled, each less the coupon's line: every other line is written back
-// exactly as it was read. Rows are the fields of a file's data lines.
+// The messages of cancelling a recorded coupon (cashdesk::Journal::Cancel).
 namespace cashdesk {
-
-// The sum of the amounts (cell 1) of every row but `skip`, each at its
-// app::AmountValue, as the opening sums them.
-app::Amount Turnover(const QVector<QStringList> &rows, qsizetype skip);
 
 inline const QString kCannotRewriteMessage = QStringLiteral("impossible d'écrire le fichier modifié!");
 inline const QString kNoSalesFileMessage = QStringLiteral("Il n'y a pas de fichier pour ce vendeur!?!?!");

@@ -20,15 +20,6 @@ app::CsvLines readCoupons(fw::TextInputStream &in)
     return app::ReadCsvLines(in, kJournalLine, 2);
 }
 
-QVector<QStringList> rowsOf(const QVector<JournalEntry> &entries)
-{
-    QVector<QStringList> rows;
-    rows.reserve(entries.size());
-    for (const JournalEntry &entry : entries)
-        rows.append(entry.row);
-    return rows;
-}
-
 } // namespace
 
 QString DayText(const QDate &date)
@@ -83,7 +74,13 @@ FileOpening Journal::Open(const QString &name, const QString &myday)
     return FileOpening::Read;
 }
 
-app::Amount Journal::Turnover() const { return cashdesk::Turnover(rowsOf(m_entries), -1); }
+app::Amount Journal::Turnover() const
+{
+    app::AmountSum total;
+    for (const JournalEntry &entry : m_entries)
+        total.add(app::AmountValue(entry.row.value(1)));
+    return total.value();
+}
 
 qsizetype Journal::LastEntryOf(const QString &coupon) const
 {

@@ -1,23 +1,24 @@
 #include "account.h"
 
 #include "app/csvload.h"
+#include "app/salesfile.h"
 #include "framework/text.h"
 
 #include <algorithm>
 
 namespace statements {
 
-SellerAccount AccountOf(const reg::Seller &seller, const Sales &sales, double rate)
+SellerAccount AccountOf(const reg::Seller &seller, const app::SalesFile &sales, double rate)
 {
     SellerAccount account;
     account.seller = seller;
     account.rate = rate;
-    account.coupons = sales.rows;
+    account.coupons = sales.rows();
     for (QStringList &row : account.coupons)
         row[1] = app::ShownAmount(row[1]);
     std::stable_sort(account.coupons.begin(), account.coupons.end(),
                      [](const QStringList &a, const QStringList &b) { return fw::LessByNumber(a[0], b[0]); });
-    account.figures = FiguresOf(sales.gross, rate, RentalFees(seller.locaquariums, seller.locrampes));
+    account.figures = FiguresOf(sales.gross(), rate, RentalFees(seller.locaquariums, seller.locrampes));
     return account;
 }
 

@@ -9,6 +9,10 @@
 #include <QStringList>
 #include <QVector>
 
+namespace app {
+class SalesFile;
+}
+
 // One seller's account as a value: the seller sheet shows it, and the seller
 // statement and the general statements' pages are written from it, never
 // from a window's fields or the globals of the moment.
@@ -22,7 +26,7 @@ struct SellerAccount {
 };
 
 // The account of the seller's sales at the rate, fees from the seller's rentals.
-SellerAccount AccountOf(const reg::Seller &seller, const Sales &sales, double rate);
+SellerAccount AccountOf(const reg::Seller &seller, const app::SalesFile &sales, double rate);
 
 // Fees other than the rentals' (typed on the seller sheet); the net follows them.
 void SetFees(SellerAccount &account, app::Amount fees);

@@ -74,7 +74,7 @@ void FeuilleVendeur::Event_Open()
         Close();
         return;
     }
-    m_account = AccountOf(seller, SalesOf(sales), Module1::qvotaux);
+    m_account = AccountOf(seller, sales, Module1::qvotaux);
     ui->CouponsVendeur->AppendRows(m_account.coupons);
     ui->locbac->SetText(seller.locaquariums);
     ui->locramp->SetText(seller.locrampes);

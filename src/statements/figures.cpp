@@ -2,12 +2,9 @@
 
 #include "app/amount.h"
 #include "app/rules.h"
-#include "app/salesfile.h"
 #include "framework/text.h"
 
 namespace statements {
-
-Sales SalesOf(const app::SalesFile &file) { return {file.rows(), file.gross()}; }
 
 app::Amount RentalFees(const QString &tanks, const QString &ramps)
 {

@@ -7,23 +7,11 @@
 #include <QVector>
 #include <optional>
 
-namespace app {
-class SalesFile;
-}
-
 // One seller's figures: what the seller sheet shows and every statement page
 // prints.
 namespace statements {
 
 inline constexpr double kRentalFee = 5.0; // per rented tank and per rented ramp
-
-// A seller's sales as an account takes them: the rows and the gross of the
-// seller's sales file as app::SalesFile reads it.
-struct Sales {
-    QVector<QStringList> rows;
-    app::Amount gross;
-};
-Sales SalesOf(const app::SalesFile &file);
 
 // Tanks and ramps as the register file holds them: a count that is no
 // number counts 0, decimals and negative counts as written. Fees beyond what

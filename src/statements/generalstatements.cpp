@@ -116,7 +116,7 @@ GeneralStatements WriteGeneralStatements(double rate, const QString &date)
             run.error = error;
             return ended(GeneralOutcome::UnreadableLine);
         }
-        run.last = AccountOf(sellers.sellers.value(code), SalesOf(*sales), rate);
+        run.last = AccountOf(sellers.sellers.value(code), *sales, rate);
         WriteStatementPage(*out, PageOf(*run.last, codeText, date), PageForm::General);
         WriteGeneralPageBreak(*out);
     }

@@ -48,7 +48,7 @@ SellerAccount accountOf(const QByteArray &salesFile, double rate, const QString 
     app::SalesFile sales(QStringLiteral("vendeur_1.csv"));
     if (sales.Read() != app::SalesFile::Status::Read)
         qFatal("cannot read a sales file");
-    return statements::AccountOf(seller(tanks, ramps), statements::SalesOf(sales), rate);
+    return statements::AccountOf(seller(tanks, ramps), sales, rate);
 }
 
 // Gross, commission, fees and net as the sheet shows them and the pages print them.
