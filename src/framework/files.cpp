@@ -119,8 +119,6 @@ bool syncFolderOf(const QString &path)
 
 } // namespace
 
-// A file that cannot be read back is taken as ended: an empty line would be
-// worse than none.
 bool CanAppendTo(const QString &path)
 {
     std::error_code error;
@@ -128,6 +126,8 @@ bool CanAppendTo(const QString &path)
     return type != std::filesystem::file_type::directory && type != std::filesystem::file_type::fifo;
 }
 
+// A file that cannot be read back is taken as ended: an empty line would be
+// worse than none.
 bool LastLineOpen(const QString &path, qint64 size)
 {
     QFile file(path);
